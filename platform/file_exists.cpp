@@ -1,0 +1,20 @@
+#include "platform/file_exists.h"
+
+#include "platform/text.h"
+
+#include <windows.h>
+
+namespace qennet::platform {
+
+bool FileExists(const std::string& name) {
+    if (name.empty())
+        return false;
+    const DWORD attributes = GetFileAttributesW(Utf8ToWide(name).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false;
+    constexpr DWORD kNotAPlainFile =
+        FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    return (attributes & kNotAPlainFile) == 0;
+}
+
+} // namespace qennet::platform

@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+
+namespace qennet::platform {
+
+// True when a plain file of that name exists relative to the working directory: not a directory,
+// and neither hidden nor system. Asked afresh at every call.
+bool FileExists(const std::string& name);
+
+} // namespace qennet::platform

@@ -1,0 +1,57 @@
+#pragma once
+// The launcher's one window: the game list, the three option rows, Play and Quit.
+#include "core/types.h"
+
+#include <windows.h>
+
+namespace qennet::ui {
+
+class frmMain {
+  public:
+    // Creates the window (filled, prepared and centred) without showing it; nullptr on failure.
+    static HWND Create(HINSTANCE instance);
+
+  private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(int id, int code);
+    void OnActivate(bool active);
+
+    bool Form_Load();
+    void Form_Unload();
+    bool CreateControls();
+    void FillOptionLists();
+    void FillGameList();
+    void ApplyStoredChoices();
+    void CentreForm();
+
+    void lstGames_Click();
+    void lstGames_DblClick();
+    void cmbRenderer_Click();
+    void cmdConfigRenderer_Click();
+    void cmbControllerConfigFile_Click();
+    void cmdConfigControllerConfigFile_Click();
+    void txtRomsDirectory_GotFocus();
+    void cmdConfigRomsDirectory_Click();
+    void cmdPlay_Click();
+    void cmdQuit_Click();
+
+    void StartEditor(const std::string& file);
+    void ShowError(const std::wstring& what, unsigned long error);
+    int Scale(int pixelsAt96Dpi) const;
+
+    HWND hwnd_ = nullptr;
+    HWND lstGames = nullptr;
+    HWND cmbRenderer = nullptr;
+    HWND cmdConfigRenderer = nullptr;
+    HWND cmbControllerConfigFile = nullptr;
+    HWND cmdConfigControllerConfigFile = nullptr;
+    HWND txtRomsDirectory = nullptr;
+    HWND focusWhenInactive_ = nullptr;
+    HFONT font_ = nullptr;
+    int dpi_ = 96;
+
+    qennet::GameNumber GameNumber = 0; // 0 until a game is selected, then its position plus one
+};
+
+} // namespace qennet::ui

@@ -1,0 +1,40 @@
+// Start-up: common controls, the main window, and the message loop.
+#include "ui/frmMain.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace qennet::ui {
+
+int Main(HINSTANCE instance) {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_USEREX_CLASSES;
+    InitCommonControlsEx(&controls);
+
+    HWND window = frmMain::Create(instance);
+    if (!window) {
+        MessageBoxW(nullptr, L"The launcher's window could not be created.", L"Qennet",
+                    MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+
+    // Keys go through the dialog manager so Tab walks the controls and Enter reaches Play.
+    MSG message;
+    BOOL got;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
+        if (got == -1)
+            return 1;
+        if (IsWindow(window) && IsDialogMessageW(window, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace qennet::ui
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) { return qennet::ui::Main(instance); }
