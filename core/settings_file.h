@@ -27,7 +27,8 @@ inline bool operator!=(const StoredChoices& a, const StoredChoices& b) {
 }
 
 // Each value that is missing, garbled, not a 16-bit number or outside its list keeps its default
-// (first game, "Default", "Default", "Roms"); the usable ones are taken.
+// (first game, "Default", "Default", "Roms"); the usable ones are taken. A field ends at a comma or
+// at any line end (CR LF, LF or CR), and a leading UTF-8 byte-order mark is skipped.
 StoredChoices ReadSettings(std::string_view text);
 
 // Four lines ending in CR LF: the three positions in decimal, then the ROM text in quotation
