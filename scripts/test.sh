@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Runs every test: the core's unit tests (native), the settings-file fuzzer, and the end-to-end
+# tests of the real launcher under Wine on a virtual display. Installs what is missing first.
+# Exits non-zero when anything fails.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh || exit 1
+source scripts/lib.sh
+qennet_pick_wine
+mkdir -p "$QENNET_BUILD"
+
+failed=()
+run() { # run NAME COMMAND...: runs one stage and remembers whether it failed
+  local name="$1"
+  shift
+  echo
+  echo "=== $name"
+  "$@" || failed+=("$name")
+}
+
+unit_tests() {
+  qennet_build "$QENNET_BUILD/native" &&
+    ctest --test-dir "$QENNET_BUILD/native" --output-on-failure -j "$(nproc)"
+}
+
+fuzz() {
+  qennet_build "$QENNET_BUILD/fuzz" -DQENNET_FUZZ=ON \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ &&
+    ctest --test-dir "$QENNET_BUILD/fuzz" --output-on-failure
+}
+
+# The shipped program is always the 32-bit one; where Wine can run it, its end-to-end tests run
+# on it, otherwise on the 64-bit build of the same sources.
+windows_tests() {
+  local e2e32=OFF
+  [ "$QENNET_WINEARCH" = win32 ] && e2e32=ON
+  qennet_build "$QENNET_BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$QENNET_ROOT/cmake/i686-w64-mingw32.cmake" \
+    -DQENNET_E2E=$e2e32 -DQENNET_WINE=/usr/lib/wine/wine || return 1
+  local dir="$QENNET_BUILD/win32"
+  if [ "$QENNET_WINEARCH" = win64 ]; then
+    echo "This kernel cannot run 32-bit code: the end-to-end tests run the 64-bit build of the same sources."
+    dir="$QENNET_BUILD/win64"
+    qennet_build "$dir" -DCMAKE_TOOLCHAIN_FILE="$QENNET_ROOT/cmake/x86_64-w64-mingw32.cmake" \
+      -DQENNET_E2E=ON -DQENNET_WINE="$QENNET_WINE" || return 1
+  fi
+  source scripts/e2e-env.sh
+  qennet_e2e_env_up || return 1
+  ctest --test-dir "$QENNET_BUILD/win32" --output-on-failure -R '^win32_' || local bad=1
+  ctest --test-dir "$dir" --output-on-failure || bad=1
+  qennet_e2e_env_down
+  return ${bad:-0}
+}
+
+run "unit tests (core, native)" unit_tests
+run "fuzzing the settings reader" fuzz
+run "Windows program and end-to-end tests under Wine" windows_tests
+
+echo
+if [ ${#failed[@]} -eq 0 ]; then
+  echo "All test stages passed."
+  exit 0
+fi
+printf 'FAILED: %s\n' "${failed[@]}"
+exit 1
