@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Measures qennet.exe under Wine on a virtual display and prints a small table:
+#  - start-to-window: CreateProcessW until the window is visible with its 71 games, against an
+#    empty window and the structural floor (the same window without the launcher's logic);
+#  - play-to-process: the Play click until the stand-in emulator's first instruction, against
+#    CreateProcessW of the same command line by the benchmark (and by the floor's Play);
+#  - size of the shipped 32-bit exe and what is in it.
+# Median of alternating runs; every sample lands in BUILD/bench/run/samples.csv.
+#   scripts/bench.sh [ROUNDS]      (default 31, at least 15)
+# Builds what it needs; on a kernel that cannot run 32-bit code the timings are of the 64-bit
+# build of the same sources, as the end-to-end tests are. Not a test: it fails only when it
+# cannot measure.
+set -uo pipefail
+cd "$(dirname "$0")/.." || exit 1
+scripts/setup.sh || exit 1
+source scripts/lib.sh
+qennet_pick_wine
+mkdir -p "$QENNET_BUILD"
+rounds="${1:-31}"
+
+# The trees and options scripts/test.sh uses, so nothing is configured twice.
+e2e32=OFF
+[ "$QENNET_WINEARCH" = win32 ] && e2e32=ON
+qennet_build "$QENNET_BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$QENNET_ROOT/cmake/i686-w64-mingw32.cmake" \
+    -DQENNET_E2E=$e2e32 -DQENNET_WINE=/usr/lib/wine/wine || exit 1
+timed="$QENNET_BUILD/win32"
+if [ "$QENNET_WINEARCH" = win64 ]; then
+    timed="$QENNET_BUILD/win64"
+    qennet_build "$timed" -DCMAKE_TOOLCHAIN_FILE="$QENNET_ROOT/cmake/x86_64-w64-mingw32.cmake" \
+        -DQENNET_E2E=ON -DQENNET_WINE="$QENNET_WINE" || exit 1
+fi
+
+# A fresh emulator folder: the launcher, the programs it is compared with, the stand-in.
+run="$timed/bench/run"
+rm -rf "$run"
+mkdir -p "$run"
+cp "$timed/ui/qennet.exe" "$timed"/bench/{bench_empty,bench_floor,Vresk,qennet_bench}.exe "$run/" ||
+    exit 1
+
+source scripts/e2e-env.sh
+trap qennet_e2e_env_down EXIT
+qennet_e2e_env_up || exit 1
+# One wineserver for the whole run, and Wine's own services up before the first timed start.
+"$QENNET_WINESERVER" -p </dev/null >/dev/null 2>&1
+"$QENNET_WINE" cmd /c exit </dev/null >/dev/null 2>&1
+
+cpu="$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
+echo "machine: $(nproc) cores, ${cpu:-unknown processor}; $("$QENNET_WINE" --version) ($QENNET_WINEARCH)"
+echo "timed build: $timed ($QENNET_TOOLCHAIN)"
+echo
+(cd "$run" && "$QENNET_WINE" ./qennet_bench.exe "$rounds") || {
+    echo "bench: the measurement failed" >&2
+    exit 1
+}
+echo "every sample: $run/samples.csv"
+echo
+bench/size-report.sh "$QENNET_BUILD/win32"

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Runs scripts/release.sh into a temporary folder and checks the package: exactly qennet.exe,
+# README.md and LICENSE, and the zipped exe byte for byte the one this build tree made.
+#   check-release.sh TREE_EXE
+set -uo pipefail
+tree_exe="$1"
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+out="$(mktemp -d)"
+trap 'rm -rf "$out"' EXIT
+
+QENNET_DIST="$out" "$root/scripts/release.sh" || exit 1
+zips=("$out"/qennet-*.zip)
+if [ ${#zips[@]} -ne 1 ] || [ ! -f "${zips[0]}" ]; then
+    echo "expected one qennet-<version>.zip in the output, found: $(ls "$out")" >&2
+    exit 1
+fi
+names="$(unzip -Z1 "${zips[0]}" | sort | tr '\n' ' ')"
+if [ "$names" != "LICENSE README.md qennet.exe " ]; then
+    echo "the zip holds: $names; expected exactly LICENSE README.md qennet.exe" >&2
+    exit 1
+fi
+if ! unzip -p "${zips[0]}" qennet.exe | cmp -s - "$tree_exe"; then
+    echo "the zipped qennet.exe differs from $tree_exe" >&2
+    exit 1
+fi
+echo "the zip holds exactly qennet.exe, README.md and LICENSE; its exe is $tree_exe"
