@@ -1,0 +1,133 @@
+// The controller configuration scope, its "..." button and the file Play names.
+#include "support.h"
+
+using namespace e2e;
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+void Configure(Launcher& app) {
+    app.Click(IDC_CONFIG_CONTROLLER);
+    EXPECT_EQ(FocusId(app), IDC_CONTROLLER) << "after the scope's ... button";
+}
+
+void Play(Launcher& app) {
+    const int before = app.ProgramsStarted();
+    app.Click(IDC_PLAY);
+    EXPECT_EQ(app.ProgramsStarted(), before + 1);
+    app.WaitForPrograms();
+}
+
+std::string WithController(const std::string& game, const std::string& file) {
+    return "Vresk.exe " + game +
+           " --roms-directory=Roms --controller=ctrlr\\controller.vrk "
+           "--use-controller-cfg-file=ctrlr\\" +
+           file;
+}
+
+} // namespace
+
+TEST(Controller, ScopeListShowsTheFourLevelsInOrder) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    EXPECT_EQ(
+        app.ComboItems(IDC_CONTROLLER),
+        (std::vector<std::wstring>{L"Default", L"Global", L"System Specific", L"Game Specific"}));
+}
+
+TEST(Controller, ConfigureButtonIsEnabledForEveryScopeButDefault) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    for (int scope : {1, 0, 2, 0, 3}) {
+        app.SelectCombo(IDC_CONTROLLER, scope);
+        EXPECT_EQ(app.Enabled(IDC_CONFIG_CONTROLLER), scope != 0) << "scope " << scope;
+    }
+}
+
+TEST(Controller, EditorOpensExactlyTheChosenLevel) {
+    EmulatorFolder folder;
+    folder.MakeDirectory(L"ctrlr");
+    folder.Write(L"ctrlr\\zn1_controller.cfg", ""); // a fallback that must not be edited
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.SelectCombo(IDC_CONTROLLER, 3);
+    Configure(app); // game 1
+    app.ClickGame(39);
+    app.SelectCombo(IDC_CONTROLLER, 2);
+    Configure(app); // game 40
+    app.SelectCombo(IDC_CONTROLLER, 1);
+    Configure(app);
+
+    EXPECT_EQ(app.ProgramsStarted(), 3);
+    app.WaitForPrograms();
+    EXPECT_EQ(folder.Lines(L"NOTEPAD.log"), (Lines{"NOTEPAD.EXE ctrlr\\starglad_controller.cfg",
+                                                   "NOTEPAD.EXE ctrlr\\s11_controller.cfg",
+                                                   "NOTEPAD.EXE ctrlr\\controller.cfg"}));
+    EXPECT_FALSE(folder.Exists(L"Vresk.log"));
+}
+
+TEST(Controller, WithoutAGameOnlyTheGlobalFileCanBeEdited) {
+    EmulatorFolder folder;
+    folder.Write(L"qennet.cfg", "-1\r\n0\r\n2\r\n\"Roms\"\r\n");
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    ASSERT_EQ(app.GameSelection(), -1);
+    ASSERT_EQ(app.ComboSelection(IDC_CONTROLLER), 2);
+    ASSERT_TRUE(app.Enabled(IDC_CONFIG_CONTROLLER));
+
+    Configure(app);
+    app.SelectCombo(IDC_CONTROLLER, 3);
+    Configure(app);
+    EXPECT_EQ(app.ProgramsStarted(), 0) << "there is no group or game file without a game";
+
+    app.SelectCombo(IDC_CONTROLLER, 1);
+    Configure(app);
+    app.WaitForPrograms();
+    EXPECT_EQ(folder.Lines(L"NOTEPAD.log"), Lines{"NOTEPAD.EXE ctrlr\\controller.cfg"});
+
+    app.SelectCombo(IDC_CONTROLLER, 3);
+    Play(app);
+    EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{WithController("0", "controller.cfg")});
+}
+
+TEST(Controller, PlayNamesTheMostSpecificFileThatExists) {
+    EmulatorFolder folder;
+    folder.MakeDirectory(L"ctrlr");
+    folder.Write(L"ctrlr\\sfexp_controller.cfg", "");
+    folder.Write(L"ctrlr\\zn1_controller.cfg", "");
+    folder.Write(L"ctrlr\\s12_controller.cfg", "");
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.ClickGame(4); // game 5
+    app.SelectCombo(IDC_CONTROLLER, 3);
+    Play(app);
+    folder.Remove(L"ctrlr\\sfexp_controller.cfg");
+    Play(app);
+    folder.Remove(L"ctrlr\\zn1_controller.cfg");
+    Play(app);
+    folder.MakeDirectory(L"ctrlr\\sfexp_controller.cfg"); // a folder is not a settings file
+    Play(app);
+    app.SelectCombo(IDC_CONTROLLER, 1); // no existence test for the global file
+    Play(app);
+
+    app.ClickGame(59); // game 60
+    app.SelectCombo(IDC_CONTROLLER, 2);
+    Play(app);
+    folder.Remove(L"ctrlr\\s12_controller.cfg");
+    Play(app);
+
+    EXPECT_EQ(
+        folder.Lines(L"Vresk.log"),
+        (Lines{WithController("5", "sfexp_controller.cfg"),
+               WithController("5", "zn1_controller.cfg"), WithController("5", "controller.cfg"),
+               WithController("5", "controller.cfg"), WithController("5", "controller.cfg"),
+               WithController("60", "s12_controller.cfg"),
+               WithController("60", "controller.cfg")}));
+}

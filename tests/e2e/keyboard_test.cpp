@@ -1,0 +1,134 @@
+// The keyboard: Tab walks the tab order, Enter plays (except on another push button), Esc does
+// nothing.
+#include "support.h"
+
+using namespace e2e;
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// Puts the focus on the game list, then presses Tab `tabs` times and records where the focus is
+// after each press.
+std::vector<int> WalkTheTabOrder(Launcher& app, int tabs) {
+    app.FocusByTab(0);
+    std::vector<int> visited = {FocusId(app)};
+    for (int tab = 0; tab < tabs; ++tab) {
+        app.PressKey(VK_TAB);
+        visited.push_back(FocusId(app));
+    }
+    return visited;
+}
+
+} // namespace
+
+TEST(Keyboard, TabSkipsDisabledConfigureButtons) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    EXPECT_EQ(WalkTheTabOrder(app, 7),
+              (std::vector<int>{IDC_GAMES, IDC_RENDERER, IDC_CONTROLLER, IDC_ROMS, IDC_CONFIG_ROMS,
+                                IDC_PLAY, IDC_QUIT, IDC_GAMES}));
+    EXPECT_EQ(app.ProgramsStarted(), 0);
+}
+
+TEST(Keyboard, TabVisitsEveryControlInOrder) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.SelectCombo(IDC_RENDERER, 3);
+    app.SelectCombo(IDC_CONTROLLER, 1);
+
+    EXPECT_EQ(WalkTheTabOrder(app, 9),
+              (std::vector<int>{IDC_GAMES, IDC_RENDERER, IDC_CONFIG_RENDERER, IDC_CONTROLLER,
+                                IDC_CONFIG_CONTROLLER, IDC_ROMS, IDC_CONFIG_ROMS, IDC_PLAY,
+                                IDC_QUIT, IDC_GAMES}));
+    EXPECT_EQ(app.ProgramsStarted(), 0);
+}
+
+TEST(Keyboard, TabIntoTheRomsFolderSelectsItsWholeText) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.SetText(IDC_ROMS, L"C:\\My Roms");
+
+    app.FocusByTab(3);
+    ASSERT_EQ(FocusId(app), IDC_ROMS);
+    EXPECT_EQ(app.Selection(IDC_ROMS), std::make_pair(0, 10));
+}
+
+TEST(Keyboard, EnterPlaysFromTheListTheDropDownsTheFieldAndPlay) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    // With the defaults both configure buttons are disabled: list, renderer, scope, ROM field,
+    // its "...", Play.
+    const struct {
+        int tabs;
+        int focus;
+    } places[] = {
+        {0, IDC_GAMES}, {1, IDC_RENDERER}, {2, IDC_CONTROLLER}, {3, IDC_ROMS}, {5, IDC_PLAY}};
+    int played = 0;
+    for (const auto& place : places) {
+        app.FocusByTab(place.tabs);
+        ASSERT_EQ(FocusId(app), place.focus);
+        app.PressKey(VK_RETURN);
+        ++played;
+        EXPECT_EQ(app.ProgramsStarted(), played)
+            << "Enter with the focus on control " << place.focus << " did not play";
+        EXPECT_TRUE(app.Running());
+    }
+    app.WaitForPrograms();
+    EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines(5, "Vresk.exe 1 --roms-directory=Roms"));
+}
+
+TEST(Keyboard, EnterOnQuitQuits) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.FocusByTab(6);
+    ASSERT_EQ(FocusId(app), IDC_QUIT);
+    app.PressKey(VK_RETURN);
+    EXPECT_EQ(app.WaitForExit(), 0u);
+    EXPECT_EQ(app.ProgramsStarted(), 0) << "Enter on Quit must not play";
+    EXPECT_TRUE(folder.Exists(L"qennet.cfg"));
+}
+
+TEST(Keyboard, EnterOnAConfigureButtonRunsThatButton) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.SelectCombo(IDC_RENDERER, 3);
+
+    app.FocusByTab(2);
+    ASSERT_EQ(FocusId(app), IDC_CONFIG_RENDERER);
+    app.PressKey(VK_RETURN);
+    EXPECT_EQ(app.ProgramsStarted(), 1);
+    app.WaitForPrograms();
+    EXPECT_EQ(folder.Lines(L"NOTEPAD.log"), Lines{"NOTEPAD.EXE d3d_renderer.cfg"});
+    EXPECT_FALSE(folder.Exists(L"Vresk.log")) << "Enter on a configure button must not play";
+    EXPECT_EQ(FocusId(app), IDC_RENDERER);
+}
+
+TEST(Keyboard, EscapeDoesNothing) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.ClickGame(6);
+    const std::wstring caption = app.Caption();
+
+    for (int tabs : {0, 1, 3, 5, 6}) {
+        app.FocusByTab(tabs);
+        const int focus = FocusId(app);
+        app.PressKey(VK_ESCAPE);
+        EXPECT_TRUE(app.Running()) << "Esc with the focus on control " << focus;
+        EXPECT_EQ(FocusId(app), focus);
+        EXPECT_EQ(app.Caption(), caption);
+        EXPECT_TRUE(app.OwnedDialogs().empty());
+    }
+    EXPECT_EQ(app.ProgramsStarted(), 0);
+    EXPECT_FALSE(folder.Exists(L"qennet.cfg")) << "Esc closed the window";
+}

@@ -1,0 +1,173 @@
+// Play and the double-click: the command line the emulator receives.
+#include "support.h"
+
+#include <cstdio>
+
+using namespace e2e;
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// Presses Play, checks that it started exactly one program, and waits until that program ended.
+void Play(Launcher& app) {
+    const int before = app.ProgramsStarted();
+    app.Click(IDC_PLAY);
+    EXPECT_EQ(app.ProgramsStarted(), before + 1) << "Play did not start exactly one program";
+    app.WaitForPrograms();
+}
+
+} // namespace
+
+TEST(Play, FirstGameWithTheDefaults) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    LARGE_INTEGER before;
+    QueryPerformanceCounter(&before);
+    Play(app);
+    EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{"Vresk.exe 1 --roms-directory=Roms"});
+
+    // The stand-in's start time, for measuring how fast Play starts the emulator.
+    const Lines times = folder.Lines(L"Vresk.times");
+    ASSERT_EQ(times.size(), 1u);
+    long long started = 0;
+    long long frequency = 0;
+    ASSERT_EQ(sscanf(times[0].c_str(), "%lld %lld", &started, &frequency), 2);
+    EXPECT_GE(started, before.QuadPart);
+    EXPECT_GT(frequency, 0);
+
+    EXPECT_TRUE(app.Running());
+    EXPECT_TRUE(app.OwnedDialogs().empty());
+    EXPECT_EQ(app.Caption(), L"Vresk: Star Gladiator (US 960627)");
+}
+
+TEST(Play, SendsTheSelectedGame) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.ClickGame(11);
+    Play(app);
+    app.ClickGame(70);
+    Play(app);
+    app.ClickGame(38);
+    Play(app);
+    EXPECT_EQ(folder.Lines(L"Vresk.log"),
+              (Lines{"Vresk.exe 12 --roms-directory=Roms", "Vresk.exe 71 --roms-directory=Roms",
+                     "Vresk.exe 39 --roms-directory=Roms"}));
+}
+
+TEST(Play, DoubleClickPlaysThatGame) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.DoubleClickGame(4);
+    EXPECT_EQ(app.ProgramsStarted(), 1) << "a double-click must start the emulator once";
+    app.WaitForPrograms();
+    EXPECT_EQ(app.Caption(), L"Vresk: Street Fighter EX Plus (US 970407)");
+    EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{"Vresk.exe 5 --roms-directory=Roms"});
+}
+
+TEST(Play, ConfigurationFileAddsItsOptionWhenItIsAPlainFile) {
+    EmulatorFolder folder;
+    folder.Write(L"vresk.cfg", "");
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    Play(app);
+    folder.Remove(L"vresk.cfg"); // tested afresh at every Play
+    Play(app);
+    folder.MakeDirectory(L"vresk.cfg");
+    Play(app);
+    folder.Remove(L"vresk.cfg");
+    folder.Write(L"vresk.cfg", "");
+    folder.SetAttributes(L"vresk.cfg", FILE_ATTRIBUTE_HIDDEN);
+    Play(app);
+    folder.SetAttributes(L"vresk.cfg", FILE_ATTRIBUTE_NORMAL);
+    Play(app);
+
+    EXPECT_EQ(folder.Lines(L"Vresk.log"),
+              (Lines{"Vresk.exe 1 --use-config-file=vresk.cfg --roms-directory=Roms",
+                     "Vresk.exe 1 --roms-directory=Roms", "Vresk.exe 1 --roms-directory=Roms",
+                     "Vresk.exe 1 --roms-directory=Roms",
+                     "Vresk.exe 1 --use-config-file=vresk.cfg --roms-directory=Roms"}));
+}
+
+TEST(Play, AllOptionsInTheirOrder) {
+    EmulatorFolder folder;
+    folder.Write(L"vresk.cfg", "");
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.ClickGame(4);
+    app.SelectCombo(IDC_RENDERER, 4);
+    app.SelectCombo(IDC_CONTROLLER, 1);
+    Play(app);
+    EXPECT_EQ(folder.Lines(L"Vresk.log"),
+              Lines{"Vresk.exe 5 --use-config-file=vresk.cfg --roms-directory=Roms "
+                    "--renderer=ogl_renderer.vrk --use-renderer-cfg-file=ogl_renderer.cfg "
+                    "--controller=ctrlr\\controller.vrk "
+                    "--use-controller-cfg-file=ctrlr\\controller.cfg"});
+}
+
+TEST(Play, EachRendererSendsItsOption) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    for (int renderer = 0; renderer < 6; ++renderer) {
+        app.SelectCombo(IDC_RENDERER, renderer);
+        Play(app);
+    }
+    EXPECT_EQ(folder.Lines(L"Vresk.log"),
+              (Lines{"Vresk.exe 1 --roms-directory=Roms",
+                     "Vresk.exe 1 --roms-directory=Roms --renderer=glide_renderer.vrk",
+                     "Vresk.exe 1 --roms-directory=Roms --renderer=soft_renderer.vrk",
+                     "Vresk.exe 1 --roms-directory=Roms --renderer=d3d_renderer.vrk "
+                     "--use-renderer-cfg-file=d3d_renderer.cfg",
+                     "Vresk.exe 1 --roms-directory=Roms --renderer=ogl_renderer.vrk "
+                     "--use-renderer-cfg-file=ogl_renderer.cfg",
+                     "Vresk.exe 1 --roms-directory=Roms --renderer=ogl2_renderer.vrk"}));
+}
+
+TEST(Play, RomsFolderIsQuotedOnlyWhenItHoldsABlank) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.SetText(IDC_ROMS, L"C:\\My Roms");
+    Play(app);
+    app.SetText(IDC_ROMS, L"");
+    Play(app);
+    app.SetText(IDC_ROMS, L"D:\\roms,old;\"x\"&y");
+    Play(app);
+    app.SetText(IDC_ROMS, L"D:\\tab\there"); // only the blank calls for quotation marks
+    Play(app);
+    // Characters outside the ANSI code page reach the emulator unchanged.
+    app.SetText(IDC_ROMS, L"D:\\R\u00f6ms\\\u30b2\u30fc\u30e0");
+    Play(app);
+
+    EXPECT_EQ(
+        folder.Lines(L"Vresk.log"),
+        (Lines{"Vresk.exe 1 --roms-directory=\"C:\\My Roms\"",
+               "Vresk.exe 1 --roms-directory=", "Vresk.exe 1 --roms-directory=D:\\roms,old;\"x\"&y",
+               "Vresk.exe 1 --roms-directory=D:\\tab\there",
+               "Vresk.exe 1 --roms-directory=" + Narrow(L"D:\\R\u00f6ms\\\u30b2\u30fc\u30e0")}));
+}
+
+TEST(Play, EachPressStartsAnotherEmulator) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.Click(IDC_PLAY);
+    app.Click(IDC_PLAY);
+    EXPECT_EQ(app.ProgramsStarted(), 2);
+    app.WaitForPrograms();
+    EXPECT_EQ(folder.Lines(L"Vresk.log"),
+              (Lines{"Vresk.exe 1 --roms-directory=Roms", "Vresk.exe 1 --roms-directory=Roms"}));
+    EXPECT_TRUE(app.Running());
+}

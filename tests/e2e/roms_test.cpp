@@ -1,0 +1,170 @@
+// The ROM folder field and its folder browser.
+#include "support.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+using namespace e2e;
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// Opens the folder browser with the "..." button; the click is posted, so the driver is not held
+// while the browser runs.
+HWND OpenBrowser(Launcher& app) {
+    app.Click(IDC_CONFIG_ROMS);
+    return app.WaitForDialog();
+}
+
+// Memory in the launcher's process, for messages whose parameters point to data.
+class RemoteMemory {
+  public:
+    RemoteMemory(HANDLE process, SIZE_T size)
+        : process_(process), address_(VirtualAllocEx(process, nullptr, size,
+                                                     MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
+    ~RemoteMemory() {
+        if (address_) {
+            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        }
+    }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+    void* Address() const { return address_; }
+    bool Write(SIZE_T offset, const void* data, SIZE_T size) const {
+        SIZE_T written = 0;
+        return WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, size,
+                                  &written) &&
+               written == size;
+    }
+    bool Read(SIZE_T offset, void* data, SIZE_T size) const {
+        SIZE_T read = 0;
+        return ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size,
+                                 &read) &&
+               read == size;
+    }
+
+  private:
+    HANDLE process_;
+    void* address_;
+};
+
+LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kDeadlineMs, &result);
+    return static_cast<LRESULT>(result);
+}
+
+// The text of the browser's selected folder.
+std::wstring SelectedFolderName(Launcher& app, HWND browser) {
+    HWND tree = FindWindowExW(browser, nullptr, L"SysTreeView32", nullptr);
+    if (!tree) {
+        return {};
+    }
+    const LRESULT item = SendTo(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+    if (!item) {
+        return {};
+    }
+    constexpr int kTextSize = MAX_PATH;
+    RemoteMemory remote(app.Process(), sizeof(TVITEMW) + kTextSize * sizeof(wchar_t));
+    if (!remote.Address()) {
+        return {};
+    }
+    TVITEMW request = {};
+    request.mask = TVIF_TEXT;
+    request.hItem = reinterpret_cast<HTREEITEM>(item);
+    request.pszText =
+        reinterpret_cast<wchar_t*>(static_cast<char*>(remote.Address()) + sizeof(TVITEMW));
+    request.cchTextMax = kTextSize;
+    wchar_t text[kTextSize] = {};
+    if (!remote.Write(0, &request, sizeof request) ||
+        !SendTo(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote.Address())) ||
+        !remote.Read(sizeof(TVITEMW), text, sizeof text)) {
+        return {};
+    }
+    text[kTextSize - 1] = L'\0';
+    return text;
+}
+
+// Selects a folder in the browser as if the player had picked it. The path must live in the
+// launcher's own memory for the browser to read it. A browser that has just opened may not take
+// the selection yet, so it is given again until the folder is the selected one.
+void SelectInBrowser(Launcher& app, HWND browser, const std::wstring& path) {
+    RemoteMemory remote(app.Process(), (path.size() + 1) * sizeof(wchar_t));
+    ASSERT_NE(remote.Address(), nullptr);
+    ASSERT_TRUE(remote.Write(0, path.c_str(), (path.size() + 1) * sizeof(wchar_t)));
+    const std::wstring leaf = path.substr(path.find_last_of(L'\\') + 1);
+    const bool selected = WaitUntil([&] {
+        SendTo(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(remote.Address()));
+        return SelectedFolderName(app, browser) == leaf;
+    });
+    EXPECT_TRUE(selected) << "the browser did not select " << Narrow(path);
+}
+
+void ExpectFocusOnTheWholeField(Launcher& app) {
+    EXPECT_EQ(FocusId(app), IDC_ROMS);
+    const int length = static_cast<int>(app.Text(IDC_ROMS).size());
+    EXPECT_EQ(app.Selection(IDC_ROMS), std::make_pair(0, length)) << "the whole text is selected";
+}
+
+} // namespace
+
+TEST(RomsFolder, CancelledBrowserLeavesTheText) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.SetText(IDC_ROMS, L"C:\\games");
+    app.ClickGame(0); // the focus is elsewhere
+
+    HWND browser = OpenBrowser(app);
+    ASSERT_NE(browser, nullptr);
+    app.CloseDialog(browser, IDCANCEL);
+
+    EXPECT_EQ(app.Text(IDC_ROMS), L"C:\\games");
+    ExpectFocusOnTheWholeField(app);
+    EXPECT_EQ(app.ProgramsStarted(), 0);
+}
+
+TEST(RomsFolder, ConfirmedFolderWithABlankIsTakenAndQuotedByPlay) {
+    EmulatorFolder folder;
+    folder.MakeDirectory(L"My Roms");
+    const std::wstring myRoms = folder.PathOf(L"My Roms");
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.ClickGame(2);
+
+    HWND browser = OpenBrowser(app);
+    ASSERT_NE(browser, nullptr);
+    SelectInBrowser(app, browser, myRoms);
+    app.CloseDialog(browser, IDOK);
+
+    const std::wstring chosen = app.Text(IDC_ROMS);
+    EXPECT_EQ(_wcsicmp(chosen.c_str(), myRoms.c_str()), 0)
+        << Narrow(chosen) << " is not " << Narrow(myRoms);
+    ExpectFocusOnTheWholeField(app);
+
+    app.Click(IDC_PLAY);
+    app.WaitForPrograms();
+    EXPECT_EQ(folder.Lines(L"Vresk.log"),
+              Lines{"Vresk.exe 3 --roms-directory=\"" + Narrow(chosen) + "\""});
+}
+
+TEST(RomsFolder, TypedTextIsUsedAsItIs) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.Type(IDC_ROMS, L"D:\\My Games");
+    EXPECT_EQ(app.Text(IDC_ROMS), L"D:\\My Games");
+    app.Click(IDC_PLAY);
+    app.Type(IDC_ROMS, L"\b"); // everything selected, then deleted
+    EXPECT_EQ(app.Text(IDC_ROMS), L"");
+    app.Click(IDC_PLAY);
+    app.Type(IDC_ROMS, L"roms2");
+    app.Click(IDC_PLAY);
+
+    app.WaitForPrograms();
+    EXPECT_EQ(folder.Lines(L"Vresk.log"),
+              (Lines{"Vresk.exe 1 --roms-directory=\"D:\\My Games\"",
+                     "Vresk.exe 1 --roms-directory=", "Vresk.exe 1 --roms-directory=roms2"}));
+}

@@ -1,0 +1,237 @@
+// qennet.cfg: written at every close, read as the window opens, and never a reason to crash or
+// to refuse closing.
+#include "support.h"
+
+#include <algorithm>
+
+using namespace e2e;
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+const char kDefaults[] = "0\r\n0\r\n0\r\n\"Roms\"\r\n";
+
+// Closes the launcher and checks that it ended cleanly.
+void CloseAndWait(Launcher& app, CloseBy how = CloseBy::QuitButton) {
+    app.Close(how);
+    EXPECT_EQ(app.WaitForExit(), 0u);
+}
+
+// The names in the folder that are not in `before`.
+std::vector<std::wstring> NewNames(const EmulatorFolder& folder,
+                                   const std::vector<std::wstring>& before) {
+    std::vector<std::wstring> added;
+    for (const std::wstring& name : folder.List()) {
+        if (std::find(before.begin(), before.end(), name) == before.end()) {
+            added.push_back(name);
+        }
+    }
+    return added;
+}
+
+// The message about the settings file comes while closing; after it the launcher still ends
+// cleanly, and nothing is left behind in the folder.
+void ExpectSaveFailureReported(Launcher& app, const EmulatorFolder& folder,
+                               const std::vector<std::wstring>& before) {
+    app.Close(CloseBy::QuitButton);
+    HWND box = app.WaitForDialog();
+    ASSERT_NE(box, nullptr) << "no message about qennet.cfg";
+    EXPECT_EQ(Launcher::WindowTitle(box), L"Qennet");
+    const std::wstring text = Launcher::DialogText(box);
+    EXPECT_NE(text.find(L"qennet.cfg"), std::wstring::npos) << Narrow(text);
+    app.CloseDialog(box);
+    EXPECT_EQ(app.WaitForExit(), 0u);
+    EXPECT_EQ(NewNames(folder, before), std::vector<std::wstring>{})
+        << "a temporary file was left behind";
+}
+
+} // namespace
+
+TEST(Settings, FirstStartThenQuitWritesTheDefaults) {
+    EmulatorFolder folder;
+    const auto before = folder.List();
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    CloseAndWait(app);
+
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), kDefaults);
+    EXPECT_EQ(NewNames(folder, before), std::vector<std::wstring>{L"qennet.cfg"})
+        << "only qennet.cfg may be added";
+}
+
+TEST(Settings, QuitCloseBoxAndCloseMessageWriteTheSameBytes) {
+    EmulatorFolder folder;
+    for (CloseBy how : {CloseBy::QuitButton, CloseBy::CloseBox, CloseBy::CloseMessage}) {
+        if (folder.Exists(L"qennet.cfg")) {
+            folder.Remove(L"qennet.cfg");
+        }
+        Launcher app(folder);
+        ASSERT_TRUE(app.Started());
+        app.ClickGame(2);
+        app.SelectCombo(IDC_RENDERER, 1);
+        app.SelectCombo(IDC_CONTROLLER, 2);
+        app.SetText(IDC_ROMS, L"C:\\My Roms");
+        CloseAndWait(app, how);
+        EXPECT_EQ(folder.Read(L"qennet.cfg"), "2\r\n1\r\n2\r\n\"C:\\My Roms\"\r\n")
+            << "closed by way " << static_cast<int>(how);
+    }
+}
+
+TEST(Settings, ChoicesSurviveARestart) {
+    EmulatorFolder folder;
+    folder.AddPlugin(L"ogl2_renderer.vrk");
+    {
+        Launcher app(folder);
+        ASSERT_TRUE(app.Started());
+        app.ClickGame(70);
+        app.SelectCombo(IDC_RENDERER, 5);
+        app.SelectCombo(IDC_CONTROLLER, 3);
+        app.SetText(IDC_ROMS, L"D:\\roms");
+        CloseAndWait(app);
+    }
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), "70\r\n5\r\n3\r\n\"D:\\roms\"\r\n");
+
+    // The same values written another way: a field also ends at a comma.
+    folder.Write(L"qennet.cfg", "70,5,3,\"D:\\roms\"\r\n");
+    {
+        Launcher app(folder);
+        ASSERT_TRUE(app.Started());
+        EXPECT_EQ(app.Caption(), L"Vresk: Heaven's Gate");
+        EXPECT_EQ(app.GameSelection(), 70);
+        EXPECT_EQ(app.ComboSelection(IDC_RENDERER), 5);
+        EXPECT_EQ(app.ComboSelection(IDC_CONTROLLER), 3);
+        EXPECT_EQ(app.Text(IDC_ROMS), L"D:\\roms");
+        EXPECT_TRUE(app.Enabled(IDC_CONFIG_RENDERER));
+        EXPECT_TRUE(app.Enabled(IDC_CONFIG_CONTROLLER));
+        CloseAndWait(app, CloseBy::CloseBox);
+    }
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), "70\r\n5\r\n3\r\n\"D:\\roms\"\r\n")
+        << "the file is rewritten at every close";
+}
+
+TEST(Settings, RestoredChoicesSetTheConfigureButtonsByTheFolder) {
+    EmulatorFolder folder;
+    folder.Write(L"qennet.cfg", "4\r\n2\r\n0\r\n\"Roms\"\r\n");
+    {
+        Launcher app(folder);
+        ASSERT_TRUE(app.Started());
+        EXPECT_EQ(app.Caption(), L"Vresk: Street Fighter EX Plus (US 970407)");
+        EXPECT_EQ(app.ComboSelection(IDC_RENDERER), 2);
+        EXPECT_FALSE(app.Enabled(IDC_CONFIG_RENDERER)) << "soft_renderer.vrk is missing";
+        EXPECT_FALSE(app.Enabled(IDC_CONFIG_CONTROLLER)) << "scope Default";
+    }
+    folder.AddPlugin(L"soft_renderer.vrk");
+    {
+        Launcher app(folder);
+        ASSERT_TRUE(app.Started());
+        EXPECT_TRUE(app.Enabled(IDC_CONFIG_RENDERER)) << "soft_renderer.vrk is there";
+    }
+}
+
+TEST(Settings, RomsFolderWithCommaAndBlanksComesBack) {
+    EmulatorFolder folder;
+    {
+        Launcher app(folder);
+        ASSERT_TRUE(app.Started());
+        app.SetText(IDC_ROMS, L"C:\\My Roms, old");
+        CloseAndWait(app);
+    }
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), "0\r\n0\r\n0\r\n\"C:\\My Roms, old\"\r\n");
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    EXPECT_EQ(app.Text(IDC_ROMS), L"C:\\My Roms, old");
+}
+
+TEST(Settings, StoredNoGameLeavesNothingSelectedAndPlaysNumberZero) {
+    EmulatorFolder folder;
+    folder.Write(L"qennet.cfg", "-1\r\n0\r\n0\r\n\"Roms\"\r\n");
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    EXPECT_EQ(app.Caption(), L"Vresk");
+    EXPECT_EQ(app.GameSelection(), -1);
+    app.Click(IDC_PLAY);
+    app.WaitForPrograms();
+    EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{"Vresk.exe 0 --roms-directory=Roms"});
+
+    CloseAndWait(app);
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), "-1\r\n0\r\n0\r\n\"Roms\"\r\n");
+}
+
+TEST(Settings, GarbledFileOpensWithDefaultsAndIsRewrittenValid) {
+    EmulatorFolder folder;
+    const char garbled[] = "\x01\x02garbage\xff\r\nnot a number\r\n";
+    folder.Write(L"qennet.cfg", std::string(garbled, sizeof garbled - 1));
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    EXPECT_EQ(app.Caption(), L"Vresk: Star Gladiator (US 960627)");
+    EXPECT_EQ(app.GameSelection(), 0);
+    EXPECT_EQ(app.ComboSelection(IDC_RENDERER), 0);
+    EXPECT_EQ(app.ComboSelection(IDC_CONTROLLER), 0);
+    CloseAndWait(app);
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), kDefaults);
+}
+
+TEST(Settings, ShortFileKeepsWhatItHas) {
+    EmulatorFolder folder;
+    folder.Write(L"qennet.cfg", "7\r\n");
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    EXPECT_EQ(app.Caption(), L"Vresk: Street Fighter EX 2 (US 980526)");
+    EXPECT_EQ(app.ComboSelection(IDC_RENDERER), 0);
+    EXPECT_EQ(app.ComboSelection(IDC_CONTROLLER), 0);
+    EXPECT_EQ(app.Text(IDC_ROMS), L"Roms");
+    CloseAndWait(app);
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), "7\r\n0\r\n0\r\n\"Roms\"\r\n");
+}
+
+TEST(Settings, ReadOnlyFileIsReportedAndLeftAlone) {
+    EmulatorFolder folder;
+    const std::string stored = "3\r\n0\r\n0\r\n\"Roms\"\r\n";
+    folder.Write(L"qennet.cfg", stored);
+    folder.SetAttributes(L"qennet.cfg", FILE_ATTRIBUTE_READONLY);
+    const auto before = folder.List();
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.ClickGame(9);
+
+    ExpectSaveFailureReported(app, folder, before);
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), stored);
+    EXPECT_EQ(GetFileAttributesW(folder.PathOf(L"qennet.cfg").c_str()) & FILE_ATTRIBUTE_READONLY,
+              static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+}
+
+TEST(Settings, FileHeldOpenByAnotherProgramIsReported) {
+    EmulatorFolder folder;
+    const std::string stored = "3\r\n0\r\n0\r\n\"Roms\"\r\n";
+    folder.Write(L"qennet.cfg", stored);
+    const auto before = folder.List();
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    EXPECT_EQ(app.GameSelection(), 3);
+    app.ClickGame(9);
+
+    // Another program holds the file open and lets nobody else write, replace or delete it.
+    Handle held(CreateFileW(folder.PathOf(L"qennet.cfg").c_str(), GENERIC_READ, 0, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held.Valid());
+    ExpectSaveFailureReported(app, folder, before);
+    held.Reset();
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), stored);
+}
+
+TEST(Settings, FolderInPlaceOfTheFileIsReported) {
+    EmulatorFolder folder;
+    folder.MakeDirectory(L"qennet.cfg");
+    const auto before = folder.List();
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    EXPECT_EQ(app.Caption(), L"Vresk: Star Gladiator (US 960627)");
+
+    ExpectSaveFailureReported(app, folder, before);
+    EXPECT_TRUE(GetFileAttributesW(folder.PathOf(L"qennet.cfg").c_str()) &
+                FILE_ATTRIBUTE_DIRECTORY);
+}

@@ -1,0 +1,226 @@
+#pragma once
+// Shared help for the end-to-end tests: a fresh emulator folder per test, the launcher started in
+// it and driven through its window's controls, and what the stand-in programs recorded.
+//
+// Everything the launcher does in answer to a message runs on its one thread, so the driver posts
+// its input (clicks, keys) and then waits until a marker message posted after it has been
+// handled (Flush). Programs the launcher starts are counted through a job object: the launcher
+// and everything it starts belong to it, and the job reports each new process and each exit.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/control_ids.h"
+
+namespace e2e {
+
+// How long any awaited condition may take before the test fails.
+constexpr DWORD kDeadlineMs = 10000;
+
+std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& wide);
+
+// Polls a condition every few milliseconds until it holds or the time is up.
+template <typename Condition> bool WaitUntil(Condition condition, DWORD timeoutMs = kDeadlineMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (GetTickCount64() >= deadline) {
+            return false;
+        }
+        Sleep(5);
+    }
+}
+
+// The programs this build made, handed over by the test runner as Windows paths.
+struct BuildFiles {
+    std::wstring launcher; // qennet.exe
+    std::wstring recorder; // stand-in emulator and text editor
+    std::wstring plugin;   // stand-in renderer plug-in with GPUconfigure
+    std::wstring noExport; // a library without GPUconfigure
+    std::wstring work;     // where the tests make their folders
+};
+const BuildFiles& Build();
+
+// An owned kernel handle.
+class Handle {
+  public:
+    Handle() = default;
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    ~Handle() { Reset(); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE Get() const { return handle_; }
+    bool Valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
+    void Reset(HANDLE handle = nullptr);
+
+  private:
+    HANDLE handle_ = nullptr;
+};
+
+// The pixel density of the next programs started in the prefix (HKCU\Control Panel\Desktop
+// LogPixels), put back as it was when this goes out of scope.
+class SystemDpi {
+  public:
+    explicit SystemDpi(DWORD dpi);
+    ~SystemDpi();
+    SystemDpi(const SystemDpi&) = delete;
+    SystemDpi& operator=(const SystemDpi&) = delete;
+
+  private:
+    bool hadValue_ = false;
+    DWORD previous_ = 0;
+};
+
+// A fresh folder for the running test, under the work folder, named after the test (and an
+// optional suffix for a second folder). By default it holds the launcher, the stand-in emulator
+// as Vresk.exe and the stand-in editor as NOTEPAD.EXE. The folder is removed when the test
+// passed and kept for inspection when it failed.
+class EmulatorFolder {
+  public:
+    enum Contents { Empty, LauncherOnly, Standard };
+    explicit EmulatorFolder(Contents contents = Standard, const std::wstring& suffix = L"");
+    ~EmulatorFolder();
+    EmulatorFolder(const EmulatorFolder&) = delete;
+    EmulatorFolder& operator=(const EmulatorFolder&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+    std::wstring PathOf(const std::wstring& name) const { return path_ + L"\\" + name; }
+
+    void CopyIn(const std::wstring& from, const std::wstring& name) const;
+    void AddEmulator() const { CopyIn(Build().recorder, L"Vresk.exe"); }
+    void AddEditor() const { CopyIn(Build().recorder, L"NOTEPAD.EXE"); }
+    void AddPlugin(const std::wstring& name) const { CopyIn(Build().plugin, name); }
+    void AddLibraryWithoutEntry(const std::wstring& name) const { CopyIn(Build().noExport, name); }
+    void Write(const std::wstring& name, const std::string& bytes) const;
+    void MakeDirectory(const std::wstring& name) const;
+    void SetAttributes(const std::wstring& name, DWORD attributes) const;
+    void Remove(const std::wstring& name) const;
+
+    bool Exists(const std::wstring& name) const;
+    std::string Read(const std::wstring& name) const; // empty when missing
+    // The lines a stand-in recorded ("Vresk.log", "NOTEPAD.log", "GPUconfigure.log"...).
+    std::vector<std::string> Lines(const std::wstring& name) const;
+    // The names in the folder, sorted.
+    std::vector<std::wstring> List() const;
+
+  private:
+    std::wstring path_;
+};
+
+enum class CloseBy { QuitButton, CloseBox, CloseMessage };
+
+// The launcher, started in an emulator folder (its working directory) and found by its window.
+class Launcher {
+  public:
+    // Starts the launcher copied into the folder.
+    explicit Launcher(const EmulatorFolder& folder);
+    // Starts the given launcher executable with the folder as its working directory.
+    Launcher(const EmulatorFolder& folder, const std::wstring& executable);
+    // Ends whatever is still running (the launcher and the programs it started).
+    ~Launcher();
+    Launcher(const Launcher&) = delete;
+    Launcher& operator=(const Launcher&) = delete;
+
+    // True once the window was found; the constructor reports a failure otherwise.
+    bool Started() const { return window_ != nullptr; }
+    HWND Window() const { return window_; }
+    HWND Control(int id) const;
+    HANDLE Process() const { return process_.Get(); }
+    DWORD ThreadId() const { return threadId_; }
+    bool Running() const;
+
+    std::wstring Caption() const;
+    std::wstring Text(int id) const;
+    int GameSelection() const;
+    int GameCount() const;
+    std::wstring GameTitle(int index) const;
+    int ComboSelection(int id) const;
+    std::vector<std::wstring> ComboItems(int id) const;
+    bool Enabled(int id) const;
+    HWND Focus() const;
+    // The control's rectangle in the window's client coordinates.
+    RECT ControlRect(int id) const;
+    // The text field's selection as start and end.
+    std::pair<int, int> Selection(int id) const;
+
+    // Input, each followed by a Flush.
+    void ClickGame(int index);
+    void DoubleClickGame(int index);
+    void SelectCombo(int id, int index);
+    void SetText(int id, const std::wstring& text);
+    void Type(int id, const std::wstring& text);
+    void Click(int id);
+    void PressKey(UINT key);
+    // Clicks the game list's selected item (or the first one) to put the focus there, then
+    // presses Tab the given number of times.
+    void FocusByTab(int tabs);
+
+    // Waits until everything posted to the launcher so far has been handled. Returns false when
+    // the window is gone.
+    bool Flush();
+
+    // Programs the launcher started so far (not counting itself).
+    int ProgramsStarted();
+    // Waits until every program it started has ended, so their records are complete.
+    void WaitForPrograms();
+
+    void Close(CloseBy how);
+    // Waits for the launcher to end and returns its exit code; a launcher still running after the
+    // deadline is killed and the test fails.
+    DWORD WaitForExit();
+
+    // Top-level dialogs ("#32770") owned by the launcher's window: message boxes and the folder
+    // browser.
+    std::vector<HWND> OwnedDialogs() const;
+    // Waits for exactly one owned dialog and returns it (nullptr and a failure otherwise).
+    HWND WaitForDialog();
+    // Every text of a dialog's static controls, joined by line ends.
+    static std::wstring DialogText(HWND dialog);
+    static std::wstring WindowTitle(HWND window);
+    // Presses one of a dialog's buttons and waits until the dialog is gone.
+    void CloseDialog(HWND dialog, int button = IDOK);
+
+  private:
+    void Start(const std::wstring& directory, const std::wstring& executable);
+    void DrainJob(DWORD waitMs);
+    void Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    POINT GameItemCentre(int index);
+
+    Handle process_;
+    Handle job_;
+    Handle port_;
+    DWORD processId_ = 0;
+    DWORD threadId_ = 0;
+    HWND window_ = nullptr;
+    std::vector<DWORD> started_; // processes started by the launcher
+    std::vector<DWORD> ended_;
+};
+
+// The rectangle of a control as left, top, width and height, for readable comparisons.
+struct Box {
+    int left, top, width, height;
+    bool operator==(const Box& other) const {
+        return left == other.left && top == other.top && width == other.width &&
+               height == other.height;
+    }
+};
+Box ToBox(const RECT& rect);
+void PrintTo(const Box& box, std::ostream* out);
+
+// The window is centred in the work area, within one pixel.
+void ExpectCentredIn(HWND window, const RECT& workArea);
+
+// Exactly one message box owned by the launcher's window, captioned "Qennet", whose text names
+// the given file or program; it is closed, and the launcher is still running afterwards.
+void ExpectOneMessageNaming(Launcher& app, const std::wstring& name);
+
+// The control ID of the window that has the keyboard focus, or 0.
+int FocusId(const Launcher& app);
+
+} // namespace e2e

@@ -1,0 +1,140 @@
+// The window as it opens: caption, game list, controls, selection and closing.
+#include "support.h"
+
+using namespace e2e;
+
+namespace {
+
+bool ClassIs(HWND window, const wchar_t* expected) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    // Visual-style controls may carry a version prefix ("6.0.0.0!Button"); the kind is the end.
+    const size_t length = wcslen(name);
+    const size_t wanted = wcslen(expected);
+    return length >= wanted && _wcsicmp(name + length - wanted, expected) == 0;
+}
+
+LONG StyleOf(HWND window) {
+    return GetWindowLongW(window, GWL_STYLE);
+}
+
+} // namespace
+
+TEST(Window, FirstStartSelectsTheFirstGameAndTheDefaults) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    EXPECT_EQ(app.Caption(), L"Vresk: Star Gladiator (US 960627)");
+    EXPECT_EQ(app.GameSelection(), 0);
+    EXPECT_EQ(app.ComboSelection(IDC_RENDERER), 0);
+    EXPECT_EQ(app.ComboSelection(IDC_CONTROLLER), 0);
+    EXPECT_EQ(app.Text(IDC_ROMS), L"Roms");
+    EXPECT_FALSE(app.Enabled(IDC_CONFIG_RENDERER));
+    EXPECT_FALSE(app.Enabled(IDC_CONFIG_CONTROLLER));
+    EXPECT_TRUE(app.Enabled(IDC_CONFIG_ROMS));
+    EXPECT_TRUE(app.Enabled(IDC_PLAY));
+    EXPECT_TRUE(app.Enabled(IDC_QUIT));
+    EXPECT_TRUE(app.OwnedDialogs().empty());
+    EXPECT_EQ(app.ProgramsStarted(), 0);
+}
+
+TEST(Window, GameListShowsTheCatalogueInOrder) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    ASSERT_EQ(app.GameCount(), 71);
+    EXPECT_EQ(app.GameTitle(0), L"Star Gladiator (US 960627)");
+    EXPECT_EQ(app.GameTitle(1), L"Street Fighter EX (US 961219)");
+    EXPECT_EQ(app.GameTitle(25), L"Beastorizer (US) *bootleg*");
+    EXPECT_EQ(app.GameTitle(37), L"G-Darius Ver.2 (JP 2.03J)");
+    EXPECT_EQ(app.GameTitle(38), L"Dancing Eyes (JP) Ver. A");
+    EXPECT_EQ(app.GameTitle(59), L"Ehrgeiz (US) Ver. A");
+    EXPECT_EQ(app.GameTitle(67), L"Dead or Alive++");
+    EXPECT_EQ(app.GameTitle(70), L"Heaven's Gate");
+}
+
+TEST(Window, ControlsAreStandardControlsWithTheirCaptions) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    HWND games = app.Control(IDC_GAMES);
+    EXPECT_TRUE(ClassIs(games, L"ListBox"));
+    EXPECT_EQ(StyleOf(games) & (LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL), 0);
+
+    for (int id : {IDC_RENDERER, IDC_CONTROLLER}) {
+        HWND combo = app.Control(id);
+        EXPECT_TRUE(ClassIs(combo, L"ComboBox")) << "control " << id;
+        EXPECT_EQ(StyleOf(combo) & 3, CBS_DROPDOWNLIST) << "control " << id;
+        EXPECT_EQ(StyleOf(combo) & CBS_SORT, 0) << "control " << id;
+    }
+
+    HWND field = app.Control(IDC_ROMS);
+    EXPECT_TRUE(ClassIs(field, L"Edit"));
+    EXPECT_EQ(StyleOf(field) & ES_MULTILINE, 0);
+
+    const struct {
+        int id;
+        const wchar_t* caption;
+        const wchar_t* kind;
+    } captioned[] = {
+        {IDC_RENDERER_LABEL, L"Renderer", L"Static"},
+        {IDC_CONTROLLER_LABEL, L"Controller Config File", L"Static"},
+        {IDC_ROMS_LABEL, L"Roms Directory", L"Static"},
+        {IDC_CONFIG_RENDERER, L"...", L"Button"},
+        {IDC_CONFIG_CONTROLLER, L"...", L"Button"},
+        {IDC_CONFIG_ROMS, L"...", L"Button"},
+        {IDC_PLAY, L"Play", L"Button"},
+        {IDC_QUIT, L"Quit", L"Button"},
+    };
+    for (const auto& control : captioned) {
+        EXPECT_EQ(app.Text(control.id), control.caption) << "control " << control.id;
+        EXPECT_TRUE(ClassIs(app.Control(control.id), control.kind)) << "control " << control.id;
+        if (_wcsicmp(control.kind, L"Button") == 0) {
+            const LONG type = StyleOf(app.Control(control.id)) & BS_TYPEMASK;
+            EXPECT_TRUE(type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
+                << "control " << control.id;
+        }
+    }
+}
+
+TEST(Window, ClickingAGameShowsItsTitleInTheCaption) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.ClickGame(70);
+    EXPECT_EQ(app.GameSelection(), 70);
+    EXPECT_EQ(app.Caption(), L"Vresk: Heaven's Gate");
+
+    app.ClickGame(25);
+    EXPECT_EQ(app.Caption(), L"Vresk: Beastorizer (US) *bootleg*");
+
+    app.ClickGame(37);
+    EXPECT_EQ(app.Caption(), L"Vresk: G-Darius Ver.2 (JP 2.03J)");
+
+    app.ClickGame(0);
+    EXPECT_EQ(app.Caption(), L"Vresk: Star Gladiator (US 960627)");
+
+    EXPECT_EQ(app.ProgramsStarted(), 0) << "selecting a game started a program";
+}
+
+TEST(Window, QuitEndsTheProgram) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.Close(CloseBy::QuitButton);
+    EXPECT_EQ(app.WaitForExit(), 0u);
+    EXPECT_EQ(app.ProgramsStarted(), 0);
+}
+
+TEST(Window, CloseBoxEndsTheProgram) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.Close(CloseBy::CloseBox);
+    EXPECT_EQ(app.WaitForExit(), 0u);
+    EXPECT_EQ(app.ProgramsStarted(), 0);
+}
