@@ -63,6 +63,11 @@ unsigned long ReplaceTextFile(const std::string& name, const std::string& text) 
     if (!ansi)
         return ERROR_NO_UNICODE_TRANSLATION;
     const std::wstring target = Utf8ToWide(name);
+    // A read-only settings file is the player's wish to keep it as it is; not every file system
+    // refuses the replacement by itself.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return ERROR_ACCESS_DENIED;
     const std::wstring temporary = TemporaryNameInWorkingDirectory();
     if (temporary.empty())
         return GetLastError();

@@ -12,7 +12,8 @@ std::wstring SystemErrorText(unsigned long error) {
     std::wstring text;
     if (length > 0 && buffer) {
         text.assign(buffer, length);
-        while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
+        while (!text.empty() &&
+               (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
             text.pop_back();
     }
     if (buffer)

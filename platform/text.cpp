@@ -8,8 +8,8 @@ namespace {
 std::wstring ToWide(UINT codePage, std::string_view text) {
     if (text.empty())
         return {};
-    const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0);
+    const int length =
+        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     if (length <= 0)
         return {};
     std::wstring wide(static_cast<size_t>(length), L'\0');
@@ -20,7 +20,9 @@ std::wstring ToWide(UINT codePage, std::string_view text) {
 
 } // namespace
 
-std::wstring Utf8ToWide(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
+std::wstring Utf8ToWide(std::string_view utf8) {
+    return ToWide(CP_UTF8, utf8);
+}
 
 std::string WideToUtf8(std::wstring_view wide) {
     if (wide.empty())
@@ -35,7 +37,9 @@ std::string WideToUtf8(std::wstring_view wide) {
     return utf8;
 }
 
-std::string AnsiToUtf8(std::string_view ansi) { return WideToUtf8(ToWide(CP_ACP, ansi)); }
+std::string AnsiToUtf8(std::string_view ansi) {
+    return WideToUtf8(ToWide(CP_ACP, ansi));
+}
 
 std::optional<std::string> Utf8ToAnsi(std::string_view utf8) {
     const std::wstring wide = Utf8ToWide(utf8);
@@ -43,9 +47,9 @@ std::optional<std::string> Utf8ToAnsi(std::string_view utf8) {
         return std::string();
     // No best-fit mapping: "Ü" must not quietly become "U", nor an unknown character "?".
     BOOL lossy = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
-                                           static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                           &lossy);
+    const int length =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
+                            static_cast<int>(wide.size()), nullptr, 0, nullptr, &lossy);
     if (length <= 0 || lossy)
         return std::nullopt;
     std::string ansi(static_cast<size_t>(length), '\0');

@@ -40,7 +40,8 @@ ListPosition SelectedPosition(HWND list, UINT getSelection) {
 
 std::wstring WindowText(HWND window) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -176,7 +177,9 @@ void frmMain::OnActivate(bool active) {
     }
 }
 
-int frmMain::Scale(int pixelsAt96Dpi) const { return MulDiv(pixelsAt96Dpi, dpi_, 96); }
+int frmMain::Scale(int pixelsAt96Dpi) const {
+    return MulDiv(pixelsAt96Dpi, dpi_, 96);
+}
 
 bool frmMain::Form_Load() {
     if (!CreateControls())
@@ -202,15 +205,20 @@ bool frmMain::CreateControls() {
             return false;
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         if (dropDown) {
-            // The closed field's height follows its item height; bring it to the table's.
-            RECT closed{};
-            GetWindowRect(control, &closed);
-            const int itemHeight = static_cast<int>(SendMessageW(control, CB_GETITEMHEIGHT, -1, 0));
+            // The closed field's height follows its item height; bring it to the table's. The
+            // reported item height need not be the one set (some systems add a margin), so the
+            // field is measured again after each change.
             const int wanted = Scale(layout.height);
-            const int actual = closed.bottom - closed.top;
-            if (itemHeight > 0 && actual != wanted)
-                SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                             itemHeight + wanted - actual);
+            int itemHeight = static_cast<int>(SendMessageW(control, CB_GETITEMHEIGHT, -1, 0));
+            for (int attempt = 0; attempt < 3 && itemHeight > 0; ++attempt) {
+                RECT closed{};
+                GetWindowRect(control, &closed);
+                const int actual = closed.bottom - closed.top;
+                if (actual == wanted)
+                    break;
+                itemHeight += wanted - actual;
+                SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
+            }
         }
     }
     lstGames = GetDlgItem(hwnd_, IDC_GAMES);
@@ -287,7 +295,9 @@ void frmMain::lstGames_Click() {
     SetWindowTextW(hwnd_, caption.c_str());
 }
 
-void frmMain::lstGames_DblClick() { cmdPlay_Click(); }
+void frmMain::lstGames_DblClick() {
+    cmdPlay_Click();
+}
 
 void frmMain::cmbRenderer_Click() {
     const auto enabled =
@@ -323,8 +333,8 @@ void frmMain::cmdConfigRenderer_Click() {
 }
 
 void frmMain::cmbControllerConfigFile_Click() {
-    EnableWindow(cmdConfigControllerConfigFile,
-                 ControllerSettingsEnabled(SelectedPosition(cmbControllerConfigFile, CB_GETCURSEL)));
+    EnableWindow(cmdConfigControllerConfigFile, ControllerSettingsEnabled(SelectedPosition(
+                                                    cmbControllerConfigFile, CB_GETCURSEL)));
 }
 
 void frmMain::cmdConfigControllerConfigFile_Click() {
@@ -363,7 +373,9 @@ void frmMain::cmdPlay_Click() {
         ShowError(L"Could not start Vresk.exe.", error);
 }
 
-void frmMain::cmdQuit_Click() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
+void frmMain::cmdQuit_Click() {
+    PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
 
 // Closing is never refused: a failed save is reported, and the window closes all the same.
 void frmMain::Form_Unload() {

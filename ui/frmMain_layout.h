@@ -26,8 +26,8 @@ constexpr DWORD kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
 
 constexpr ControlLayout kLayout[] = {
     {IDC_GAMES, L"LISTBOX", L"",
-     kChild | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, 16,
-     16, 233, 177},
+     kChild | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, 16, 16,
+     233, 177},
     {IDC_RENDERER_LABEL, L"STATIC", L"Renderer", kLabel, 0, 264, 16, 137, 19},
     {IDC_RENDERER, L"COMBOBOX", L"", kDropDownList, 0, 264, 32, 137, 21},
     {IDC_CONFIG_RENDERER, L"BUTTON", L"...", kButton, 0, 408, 32, 17, 19},

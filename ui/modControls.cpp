@@ -37,4 +37,6 @@ int Main(HINSTANCE instance) {
 
 } // namespace qennet::ui
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) { return qennet::ui::Main(instance); }
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    return qennet::ui::Main(instance);
+}
