@@ -19,10 +19,7 @@ mkdir -p "$QENNET_BUILD"
 rounds="${1:-31}"
 
 # The trees and options scripts/test.sh uses, so nothing is configured twice.
-e2e32=OFF
-[ "$QENNET_WINEARCH" = win32 ] && e2e32=ON
-qennet_build "$QENNET_BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$QENNET_ROOT/cmake/i686-w64-mingw32.cmake" \
-    -DQENNET_E2E=$e2e32 -DQENNET_WINE=/usr/lib/wine/wine || exit 1
+qennet_build_win32 || exit 1
 timed="$QENNET_BUILD/win32"
 if [ "$QENNET_WINEARCH" = win64 ]; then
     timed="$QENNET_BUILD/win64"

@@ -8,7 +8,7 @@
 #   QENNET_PREFIX    the Wine prefix directory (under the build tree)
 #
 # It starts Xvfb on a free display and exports DISPLAY, creates and prepares the prefix when
-# needed and exports WINEPREFIX, WINEARCH, WINEDEBUG=-all, LANG=C and LC_ALL=C. Sourcing it
+# needed and exports WINEPREFIX, WINEARCH, WINEDEBUG=-all, LANG and LC_ALL=C.UTF-8. Sourcing it
 # twice reuses the running Xvfb. Call qennet_e2e_env_down when done: it stops the prefix's
 # wineserver and the Xvfb started here, and nothing else.
 #
@@ -43,7 +43,9 @@ qennet_e2e_env_up() {
     *) prefix="$PWD/$prefix" ;;
     esac
 
-    export LANG=C LC_ALL=C
+    # The C locale gives Windows programs the ANSI code page 1252; its UTF-8 form also lets file
+    # names hold any character (with plain C, Wine cannot make a file named in Japanese).
+    export LANG=C.UTF-8 LC_ALL=C.UTF-8
     export WINEDEBUG=-all
     export WINEARCH="$arch"
     export WINEPREFIX="$prefix"

@@ -30,3 +30,12 @@ qennet_build() {
     return 1
   }
 }
+
+# The 32-bit tree, build/win32: the program that ships. Every script builds it with these same
+# options, so the released exe is the one the tests checked.
+qennet_build_win32() {
+  local e2e=OFF
+  [ "$QENNET_WINEARCH" = win32 ] && e2e=ON
+  qennet_build "$QENNET_BUILD/win32" \
+    -DCMAKE_TOOLCHAIN_FILE="$QENNET_ROOT/cmake/i686-w64-mingw32.cmake" -DQENNET_E2E=$e2e
+}

@@ -14,11 +14,7 @@ qennet_pick_wine
 mkdir -p "$QENNET_BUILD"
 
 tree="$QENNET_BUILD/win32"
-# The options scripts/test.sh configures this tree with.
-e2e32=OFF
-[ "$QENNET_WINEARCH" = win32 ] && e2e32=ON
-qennet_build "$tree" -DCMAKE_TOOLCHAIN_FILE="$QENNET_ROOT/cmake/i686-w64-mingw32.cmake" \
-    -DQENNET_E2E=$e2e32 -DQENNET_WINE=/usr/lib/wine/wine
+qennet_build_win32
 
 exe="$tree/ui/qennet.exe"
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$tree/CMakeCache.txt")"

@@ -32,10 +32,7 @@ fuzz() {
 # The shipped program is always the 32-bit one; where Wine can run it, its end-to-end tests run
 # on it, otherwise on the 64-bit build of the same sources.
 windows_tests() {
-  local e2e32=OFF
-  [ "$QENNET_WINEARCH" = win32 ] && e2e32=ON
-  qennet_build "$QENNET_BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$QENNET_ROOT/cmake/i686-w64-mingw32.cmake" \
-    -DQENNET_E2E=$e2e32 -DQENNET_WINE=/usr/lib/wine/wine || return 1
+  qennet_build_win32 || return 1
   local dir="$QENNET_BUILD/win32"
   if [ "$QENNET_WINEARCH" = win64 ]; then
     echo "This kernel cannot run 32-bit code: the end-to-end tests run the 64-bit build of the same sources."

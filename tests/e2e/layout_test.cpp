@@ -1,4 +1,5 @@
-// Control rectangles and the window's place on the screen, at 96 and 144 dots per inch.
+// Control rectangles, the fit of their texts, and the window's place on the screen, at 96, 120, 144
+// and 192 dots per inch.
 #include "support.h"
 
 using namespace e2e;
@@ -30,6 +31,90 @@ int Scale(int value, int dpi) {
     return MulDiv(value, dpi, 96);
 }
 
+// Measures texts in the system's message font as it is at the given density (this driver started
+// at another one, so the font is scaled from its own).
+class TextMeasure {
+  public:
+    explicit TextMeasure(int dpi) {
+        NONCLIENTMETRICSW metrics = {};
+        metrics.cbSize = sizeof metrics;
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+        HDC screen = GetDC(nullptr);
+        driverDpi_ = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        LOGFONTW font = metrics.lfMessageFont;
+        font.lfHeight = MulDiv(font.lfHeight, dpi, driverDpi_);
+        font_ = CreateFontIndirectW(&font);
+        dc_ = CreateCompatibleDC(nullptr);
+        previous_ = SelectObject(dc_, font_);
+    }
+    ~TextMeasure() {
+        SelectObject(dc_, previous_);
+        DeleteDC(dc_);
+        DeleteObject(font_);
+    }
+    TextMeasure(const TextMeasure&) = delete;
+    TextMeasure& operator=(const TextMeasure&) = delete;
+
+    SIZE Extent(const std::wstring& text) const {
+        SIZE size = {};
+        GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+        return size;
+    }
+    // A system metric of this driver's density, at the given one.
+    int Metric(int index, int dpi) const {
+        return MulDiv(GetSystemMetrics(index), dpi, driverDpi_);
+    }
+
+  private:
+    int driverDpi_ = 96;
+    HFONT font_ = nullptr;
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
+
+int Width(const RECT& rect) {
+    return rect.right - rect.left;
+}
+int Height(const RECT& rect) {
+    return rect.bottom - rect.top;
+}
+
+// Every caption and list text is shown whole: labels and buttons hold their captions, the
+// drop-down lists their longest entry beside the arrow, and the game list's rows a title's height.
+void ExpectTextsFit(const Launcher& app, int dpi) {
+    const TextMeasure measure(dpi);
+    for (int id : {IDC_RENDERER_LABEL, IDC_CONTROLLER_LABEL, IDC_ROMS_LABEL}) {
+        const SIZE text = measure.Extent(app.Text(id));
+        const RECT box = app.ControlRect(id);
+        EXPECT_LE(text.cx, Width(box)) << Narrow(app.Text(id)) << " at " << dpi;
+        EXPECT_LE(text.cy, Height(box)) << Narrow(app.Text(id)) << " at " << dpi;
+    }
+    const int buttonMargin = 2 * measure.Metric(SM_CXEDGE, dpi);
+    for (int id :
+         {IDC_CONFIG_RENDERER, IDC_CONFIG_CONTROLLER, IDC_CONFIG_ROMS, IDC_PLAY, IDC_QUIT}) {
+        const SIZE text = measure.Extent(app.Text(id));
+        const RECT box = app.ControlRect(id);
+        EXPECT_LE(text.cx + buttonMargin, Width(box)) << Narrow(app.Text(id)) << " at " << dpi;
+        EXPECT_LE(text.cy, Height(box)) << Narrow(app.Text(id)) << " at " << dpi;
+    }
+    const int arrow = measure.Metric(SM_CXVSCROLL, dpi);
+    const int border = 2 * measure.Metric(SM_CXEDGE, dpi);
+    for (int id : {IDC_RENDERER, IDC_CONTROLLER}) {
+        const RECT box = app.ControlRect(id);
+        for (const std::wstring& item : app.ComboItems(id)) {
+            const SIZE text = measure.Extent(item);
+            EXPECT_LE(text.cx, Width(box) - arrow - border) << Narrow(item) << " at " << dpi;
+            EXPECT_LE(text.cy, Height(box) - border) << Narrow(item) << " at " << dpi;
+        }
+    }
+    const SIZE title = measure.Extent(app.GameTitle(0));
+    const LRESULT rowHeight = SendMessageW(app.Control(IDC_GAMES), LB_GETITEMHEIGHT, 0, 0);
+    EXPECT_GE(rowHeight, title.cy) << "game list rows at " << dpi;
+    const SIZE roms = measure.Extent(app.Text(IDC_ROMS));
+    EXPECT_LE(roms.cy, Height(app.ControlRect(IDC_ROMS)) - border) << "ROM folder field at " << dpi;
+}
+
 void ExpectLayoutAt(int dpi) {
     EmulatorFolder folder;
     Launcher app(folder);
@@ -49,6 +134,8 @@ void ExpectLayoutAt(int dpi) {
     RECT workArea = {};
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0));
     ExpectCentredIn(app.Window(), workArea);
+
+    ExpectTextsFit(app, dpi);
 }
 
 } // namespace
@@ -58,7 +145,17 @@ TEST(Layout, ControlsAt96Dpi) {
     ExpectLayoutAt(96);
 }
 
+TEST(Layout, ControlsAt120Dpi) {
+    SystemDpi dpi(120);
+    ExpectLayoutAt(120);
+}
+
 TEST(Layout, ControlsAt144Dpi) {
     SystemDpi dpi(144);
     ExpectLayoutAt(144);
+}
+
+TEST(Layout, ControlsAt192Dpi) {
+    SystemDpi dpi(192);
+    ExpectLayoutAt(192);
 }

@@ -1,6 +1,9 @@
 // The window as it opens: caption, game list, controls, selection and closing.
 #include "support.h"
 
+#include <utility>
+#include <vector>
+
 using namespace e2e;
 
 namespace {
@@ -137,4 +140,50 @@ TEST(Window, CloseBoxEndsTheProgram) {
     app.Close(CloseBy::CloseBox);
     EXPECT_EQ(app.WaitForExit(), 0u);
     EXPECT_EQ(app.ProgramsStarted(), 0);
+}
+
+// Screen readers name a field by the label just before it in z-order.
+TEST(Window, EachLabelComesRightBeforeItsField) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    for (const auto& [label, field] :
+         {std::pair{IDC_RENDERER_LABEL, IDC_RENDERER},
+          std::pair{IDC_CONTROLLER_LABEL, IDC_CONTROLLER}, std::pair{IDC_ROMS_LABEL, IDC_ROMS}}) {
+        EXPECT_EQ(GetWindow(app.Control(label), GW_HWNDNEXT), app.Control(field))
+            << Narrow(app.Text(label));
+    }
+}
+
+// Explorer and the task bar show the program's own icon and version.
+TEST(Window, ProgramCarriesItsIconAndVersion) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    const std::wstring exe = folder.PathOf(L"qennet.exe");
+    HMODULE image = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(image, nullptr);
+    EXPECT_NE(FindResourceW(image, MAKEINTRESOURCEW(IDI_QENNET), RT_GROUP_ICON), nullptr)
+        << "no application icon";
+    FreeLibrary(image);
+
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &ignored);
+    ASSERT_GT(size, 0u) << "no version resource";
+    std::vector<BYTE> info(size);
+    ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, size, info.data()));
+    for (const auto& [key, expected] :
+         {std::pair{L"ProductName", L"Qennet"}, std::pair{L"OriginalFilename", L"qennet.exe"}}) {
+        wchar_t* value = nullptr;
+        UINT length = 0;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + key;
+        ASSERT_TRUE(
+            VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
+            << Narrow(key);
+        EXPECT_EQ(std::wstring(value), expected);
+    }
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_NE(fixed->dwFileVersionMS | fixed->dwFileVersionLS, 0u) << "version 0.0.0.0";
 }
