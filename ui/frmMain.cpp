@@ -60,15 +60,13 @@ HWND frmMain::Create(HINSTANCE instance) {
     if (!RegisterClassExW(&windowClass))
         return nullptr;
 
-    auto* form = new frmMain;
-    form->dpi_ = platform::ScreenDpi();
+    dpi_ = platform::ScreenDpi();
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT frame{0, 0, form->Scale(kClientWidth), form->Scale(kClientHeight)};
+    RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
-    // The window owns the form from WM_NCCREATE on and deletes it in WM_NCDESTROY.
     return CreateWindowExW(0, QENNET_WINDOW_CLASS, kCaption, style, CW_USEDEFAULT, CW_USEDEFAULT,
                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                           instance, form);
+                           instance, this);
 }
 
 LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -82,7 +80,7 @@ LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wParam, L
         return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        delete form;
+        form->hwnd_ = nullptr;
         return DefWindowProcW(window, message, wParam, lParam);
     }
     return form->OnMessage(message, wParam, lParam);

@@ -8,8 +8,13 @@ namespace qennet::ui {
 
 class frmMain {
   public:
+    frmMain() = default;
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
+
     // Creates the window (filled, prepared and centred) without showing it; nullptr on failure.
-    static HWND Create(HINSTANCE instance);
+    // The form must outlive its window.
+    HWND Create(HINSTANCE instance);
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -12,7 +12,8 @@ int Main(HINSTANCE instance) {
     controls.dwICC = ICC_USEREX_CLASSES;
     InitCommonControlsEx(&controls);
 
-    HWND window = frmMain::Create(instance);
+    frmMain form; // lives as long as the message loop, and so outlives its window
+    HWND window = form.Create(instance);
     if (!window) {
         MessageBoxW(nullptr, L"The launcher's window could not be created.", L"Qennet",
                     MB_OK | MB_ICONERROR);
