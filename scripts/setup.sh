@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ clang libclang-rt-14-dev googletest clang-format
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32
-  wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick zip
+  wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick zip unzip
 )
 
 missing=()
