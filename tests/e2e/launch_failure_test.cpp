@@ -50,6 +50,5 @@ TEST(LaunchFailure, DoubleClickWithoutEmulatorIsReported) {
     app.DoubleClickGame(2);
     ExpectOneMessageNaming(app, L"Vresk.exe");
     EXPECT_EQ(app.Caption(), L"Vresk: Street Fighter EX (JP 961130)");
-    app.Close(CloseBy::QuitButton);
-    EXPECT_EQ(app.WaitForExit(), 0u);
+    CloseAndWait(app);
 }

@@ -12,12 +12,6 @@ namespace {
 
 const char kDefaults[] = "0\r\n0\r\n0\r\n\"Roms\"\r\n";
 
-// Closes the launcher and checks that it ended cleanly.
-void CloseAndWait(Launcher& app, CloseBy how = CloseBy::QuitButton) {
-    app.Close(how);
-    EXPECT_EQ(app.WaitForExit(), 0u);
-}
-
 // The names in the folder that are not in `before`.
 std::vector<std::wstring> NewNames(const EmulatorFolder& folder,
                                    const std::vector<std::wstring>& before) {

@@ -6,11 +6,6 @@ using namespace e2e;
 
 namespace {
 
-void CloseAndWait(Launcher& app) {
-    app.Close(CloseBy::QuitButton);
-    EXPECT_EQ(app.WaitForExit(), 0u);
-}
-
 std::wstring RomsTextAfterStart(const EmulatorFolder& folder) {
     Launcher app(folder);
     EXPECT_TRUE(app.Started());

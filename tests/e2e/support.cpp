@@ -772,4 +772,9 @@ int FocusId(const Launcher& app) {
     return GetDlgCtrlID(focus);
 }
 
+void CloseAndWait(Launcher& app, CloseBy how) {
+    app.Close(how);
+    EXPECT_EQ(app.WaitForExit(), 0u);
+}
+
 } // namespace e2e

@@ -114,6 +114,9 @@ class EmulatorFolder {
 };
 
 enum class CloseBy { QuitButton, CloseBox, CloseMessage };
+class Launcher;
+// Closes the launcher and checks that it ended cleanly (exit code 0).
+void CloseAndWait(Launcher& app, CloseBy how = CloseBy::QuitButton);
 
 // The launcher, started in an emulator folder (its working directory) and found by its window.
 class Launcher {

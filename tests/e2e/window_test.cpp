@@ -128,8 +128,7 @@ TEST(Window, QuitEndsTheProgram) {
     EmulatorFolder folder;
     Launcher app(folder);
     ASSERT_TRUE(app.Started());
-    app.Close(CloseBy::QuitButton);
-    EXPECT_EQ(app.WaitForExit(), 0u);
+    CloseAndWait(app);
     EXPECT_EQ(app.ProgramsStarted(), 0);
 }
 
@@ -137,8 +136,7 @@ TEST(Window, CloseBoxEndsTheProgram) {
     EmulatorFolder folder;
     Launcher app(folder);
     ASSERT_TRUE(app.Started());
-    app.Close(CloseBy::CloseBox);
-    EXPECT_EQ(app.WaitForExit(), 0u);
+    CloseAndWait(app, CloseBy::CloseBox);
     EXPECT_EQ(app.ProgramsStarted(), 0);
 }
 

@@ -2,34 +2,16 @@
 // in the current directory: the plug-in's own file, a tab, the current directory. Each load of
 // the library is recorded in "plugin-load.log" (its own file per line), so a test can tell
 // which copy was loaded and how often.
+#include "record.h"
+
 #include <windows.h>
 
 #include <string>
 
 namespace {
 
-std::string ToUtf8(const std::wstring& text) {
-    if (text.empty()) {
-        return {};
-    }
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
-                                   0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
-                        nullptr, nullptr);
-    return bytes;
-}
-
-void Append(const wchar_t* name, const std::string& bytes) {
-    HANDLE file = CreateFileW(name, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
+using standin::Append;
+using standin::ToUtf8;
 
 HMODULE self = nullptr;
 
