@@ -2,11 +2,21 @@
 // in the current directory: the plug-in's own file, a tab, the current directory. Each load of
 // the library is recorded in "plugin-load.log" (its own file per line), so a test can tell
 // which copy was loaded and how often.
+//
+// A test makes it misbehave as real plug-ins do with "plugin-actions.txt" beside the plug-in's
+// own file: one action a line, carried out in order after the call is recorded:
+//   chdir DIR   changes the process's working directory (as a file dialog without
+//               OFN_NOCHANGEDIR does)
+//   dialog      shows an unowned message box captioned "Stand-in plug-in" and returns when it
+//               is closed (as a settings dialog without an owner does)
+//   exit        ends the process with ExitProcess(3)
+//   crash       ends the process at once, as an access violation would
 #include "record.h"
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -21,16 +31,69 @@ std::wstring OwnFile() {
     return std::wstring(path, length);
 }
 
+std::wstring OwnFolder() {
+    const std::wstring file = OwnFile();
+    return file.substr(0, file.find_last_of(L"\\/") + 1);
+}
+
 std::wstring CurrentDirectory() {
     wchar_t path[MAX_PATH] = {};
     DWORD length = GetCurrentDirectoryW(MAX_PATH, path);
     return std::wstring(path, length);
 }
 
+// The actions file's lines, read as UTF-8; none when there is no such file.
+std::vector<std::wstring> Actions() {
+    std::vector<std::wstring> actions;
+    HANDLE file =
+        CreateFileW((OwnFolder() + L"plugin-actions.txt").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return actions;
+    }
+    char bytes[4096];
+    DWORD read = 0;
+    ReadFile(file, bytes, sizeof bytes, &read, nullptr);
+    CloseHandle(file);
+    std::string text(bytes, read);
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        if (end > start) {
+            const std::string line = text.substr(start, end - start);
+            std::wstring wide(line.size(), L'\0');
+            wide.resize(static_cast<size_t>(
+                MultiByteToWideChar(CP_UTF8, 0, line.data(), static_cast<int>(line.size()),
+                                    wide.data(), static_cast<int>(wide.size()))));
+            actions.push_back(wide);
+        }
+        start = end + 1;
+    }
+    return actions;
+}
+
+void Perform(const std::wstring& action) {
+    if (action.rfind(L"chdir ", 0) == 0) {
+        SetCurrentDirectoryW(action.substr(6).c_str());
+    } else if (action == L"dialog") {
+        MessageBoxW(nullptr, L"Stand-in plug-in settings", L"Stand-in plug-in", MB_OK);
+    } else if (action == L"exit") {
+        ExitProcess(3);
+    } else if (action == L"crash") {
+        TerminateProcess(GetCurrentProcess(), 0xC0000005);
+    }
+}
+
 } // namespace
 
 extern "C" __declspec(dllexport) LONG __stdcall GPUconfigure() {
     Append(L"GPUconfigure.log", ToUtf8(OwnFile()) + "\t" + ToUtf8(CurrentDirectory()) + "\n");
+    for (const std::wstring& action : Actions()) {
+        Perform(action);
+    }
     return 0;
 }
 
