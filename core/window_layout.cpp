@@ -1,0 +1,111 @@
+#include "window_layout.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace qennet {
+namespace {
+
+// One axis of a control in the table: where it starts and how long it is there.
+struct Span {
+    int start, length;
+    int end() const { return start + length; }
+};
+
+bool Overlap(const Span& a, const Span& b) {
+    return a.start < b.end() && b.start < a.end();
+}
+
+// The positions and lengths of every control along one axis. A control starts no earlier than
+// its scaled table position, nor earlier than each control before it on this axis that shares
+// some of the other axis with it allows: past that control's (grown) end by the scaled table gap
+// between them, and never over that control's own need.
+struct Axis {
+    std::vector<int> start, length;
+    int client = 0;
+};
+
+Axis LayOutAxis(const std::vector<Span>& along, const std::vector<Span>& across, int client96,
+                int dpi, const std::vector<int>& need) {
+    const size_t count = along.size();
+    std::vector<int> scaledStart(count), scaledLength(count);
+    Axis axis;
+    axis.start.resize(count);
+    axis.length.resize(count);
+    for (size_t i = 0; i < count; ++i) {
+        scaledStart[i] = ScaleToDpi(along[i].start, dpi);
+        scaledLength[i] = ScaleToDpi(along[i].length, dpi);
+        axis.length[i] = std::max(scaledLength[i], need[i]);
+    }
+    std::vector<size_t> order(count);
+    for (size_t i = 0; i < count; ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return along[a].start < along[b].start; });
+
+    // Controls are placed in groups that start on the same table line; everything a group
+    // depends on starts on an earlier line, so it is placed already.
+    for (size_t first = 0; first < count;) {
+        size_t last = first;
+        while (last < count && along[order[last]].start == along[order[first]].start)
+            ++last;
+        int groupStart = 0;
+        for (size_t k = first; k < last; ++k) {
+            const size_t c = order[k];
+            int start = scaledStart[c];
+            for (size_t a = 0; a < count; ++a) {
+                if (along[a].start >= along[c].start || !Overlap(across[a], across[c]))
+                    continue;
+                const int gap = scaledStart[c] - (scaledStart[a] + scaledLength[a]);
+                start = std::max(start, axis.start[a] + std::max(axis.length[a] + gap, need[a]));
+            }
+            groupStart = k == first ? start : std::max(groupStart, start);
+        }
+        for (size_t k = first; k < last; ++k)
+            axis.start[order[k]] = groupStart;
+        first = last;
+    }
+
+    // Each control keeps at least its scaled distance to the far edge of the client area.
+    const int scaledClient = ScaleToDpi(client96, dpi);
+    axis.client = scaledClient;
+    for (size_t i = 0; i < count; ++i) {
+        const int margin = scaledClient - (scaledStart[i] + scaledLength[i]);
+        axis.client = std::max(axis.client, axis.start[i] + axis.length[i] + margin);
+    }
+    return axis;
+}
+
+} // namespace
+
+int ScaleToDpi(int pixelsAt96, int dpi) {
+    const std::int64_t product = static_cast<std::int64_t>(pixelsAt96) * dpi;
+    const std::int64_t half = product >= 0 ? 48 : -48;
+    return static_cast<int>((product + half) / 96);
+}
+
+WindowLayout LayOutWindow(const std::vector<Box>& table, Extent client, int dpi,
+                          const std::vector<Extent>& needs) {
+    const size_t count = table.size();
+    std::vector<Span> horizontal(count), vertical(count);
+    std::vector<int> needWidth(count, 0), needHeight(count, 0);
+    for (size_t i = 0; i < count; ++i) {
+        horizontal[i] = {table[i].left, table[i].width};
+        vertical[i] = {table[i].top, table[i].height};
+        if (i < needs.size()) {
+            needWidth[i] = needs[i].width;
+            needHeight[i] = needs[i].height;
+        }
+    }
+    const Axis x = LayOutAxis(horizontal, vertical, client.width, dpi, needWidth);
+    const Axis y = LayOutAxis(vertical, horizontal, client.height, dpi, needHeight);
+
+    WindowLayout layout;
+    layout.controls.resize(count);
+    for (size_t i = 0; i < count; ++i)
+        layout.controls[i] = {x.start[i], y.start[i], x.length[i], y.length[i]};
+    layout.client = {x.client, y.client};
+    return layout;
+}
+
+} // namespace qennet

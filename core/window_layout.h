@@ -1,0 +1,36 @@
+#pragma once
+// The window's controls laid out from their table at 96 dots per inch for a screen of any density
+// and a font of any size. Every position and size is scaled by dpi/96 on its own (so the table
+// holds exactly where the font fits); a control whose text needs more grows just enough, and what
+// lies after it in its row or column moves along, so nothing overlaps and the client area grows
+// with it.
+#include <vector>
+
+namespace qennet {
+
+// A rectangle as left, top, width and height in pixels.
+struct Box {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+struct Extent {
+    int width = 0, height = 0;
+};
+
+struct WindowLayout {
+    std::vector<Box> controls; // in the order of the table
+    Extent client;
+};
+
+// pixelsAt96 * dpi / 96, rounded to the nearest pixel (halves away from zero), as MulDiv does.
+int ScaleToDpi(int pixelsAt96, int dpi);
+
+// table: the controls at 96 DPI; client: the client area at 96 DPI; needs: for each control the
+// least width and height its text takes at dpi (0 where it has no need). Controls whose table
+// rectangles overlap (a label reaching under the field it names) may keep overlapping, but never
+// over the text of the earlier one. Controls that start on the same line in the table keep
+// starting on the same line.
+WindowLayout LayOutWindow(const std::vector<Box>& table, Extent client, int dpi,
+                          const std::vector<Extent>& needs);
+
+} // namespace qennet

@@ -1,0 +1,128 @@
+#include "core/window_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace qennet {
+
+bool operator==(const Box& a, const Box& b) {
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+void PrintTo(const Box& box, std::ostream* out) {
+    *out << "{" << box.left << ", " << box.top << ", " << box.width << ", " << box.height << "}";
+}
+
+namespace {
+
+// The shape of the launcher's window: a list on the left; on the right a label reaching 3 pixels
+// under the drop-down list it names, with a small button beside the list; a second such row; and
+// two buttons at the bottom.
+enum { List, Label, Field, Button, Label2, Field2, Button2, Play, Quit, Count };
+const std::vector<Box> kTable = {
+    {16, 16, 233, 177}, {264, 16, 137, 19}, {264, 32, 137, 21},
+    {408, 32, 17, 19},  {264, 64, 137, 19}, {264, 80, 137, 21},
+    {408, 80, 17, 19},  {264, 168, 73, 25}, {352, 168, 73, 25},
+};
+const Extent kClient = {441, 209};
+
+std::vector<Extent> NoNeeds() {
+    return std::vector<Extent>(Count);
+}
+
+TEST(ScaleToDpi, RoundsAsMulDivDoes) {
+    EXPECT_EQ(ScaleToDpi(19, 96), 19);
+    EXPECT_EQ(ScaleToDpi(19, 120), 24); // 23.75
+    EXPECT_EQ(ScaleToDpi(17, 144), 26); // 25.5, half rounded up
+    EXPECT_EQ(ScaleToDpi(441, 192), 882);
+}
+
+TEST(WindowLayout, WithoutNeedsEveryValueIsScaledOnItsOwn) {
+    for (int dpi : {96, 120, 144, 168, 192}) {
+        const WindowLayout layout = LayOutWindow(kTable, kClient, dpi, NoNeeds());
+        ASSERT_EQ(layout.controls.size(), kTable.size());
+        for (size_t i = 0; i < kTable.size(); ++i) {
+            const Box scaled = {ScaleToDpi(kTable[i].left, dpi), ScaleToDpi(kTable[i].top, dpi),
+                                ScaleToDpi(kTable[i].width, dpi),
+                                ScaleToDpi(kTable[i].height, dpi)};
+            EXPECT_EQ(layout.controls[i], scaled) << "control " << i << " at " << dpi;
+        }
+        EXPECT_EQ(layout.client.width, ScaleToDpi(441, dpi));
+        EXPECT_EQ(layout.client.height, ScaleToDpi(209, dpi));
+    }
+}
+
+TEST(WindowLayout, NeedsWithinTheTableChangeNothing) {
+    std::vector<Extent> needs = NoNeeds();
+    needs[Label] = {137, 16}; // its text ends exactly where the field begins
+    needs[Field] = {137, 21};
+    needs[Button] = {17, 19};
+    const WindowLayout layout = LayOutWindow(kTable, kClient, 96, needs);
+    EXPECT_EQ(layout.controls, LayOutWindow(kTable, kClient, 96, NoNeeds()).controls);
+    EXPECT_EQ(layout.client.height, 209);
+}
+
+TEST(WindowLayout, ATallerLabelPushesItsFieldRowAndEverythingBelow) {
+    std::vector<Extent> needs = NoNeeds();
+    needs[Label] = {0, 22}; // 6 more than the 16 pixels above the field
+    const WindowLayout layout = LayOutWindow(kTable, kClient, 96, needs);
+    EXPECT_EQ(layout.controls[Label], (Box{264, 16, 137, 22}));
+    EXPECT_EQ(layout.controls[Field], (Box{264, 38, 137, 21})) << "starts below the label's text";
+    EXPECT_EQ(layout.controls[Button], (Box{408, 38, 17, 19})) << "stays beside its field";
+    EXPECT_EQ(layout.controls[Label2].top, 70);
+    EXPECT_EQ(layout.controls[Play].top, 174);
+    EXPECT_EQ(layout.controls[Quit].top, 174);
+    EXPECT_EQ(layout.controls[List], kTable[List]) << "the list is beside the column, not in it";
+    EXPECT_EQ(layout.client.height, 215);
+    EXPECT_EQ(layout.client.width, 441);
+}
+
+TEST(WindowLayout, ATallerFieldMovesTheRowsBelowByItsGrowth) {
+    std::vector<Extent> needs = NoNeeds();
+    needs[Field] = {0, 30};
+    const WindowLayout layout = LayOutWindow(kTable, kClient, 144, needs);
+    const Box scaledField = {396, 48, 206, 32};
+    EXPECT_EQ(layout.controls[Field], scaledField) << "already tall enough at 144 DPI";
+
+    needs[Field] = {0, 40};
+    const WindowLayout grown = LayOutWindow(kTable, kClient, 144, needs);
+    EXPECT_EQ(grown.controls[Field].height, 40);
+    EXPECT_EQ(grown.controls[Label2].top, ScaleToDpi(64, 144) + 8);
+    EXPECT_EQ(grown.controls[Quit].top, ScaleToDpi(168, 144) + 8);
+    EXPECT_EQ(grown.client.height, ScaleToDpi(209, 144) + 8);
+}
+
+TEST(WindowLayout, AWiderLabelPushesTheButtonsBesideItsRowsButNotTheRowBelow) {
+    std::vector<Extent> needs = NoNeeds();
+    needs[Label2] = {150, 0}; // 13 wider than the table
+    const WindowLayout layout = LayOutWindow(kTable, kClient, 96, needs);
+    EXPECT_EQ(layout.controls[Label2].width, 150);
+    EXPECT_EQ(layout.controls[Button2].left, 421) << "the label reaches into its field's row";
+    EXPECT_EQ(layout.controls[Button].left, 421) << "buttons that lined up still do";
+    EXPECT_EQ(layout.controls[Quit].left, 352) << "no row of its own is shared with the label";
+    EXPECT_EQ(layout.client.width, 454);
+}
+
+TEST(WindowLayout, LargeNeedsEverywhereLeaveNoTwoControlsOverlapping) {
+    std::vector<Extent> needs(Count, Extent{0, 40});
+    needs[Label] = needs[Label2] = {200, 40};
+    needs[List] = {0, 0};
+    const WindowLayout layout = LayOutWindow(kTable, kClient, 120, needs);
+    for (size_t a = 0; a < kTable.size(); ++a) {
+        for (size_t b = a + 1; b < kTable.size(); ++b) {
+            const Box& p = layout.controls[a];
+            const Box& q = layout.controls[b];
+            const bool apart = p.left + p.width <= q.left || q.left + q.width <= p.left ||
+                               p.top + p.height <= q.top || q.top + q.height <= p.top;
+            EXPECT_TRUE(apart) << "controls " << a << " and " << b;
+        }
+        const Box& c = layout.controls[a];
+        EXPECT_LE(c.left + c.width, layout.client.width) << "control " << a;
+        EXPECT_LE(c.top + c.height, layout.client.height) << "control " << a;
+        EXPECT_GE(c.height, needs[a].height);
+        EXPECT_GE(c.width, needs[a].width);
+    }
+}
+
+} // namespace
+} // namespace qennet
