@@ -24,17 +24,4 @@ RECT OuterRect(HWND window) {
     return rect;
 }
 
-HFONT CreateMessageFont() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    BOOL found = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
-    if (!found) {
-        // Systems before Vista know the structure without its last field.
-        metrics.cbSize = sizeof metrics - sizeof metrics.iPaddedBorderWidth;
-        found = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
-    }
-    HFONT font = found ? CreateFontIndirectW(&metrics.lfMessageFont) : nullptr;
-    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
-
 } // namespace qennet::platform

@@ -13,7 +13,4 @@ RECT WorkArea();
 // The window's outer rectangle in screen pixels.
 RECT OuterRect(HWND window);
 
-// The system's message font at the screen's DPI; the caller deletes it.
-HFONT CreateMessageFont();
-
 } // namespace qennet::platform

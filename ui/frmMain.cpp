@@ -5,6 +5,7 @@
 #include "core/controller_scope.h"
 #include "core/renderer_options.h"
 #include "core/settings_file.h"
+#include "platform/dpi.h"
 #include "platform/file_exists.h"
 #include "platform/folder_browser.h"
 #include "platform/plugin.h"
@@ -14,6 +15,7 @@
 #include "platform/system_error.h"
 #include "platform/text.h"
 #include "ui/frmMain_layout.h"
+#include "ui/layout_controls.h"
 
 #include <cmath>
 #include <string>
@@ -99,6 +101,9 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         OnActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case kSelectRomsText:
         if (GetFocus() == txtRomsDirectory)
             SendMessageW(txtRomsDirectory, EM_SETSEL, 0, -1);
@@ -175,22 +180,56 @@ void frmMain::OnActivate(bool active) {
     }
 }
 
+// Moved to a monitor of another scale: the font, every control and the window are made anew for
+// it, and the window goes where the system suggests.
+void frmMain::OnDpiChanged(int dpi, const RECT& suggested) {
+    if (dpi <= 0 || !lstGames)
+        return;
+    HFONT font = platform::CreateMessageFont(dpi);
+    dpi_ = dpi;
+    for (const ControlLayout& layout : kLayout)
+        SendMessageW(GetDlgItem(hwnd_, layout.id), WM_SETFONT, reinterpret_cast<WPARAM>(font),
+                     TRUE);
+    if (font_)
+        DeleteObject(font_);
+    font_ = font;
+    LayOut(&suggested);
+}
+
 int frmMain::Scale(int pixelsAt96Dpi) const {
     return MulDiv(pixelsAt96Dpi, dpi_, 96);
 }
 
 bool frmMain::Form_Load() {
+    dpi_ = platform::WindowDpi(hwnd_); // the scale of the monitor the window was made on
     if (!CreateControls())
         return false;
     FillOptionLists();
     FillGameList();
     ApplyStoredChoices();
+    LayOut(nullptr);
     CentreForm();
     return true;
 }
 
+// The controls laid out for the window's density and font, and the window sized to hold them: at
+// the suggested rectangle's corner when one is given, where it is otherwise.
+void frmMain::LayOut(const RECT* suggested) {
+    const SIZE client = LayOutControls(hwnd_, font_, dpi_, placed_);
+    const SIZE outer = platform::OuterSizeForClient(hwnd_, client);
+    const RECT now = platform::OuterRect(hwnd_);
+    if (!suggested && outer.cx == now.right - now.left && outer.cy == now.bottom - now.top)
+        return;
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (!suggested)
+        flags |= SWP_NOMOVE;
+    SetWindowPos(hwnd_, nullptr, suggested ? suggested->left : 0, suggested ? suggested->top : 0,
+                 outer.cx, outer.cy, flags);
+}
+
 bool frmMain::CreateControls() {
-    font_ = platform::CreateMessageFont();
+    font_ = platform::CreateMessageFont(dpi_);
+    placed_ = ScaledTable(dpi_);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
     for (const ControlLayout& layout : kLayout) {
         const bool dropDown = layout.windowClass == std::wstring_view(L"COMBOBOX");
@@ -202,22 +241,6 @@ bool frmMain::CreateControls() {
         if (!control)
             return false;
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        if (dropDown) {
-            // The closed field's height follows its item height; bring it to the table's. The
-            // reported item height need not be the one set (some systems add a margin), so the
-            // field is measured again after each change.
-            const int wanted = Scale(layout.height);
-            int itemHeight = static_cast<int>(SendMessageW(control, CB_GETITEMHEIGHT, -1, 0));
-            for (int attempt = 0; attempt < 3 && itemHeight > 0; ++attempt) {
-                RECT closed{};
-                GetWindowRect(control, &closed);
-                const int actual = closed.bottom - closed.top;
-                if (actual == wanted)
-                    break;
-                itemHeight += wanted - actual;
-                SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
-            }
-        }
     }
     lstGames = GetDlgItem(hwnd_, IDC_GAMES);
     cmbRenderer = GetDlgItem(hwnd_, IDC_RENDERER);

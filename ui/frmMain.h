@@ -1,8 +1,11 @@
 #pragma once
 // The launcher's one window: the game list, the three option rows, Play and Quit.
 #include "core/types.h"
+#include "core/window_layout.h"
 
 #include <windows.h>
+
+#include <vector>
 
 namespace qennet::ui {
 
@@ -21,10 +24,12 @@ class frmMain {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code);
     void OnActivate(bool active);
+    void OnDpiChanged(int dpi, const RECT& suggested);
 
     bool Form_Load();
     void Form_Unload();
     bool CreateControls();
+    void LayOut(const RECT* suggested);
     void FillOptionLists();
     void FillGameList();
     void ApplyStoredChoices();
@@ -55,6 +60,7 @@ class frmMain {
     HWND focusWhenInactive_ = nullptr;
     HFONT font_ = nullptr;
     int dpi_ = 96;
+    std::vector<Box> placed_; // where the controls are, in the order of the layout table
 
     qennet::GameNumber GameNumber = 0; // 0 until a game is selected, then its position plus one
 };

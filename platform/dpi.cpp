@@ -1,0 +1,113 @@
+#include "platform/dpi.h"
+
+#include "platform/screen.h"
+
+namespace qennet::platform {
+namespace {
+
+using GetDpiForSystemFn = UINT(WINAPI*)();
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+
+// A USER32 function of Windows 10 (or 8.1), or nullptr where the system is older.
+template <typename Function> Function UserFunction(const char* name) {
+    static const HMODULE user = GetModuleHandleW(L"user32.dll");
+    return user ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user, name)))
+                : nullptr;
+}
+
+bool MessageFontAtSystemDpi(LOGFONTW& font) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    BOOL found = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+    if (!found) {
+        // Systems before Vista know the structure without its last field.
+        metrics.cbSize = sizeof metrics - sizeof metrics.iPaddedBorderWidth;
+        found = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+    }
+    if (found)
+        font = metrics.lfMessageFont;
+    return found;
+}
+
+} // namespace
+
+int SystemDpi() {
+    static const auto forSystem = UserFunction<GetDpiForSystemFn>("GetDpiForSystem");
+    const int dpi = forSystem ? static_cast<int>(forSystem()) : 0;
+    return dpi > 0 ? dpi : ScreenDpi();
+}
+
+int WindowDpi(HWND window) {
+    static const auto forWindow = UserFunction<GetDpiForWindowFn>("GetDpiForWindow");
+    const int dpi = forWindow && window ? static_cast<int>(forWindow(window)) : 0;
+    return dpi > 0 ? dpi : SystemDpi();
+}
+
+HFONT CreateMessageFont(int dpi) {
+    static const auto forDpi =
+        UserFunction<SystemParametersInfoForDpiFn>("SystemParametersInfoForDpi");
+    LOGFONTW font{};
+    bool found = false;
+    if (forDpi) {
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        found = forDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0,
+                       static_cast<UINT>(dpi)) != FALSE;
+        if (found)
+            font = metrics.lfMessageFont;
+    }
+    if (!found && MessageFontAtSystemDpi(font)) {
+        found = true;
+        font.lfHeight = MulDiv(font.lfHeight, dpi, SystemDpi());
+    }
+    HFONT created = found ? CreateFontIndirectW(&font) : nullptr;
+    return created ? created : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+int SystemMetricForDpi(int index, int dpi) {
+    static const auto forDpi = UserFunction<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
+    if (forDpi)
+        return forDpi(index, static_cast<UINT>(dpi));
+    return MulDiv(GetSystemMetrics(index), dpi, SystemDpi());
+}
+
+SIZE OuterSizeForClient(HWND window, SIZE client) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    // The default handling of WM_NCCALCSIZE turns a window rectangle into its client rectangle.
+    RECT inner = outer;
+    DefWindowProcW(window, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&inner));
+    return {client.cx + (outer.right - outer.left) - (inner.right - inner.left),
+            client.cy + (outer.bottom - outer.top) - (inner.bottom - inner.top)};
+}
+
+TextMeasure::TextMeasure(HFONT font) {
+    dc_ = GetDC(nullptr);
+    if (dc_)
+        previous_ = SelectObject(dc_, font);
+}
+
+TextMeasure::~TextMeasure() {
+    if (!dc_)
+        return;
+    if (previous_)
+        SelectObject(dc_, previous_);
+    ReleaseDC(nullptr, dc_);
+}
+
+SIZE TextMeasure::Extent(const std::wstring& text) const {
+    SIZE size{};
+    if (!dc_)
+        return size;
+    if (text.empty()) { // the font's height still counts: measure a blank and keep no width
+        if (GetTextExtentPoint32W(dc_, L" ", 1, &size))
+            size.cx = 0;
+        return size;
+    }
+    GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+} // namespace qennet::platform

@@ -1,0 +1,44 @@
+#pragma once
+// Densities, fonts and frames for a window that follows each monitor's scale. The calls that came
+// after Windows 7 are looked up at run time; where they are missing the system-wide density
+// stands in, so the program behaves on XP and 7 as a system-DPI-aware one.
+#include <windows.h>
+
+#include <string>
+
+namespace qennet::platform {
+
+// The density the system's metrics and fonts are given at (the primary screen's at log-on).
+int SystemDpi();
+
+// The density of the monitor the window is on.
+int WindowDpi(HWND window);
+
+// The system's message font at the given density; the caller deletes it (DeleteObject ignores
+// the stock font returned when none can be made).
+HFONT CreateMessageFont(int dpi);
+
+// A system metric (SM_CXVSCROLL...) at the given density.
+int SystemMetricForDpi(int index, int dpi);
+
+// The outer size that gives the window a client area of the given size, with the frame the system
+// draws for it now (per-monitor v1 systems do not scale the frame with the monitor; v2 ones do).
+SIZE OuterSizeForClient(HWND window, SIZE client);
+
+// Measures texts in one font.
+class TextMeasure {
+  public:
+    explicit TextMeasure(HFONT font);
+    ~TextMeasure();
+    TextMeasure(const TextMeasure&) = delete;
+    TextMeasure& operator=(const TextMeasure&) = delete;
+
+    // Width and height of one line of text (the height is the font's own, also for "").
+    SIZE Extent(const std::wstring& text) const;
+
+  private:
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
+
+} // namespace qennet::platform
