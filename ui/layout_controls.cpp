@@ -44,8 +44,12 @@ int ClosedHeight(HWND dropDown) {
 // The least size at which the control shows its text whole, at this density and font.
 Extent Need(HWND control, Kind kind, const platform::TextMeasure& measure, int dpi) {
     const int textHeight = measure.Extent(L"").cy;
-    const int edges = 2 * platform::SystemMetricForDpi(SM_CXEDGE, dpi);
-    const int edgesHigh = 2 * platform::SystemMetricForDpi(SM_CYEDGE, dpi);
+    // The 3-D edges are 2 pixels at 96 DPI; some systems keep the metric at that but draw the
+    // themed edges scaled, so the larger of the two is kept free.
+    const int edges =
+        2 * std::max(platform::SystemMetricForDpi(SM_CXEDGE, dpi), ScaleToDpi(2, dpi));
+    const int edgesHigh =
+        2 * std::max(platform::SystemMetricForDpi(SM_CYEDGE, dpi), ScaleToDpi(2, dpi));
     switch (kind) {
     case Kind::Label: {
         const SIZE text = measure.Extent(TextOf(control));

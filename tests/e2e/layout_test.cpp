@@ -1,6 +1,9 @@
 // Control rectangles, the fit of their texts, and the window's place on the screen, at 96, 120, 144
-// and 192 dots per inch.
+// and 192 dots per inch; the window moved to a monitor of another density; a large message font.
 #include "support.h"
+
+#include <iterator>
+#include <vector>
 
 using namespace e2e;
 
@@ -32,18 +35,18 @@ int Scale(int value, int dpi) {
 }
 
 // Measures texts in the system's message font as it is at the given density (this driver started
-// at another one, so the font is scaled from its own).
+// at another one, so the font is scaled from its own), or in the given font at 96 DPI scaled so.
 class TextMeasure {
   public:
-    explicit TextMeasure(int dpi) {
+    explicit TextMeasure(int dpi, const LOGFONTW* fontAt96 = nullptr) {
         NONCLIENTMETRICSW metrics = {};
         metrics.cbSize = sizeof metrics;
         SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
         HDC screen = GetDC(nullptr);
         driverDpi_ = GetDeviceCaps(screen, LOGPIXELSY);
         ReleaseDC(nullptr, screen);
-        LOGFONTW font = metrics.lfMessageFont;
-        font.lfHeight = MulDiv(font.lfHeight, dpi, driverDpi_);
+        LOGFONTW font = fontAt96 ? *fontAt96 : metrics.lfMessageFont;
+        font.lfHeight = MulDiv(font.lfHeight, dpi, fontAt96 ? 96 : driverDpi_);
         font_ = CreateFontIndirectW(&font);
         dc_ = CreateCompatibleDC(nullptr);
         previous_ = SelectObject(dc_, font_);
@@ -81,9 +84,9 @@ int Height(const RECT& rect) {
 }
 
 // Every caption and list text is shown whole: labels and buttons hold their captions, the
-// drop-down lists their longest entry beside the arrow, and the game list's rows a title's height.
-void ExpectTextsFit(const Launcher& app, int dpi) {
-    const TextMeasure measure(dpi);
+// drop-down lists their longest entry beside the arrow, and the rows of every list a text's height.
+void ExpectTextsFit(const Launcher& app, int dpi, const LOGFONTW* fontAt96 = nullptr) {
+    const TextMeasure measure(dpi, fontAt96);
     for (int id : {IDC_RENDERER_LABEL, IDC_CONTROLLER_LABEL, IDC_ROMS_LABEL}) {
         const SIZE text = measure.Extent(app.Text(id));
         const RECT box = app.ControlRect(id);
@@ -107,6 +110,12 @@ void ExpectTextsFit(const Launcher& app, int dpi) {
             EXPECT_LE(text.cx, Width(box) - arrow - border) << Narrow(item) << " at " << dpi;
             EXPECT_LE(text.cy, Height(box) - border) << Narrow(item) << " at " << dpi;
         }
+        const int rowHeight = measure.Extent(L"Default").cy;
+        HWND list = app.Control(id);
+        EXPECT_GE(SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), rowHeight)
+            << "closed field of " << id << " at " << dpi;
+        EXPECT_GE(SendMessageW(list, CB_GETITEMHEIGHT, 0, 0), rowHeight)
+            << "rows of " << id << " at " << dpi;
     }
     const SIZE title = measure.Extent(app.GameTitle(0));
     const LRESULT rowHeight = SendMessageW(app.Control(IDC_GAMES), LB_GETITEMHEIGHT, 0, 0);
@@ -138,6 +147,119 @@ void ExpectLayoutAt(int dpi) {
     ExpectTextsFit(app, dpi);
 }
 
+// No two controls share a pixel, and each lies inside the client area.
+void ExpectNoOverlaps(const Launcher& app) {
+    RECT client = {};
+    ASSERT_TRUE(GetClientRect(app.Window(), &client));
+    for (size_t a = 0; a < std::size(kLayout); ++a) {
+        const RECT first = app.ControlRect(kLayout[a].id);
+        EXPECT_TRUE(first.left >= 0 && first.top >= 0 && first.right <= client.right &&
+                    first.bottom <= client.bottom)
+            << kLayout[a].name << " " << ::testing::PrintToString(ToBox(first))
+            << " is not inside the client area " << ::testing::PrintToString(ToBox(client));
+        for (size_t b = a + 1; b < std::size(kLayout); ++b) {
+            const RECT second = app.ControlRect(kLayout[b].id);
+            RECT common = {};
+            EXPECT_FALSE(IntersectRect(&common, &first, &second))
+                << kLayout[a].name << " " << ::testing::PrintToString(ToBox(first)) << " and "
+                << kLayout[b].name << " " << ::testing::PrintToString(ToBox(second));
+        }
+    }
+}
+
+// What the launcher's window shows that depends on the density and the font.
+struct Geometry {
+    std::vector<Box> controls; // in the order of kLayout
+    Box client;
+    LRESULT gameRow;
+    LRESULT closedField[2], listRow[2]; // renderer and scope lists
+};
+
+Geometry GeometryOf(const Launcher& app) {
+    Geometry geometry = {};
+    for (const Placed& control : kLayout) {
+        geometry.controls.push_back(ToBox(app.ControlRect(control.id)));
+    }
+    RECT client = {};
+    GetClientRect(app.Window(), &client);
+    geometry.client = ToBox(client);
+    geometry.gameRow = SendMessageW(app.Control(IDC_GAMES), LB_GETITEMHEIGHT, 0, 0);
+    const int lists[] = {IDC_RENDERER, IDC_CONTROLLER};
+    for (int i = 0; i < 2; ++i) {
+        HWND list = app.Control(lists[i]);
+        geometry.closedField[i] = SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+        geometry.listRow[i] = SendMessageW(list, CB_GETITEMHEIGHT, 0, 0);
+    }
+    return geometry;
+}
+
+// A launcher started at one density and then moved to a monitor of another is laid out exactly as
+// one started at the other, and goes where the system suggests.
+void ExpectDpiChangeLikeFreshStart(int from, int to) {
+    Geometry fresh;
+    RECT freshFrame = {};
+    {
+        SystemDpi dpi(to);
+        EmulatorFolder folder(EmulatorFolder::Standard, L"fresh");
+        Launcher app(folder);
+        ASSERT_TRUE(app.Started());
+        fresh = GeometryOf(app);
+        ASSERT_TRUE(GetWindowRect(app.Window(), &freshFrame));
+        CloseAndWait(app);
+    }
+
+    SystemDpi dpi(from);
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    const RECT suggested = {40, 30, 40 + Width(freshFrame), 30 + Height(freshFrame)};
+    app.ChangeDpi(to, suggested);
+
+    const Geometry moved = GeometryOf(app);
+    for (size_t i = 0; i < std::size(kLayout); ++i) {
+        EXPECT_EQ(moved.controls[i], fresh.controls[i]) << kLayout[i].name;
+    }
+    EXPECT_EQ(moved.client, fresh.client) << "client area";
+    EXPECT_EQ(moved.gameRow, fresh.gameRow) << "game list rows";
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(moved.closedField[i], fresh.closedField[i]) << "closed field of list " << i;
+        EXPECT_EQ(moved.listRow[i], fresh.listRow[i]) << "rows of list " << i;
+    }
+    RECT frame = {};
+    ASSERT_TRUE(GetWindowRect(app.Window(), &frame));
+    EXPECT_EQ(frame.left, suggested.left);
+    EXPECT_EQ(frame.top, suggested.top);
+    ExpectTextsFit(app, to);
+    CloseAndWait(app);
+}
+
+// Much larger than any standard message font, so every label, field and button needs more room
+// than the table gives.
+LOGFONTW LargeFont() {
+    LOGFONTW font = {};
+    font.lfHeight = -20;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    wcscpy(font.lfFaceName, L"Tahoma");
+    return font;
+}
+
+void ExpectLargeFontWholeAt(int dpi) {
+    const LOGFONTW large = LargeFont();
+    SystemDpi density(dpi);
+    MessageFont font(large);
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    ExpectTextsFit(app, dpi, &large);
+    ExpectNoOverlaps(app);
+    RECT workArea = {};
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0));
+    ExpectCentredIn(app.Window(), workArea);
+    CloseAndWait(app);
+}
+
 } // namespace
 
 TEST(Layout, ControlsAt96Dpi) {
@@ -158,4 +280,24 @@ TEST(Layout, ControlsAt144Dpi) {
 TEST(Layout, ControlsAt192Dpi) {
     SystemDpi dpi(192);
     ExpectLayoutAt(192);
+}
+
+TEST(Layout, MovedFrom96To144DpiAsIfStartedThere) {
+    ExpectDpiChangeLikeFreshStart(96, 144);
+}
+
+TEST(Layout, MovedFrom144To96DpiAsIfStartedThere) {
+    ExpectDpiChangeLikeFreshStart(144, 96);
+}
+
+TEST(Layout, MovedFrom96To192DpiAsIfStartedThere) {
+    ExpectDpiChangeLikeFreshStart(96, 192);
+}
+
+TEST(Layout, LargeMessageFontWholeAt96Dpi) {
+    ExpectLargeFontWholeAt(96);
+}
+
+TEST(Layout, LargeMessageFontWholeAt144Dpi) {
+    ExpectLargeFontWholeAt(144);
 }

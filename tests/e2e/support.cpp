@@ -203,6 +203,51 @@ SystemDpi::~SystemDpi() {
 
 // ---------------------------------------------------------------------------------------------
 
+namespace {
+constexpr wchar_t kWindowMetrics[] = L"Control Panel\\Desktop\\WindowMetrics";
+constexpr wchar_t kMessageFont[] = L"MessageFont";
+} // namespace
+
+MessageFont::MessageFont(const LOGFONTW& font) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kWindowMetrics, 0, nullptr, 0,
+                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        ADD_FAILURE() << "Cannot open HKCU\\Control Panel\\Desktop\\WindowMetrics.";
+        return;
+    }
+    DWORD size = 0;
+    DWORD type = 0;
+    if (RegQueryValueExW(key, kMessageFont, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+        size > 0) {
+        previous_.resize(size);
+        if (RegQueryValueExW(key, kMessageFont, nullptr, &type, previous_.data(), &size) !=
+            ERROR_SUCCESS) {
+            previous_.clear();
+        }
+    }
+    if (RegSetValueExW(key, kMessageFont, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&font),
+                       sizeof font) != ERROR_SUCCESS) {
+        ADD_FAILURE() << "Cannot set MessageFont.";
+    }
+    RegCloseKey(key);
+}
+
+MessageFont::~MessageFont() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kWindowMetrics, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
+        return;
+    }
+    if (!previous_.empty()) {
+        RegSetValueExW(key, kMessageFont, 0, REG_BINARY, previous_.data(),
+                       static_cast<DWORD>(previous_.size()));
+    } else {
+        RegDeleteValueW(key, kMessageFont);
+    }
+    RegCloseKey(key);
+}
+
+// ---------------------------------------------------------------------------------------------
+
 EmulatorFolder::EmulatorFolder(Contents contents, const std::wstring& suffix) {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     std::wstring name = test ? Widen(std::string(test->test_suite_name()) + "." + test->name())
@@ -570,6 +615,25 @@ void Launcher::PressKey(UINT key) {
     const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
     Post(target, WM_KEYDOWN, key, 1 | scan);
     Post(target, WM_KEYUP, key, 1 | scan | (LPARAM{3} << 30));
+    Flush();
+}
+
+void Launcher::ChangeDpi(int dpi, const RECT& suggested) {
+    void* remote = VirtualAllocEx(process_.Get(), nullptr, sizeof suggested,
+                                  MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!remote) {
+        ADD_FAILURE() << "Cannot allocate memory in the launcher (error " << GetLastError() << ").";
+        return;
+    }
+    SIZE_T written = 0;
+    if (WriteProcessMemory(process_.Get(), remote, &suggested, sizeof suggested, &written) &&
+        written == sizeof suggested) {
+        Send(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
+    } else {
+        ADD_FAILURE() << "Cannot write into the launcher's memory (error " << GetLastError()
+                      << ").";
+    }
+    VirtualFreeEx(process_.Get(), remote, 0, MEM_RELEASE);
     Flush();
 }
 

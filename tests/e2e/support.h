@@ -77,6 +77,20 @@ class SystemDpi {
     DWORD previous_ = 0;
 };
 
+// The system's message font of the next programs started in the prefix (HKCU\Control
+// Panel\Desktop\WindowMetrics MessageFont, a LOGFONTW with its height at 96 dots per inch), put
+// back as it was when this goes out of scope. Programs already running keep the font they read.
+class MessageFont {
+  public:
+    explicit MessageFont(const LOGFONTW& font);
+    ~MessageFont();
+    MessageFont(const MessageFont&) = delete;
+    MessageFont& operator=(const MessageFont&) = delete;
+
+  private:
+    std::vector<BYTE> previous_; // empty when there was no value
+};
+
 // A fresh folder for the running test, under the work folder, named after the test (and an
 // optional suffix for a second folder). By default it holds the launcher, the stand-in emulator
 // as Vresk.exe and the stand-in editor as NOTEPAD.EXE. The folder is removed when the test
@@ -160,6 +174,10 @@ class Launcher {
     void Type(int id, const std::wstring& text);
     void Click(int id);
     void PressKey(UINT key);
+    // What the system sends a window moved to a monitor of another density: WM_DPICHANGED with
+    // the rectangle it suggests, written into the launcher's memory (the message's pointer is
+    // not carried across processes). Returns once the launcher has handled it.
+    void ChangeDpi(int dpi, const RECT& suggested);
     // Clicks the game list's selected item (or the first one) to put the focus there, then
     // presses Tab the given number of times.
     void FocusByTab(int tabs);
