@@ -45,26 +45,54 @@ Axis LayOutAxis(const std::vector<Span>& along, const std::vector<Span>& across,
 
     // Controls are placed in groups that start on the same table line; everything a group
     // depends on starts on an earlier line, so it is placed already.
-    for (size_t first = 0; first < count;) {
-        size_t last = first;
-        while (last < count && along[order[last]].start == along[order[first]].start)
-            ++last;
-        int groupStart = 0;
-        for (size_t k = first; k < last; ++k) {
-            const size_t c = order[k];
-            int start = scaledStart[c];
-            for (size_t a = 0; a < count; ++a) {
-                if (along[a].start >= along[c].start || !Overlap(across[a], across[c]))
-                    continue;
-                const int gap = scaledStart[c] - (scaledStart[a] + scaledLength[a]);
-                start = std::max(start, axis.start[a] + std::max(axis.length[a] + gap, need[a]));
+    const auto placeStarts = [&] {
+        for (size_t first = 0; first < count;) {
+            size_t last = first;
+            while (last < count && along[order[last]].start == along[order[first]].start)
+                ++last;
+            int groupStart = 0;
+            for (size_t k = first; k < last; ++k) {
+                const size_t c = order[k];
+                int start = scaledStart[c];
+                for (size_t a = 0; a < count; ++a) {
+                    if (along[a].start >= along[c].start || !Overlap(across[a], across[c]))
+                        continue;
+                    const int gap = scaledStart[c] - (scaledStart[a] + scaledLength[a]);
+                    start =
+                        std::max(start, axis.start[a] + std::max(axis.length[a] + gap, need[a]));
+                }
+                groupStart = k == first ? start : std::max(groupStart, start);
             }
-            groupStart = k == first ? start : std::max(groupStart, start);
+            for (size_t k = first; k < last; ++k)
+                axis.start[order[k]] = groupStart;
+            first = last;
         }
-        for (size_t k = first; k < last; ++k)
-            axis.start[order[k]] = groupStart;
-        first = last;
-    }
+    };
+    // Controls that end on the same table line keep ending on one line once one of them moved or
+    // grew: the others grow to it (a column stays straight). Growing can move what comes after,
+    // so the starts are placed again until nothing changes.
+    const auto alignEnds = [&] {
+        bool grown = false;
+        for (size_t c = 0; c < count; ++c) {
+            int end = axis.start[c] + axis.length[c];
+            bool changed = false;
+            for (size_t a = 0; a < count; ++a) {
+                if (along[a].end() != along[c].end())
+                    continue;
+                changed =
+                    changed || axis.start[a] != scaledStart[a] || axis.length[a] != scaledLength[a];
+                end = std::max(end, axis.start[a] + axis.length[a]);
+            }
+            if (changed && axis.start[c] + axis.length[c] < end) {
+                axis.length[c] = end - axis.start[c];
+                grown = true;
+            }
+        }
+        return grown;
+    };
+    placeStarts();
+    for (size_t round = 0; round < count && alignEnds(); ++round)
+        placeStarts();
 
     // Each control keeps at least its scaled distance to the far edge of the client area.
     const int scaledClient = ScaleToDpi(client96, dpi);

@@ -29,7 +29,7 @@ int ScaleToDpi(int pixelsAt96, int dpi);
 // least width and height its text takes at dpi (0 where it has no need). Controls whose table
 // rectangles overlap (a label reaching under the field it names) may keep overlapping, but never
 // over the text of the earlier one. Controls that start on the same line in the table keep
-// starting on the same line.
+// starting on one line, and those that end on one line keep ending on one once any of them moved.
 WindowLayout LayOutWindow(const std::vector<Box>& table, Extent client, int dpi,
                           const std::vector<Extent>& needs);
 

@@ -72,7 +72,8 @@ TEST(WindowLayout, ATallerLabelPushesItsFieldRowAndEverythingBelow) {
     EXPECT_EQ(layout.controls[Label2].top, 70);
     EXPECT_EQ(layout.controls[Play].top, 174);
     EXPECT_EQ(layout.controls[Quit].top, 174);
-    EXPECT_EQ(layout.controls[List], kTable[List]) << "the list is beside the column, not in it";
+    EXPECT_EQ(layout.controls[List], (Box{16, 16, 233, 183}))
+        << "beside the column, not in it, and ending with its bottom row";
     EXPECT_EQ(layout.client.height, 215);
     EXPECT_EQ(layout.client.width, 441);
 }
@@ -100,6 +101,10 @@ TEST(WindowLayout, AWiderLabelPushesTheButtonsBesideItsRowsButNotTheRowBelow) {
     EXPECT_EQ(layout.controls[Button2].left, 421) << "the label reaches into its field's row";
     EXPECT_EQ(layout.controls[Button].left, 421) << "buttons that lined up still do";
     EXPECT_EQ(layout.controls[Quit].left, 352) << "no row of its own is shared with the label";
+    EXPECT_EQ(layout.controls[Quit].width, 86) << "ends with the buttons above it";
+    for (int inColumn : {Label, Field, Field2})
+        EXPECT_EQ(layout.controls[inColumn].width, 150) << "ends with the label: " << inColumn;
+    EXPECT_EQ(layout.controls[Play].width, 73);
     EXPECT_EQ(layout.client.width, 454);
 }
 
