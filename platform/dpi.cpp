@@ -9,6 +9,7 @@ using GetDpiForSystemFn = UINT(WINAPI*)();
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
 // A USER32 function of Windows 10 (or 8.1), or nullptr where the system is older.
 template <typename Function> Function UserFunction(const char* name) {
@@ -81,6 +82,16 @@ SIZE OuterSizeForClient(HWND window, SIZE client) {
     DefWindowProcW(window, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&inner));
     return {client.cx + (outer.right - outer.left) - (inner.right - inner.left),
             client.cy + (outer.bottom - outer.top) - (inner.bottom - inner.top)};
+}
+
+SIZE OuterSizeForClientAt(HWND window, SIZE client, int dpi) {
+    static const auto forDpi = UserFunction<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+    const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+    const auto extendedStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
+    RECT frame{0, 0, client.cx, client.cy};
+    if (!forDpi || !forDpi(&frame, style, FALSE, extendedStyle, static_cast<UINT>(dpi)))
+        return OuterSizeForClient(window, client); // where the frame does not follow the density
+    return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 TextMeasure::TextMeasure(HFONT font) {

@@ -25,6 +25,9 @@ int SystemMetricForDpi(int index, int dpi);
 // draws for it now (per-monitor v1 systems do not scale the frame with the monitor; v2 ones do).
 SIZE OuterSizeForClient(HWND window, SIZE client);
 
+// The outer size the window would need for that client area with its frame drawn at the density.
+SIZE OuterSizeForClientAt(HWND window, SIZE client, int dpi);
+
 // Measures texts in one font.
 class TextMeasure {
   public:

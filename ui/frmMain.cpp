@@ -20,6 +20,11 @@
 #include <cmath>
 #include <string>
 
+// Windows 10 1703 sends it; the headers show it only to programs for that version.
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
+
 namespace qennet::ui {
 namespace {
 
@@ -101,6 +106,8 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         OnActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
+    case WM_GETDPISCALEDSIZE:
+        return OnGetDpiScaledSize(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -194,6 +201,18 @@ void frmMain::OnDpiChanged(int dpi, const RECT& suggested) {
         DeleteObject(font_);
     font_ = font;
     LayOut(&suggested);
+}
+
+// Asked, before a move to a monitor of another scale, what size the window will take there, so
+// that the rectangle the system then suggests is exactly that.
+bool frmMain::OnGetDpiScaledSize(int dpi, SIZE& size) {
+    if (dpi <= 0 || !lstGames)
+        return false;
+    HFONT font = platform::CreateMessageFont(dpi);
+    const SIZE client = ClientAreaFor(hwnd_, font, dpi);
+    DeleteObject(font);
+    size = platform::OuterSizeForClientAt(hwnd_, client, dpi);
+    return true;
 }
 
 int frmMain::Scale(int pixelsAt96Dpi) const {

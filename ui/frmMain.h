@@ -25,6 +25,7 @@ class frmMain {
     void OnCommand(int id, int code);
     void OnActivate(bool active);
     void OnDpiChanged(int dpi, const RECT& suggested);
+    bool OnGetDpiScaledSize(int dpi, SIZE& size);
 
     bool Form_Load();
     void Form_Unload();

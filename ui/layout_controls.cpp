@@ -41,15 +41,25 @@ int ClosedHeight(HWND dropDown) {
     return closed.bottom - closed.top;
 }
 
-// The least size at which the control shows its text whole, at this density and font.
-Extent Need(HWND control, Kind kind, const platform::TextMeasure& measure, int dpi) {
-    const int textHeight = measure.Extent(L"").cy;
+// What the needs are made of at one density and font.
+struct TextRoom {
+    int textHeight; // the font's own height
+    int edges;      // both 3-D edges across
+    int edgesHigh;  // both 3-D edges down
+    int arrow;      // a drop-down list's arrow button
+};
+
+TextRoom RoomFor(const platform::TextMeasure& measure, int dpi) {
     // The 3-D edges are 2 pixels at 96 DPI; some systems keep the metric at that but draw the
     // themed edges scaled, so the larger of the two is kept free.
-    const int edges =
-        2 * std::max(platform::SystemMetricForDpi(SM_CXEDGE, dpi), ScaleToDpi(2, dpi));
-    const int edgesHigh =
-        2 * std::max(platform::SystemMetricForDpi(SM_CYEDGE, dpi), ScaleToDpi(2, dpi));
+    const int edge = std::max(platform::SystemMetricForDpi(SM_CXEDGE, dpi), ScaleToDpi(2, dpi));
+    const int edgeHigh = std::max(platform::SystemMetricForDpi(SM_CYEDGE, dpi), ScaleToDpi(2, dpi));
+    return {static_cast<int>(measure.Extent(L"").cy), 2 * edge, 2 * edgeHigh,
+            platform::SystemMetricForDpi(SM_CXVSCROLL, dpi)};
+}
+
+// The least size at which the control shows its text whole.
+Extent Need(HWND control, Kind kind, const platform::TextMeasure& measure, const TextRoom& room) {
     switch (kind) {
     case Kind::Label: {
         const SIZE text = measure.Extent(TextOf(control));
@@ -57,11 +67,11 @@ Extent Need(HWND control, Kind kind, const platform::TextMeasure& measure, int d
     }
     case Kind::Button: {
         const SIZE text = measure.Extent(TextOf(control));
-        return {text.cx + edges, text.cy + edgesHigh};
+        return {text.cx + room.edges, text.cy + room.edgesHigh};
     }
     case Kind::TextField: // any width: the field scrolls
     case Kind::List:      // at least one whole row
-        return {0, textHeight + edgesHigh};
+        return {0, room.textHeight + room.edgesHigh};
     case Kind::DropDown: {
         // The longest entry beside the arrow; the closed field as high as it is with an item
         // height of the font's own.
@@ -78,9 +88,8 @@ Extent Need(HWND control, Kind kind, const platform::TextMeasure& measure, int d
             widest = std::max(widest, static_cast<int>(measure.Extent(item).cx));
         }
         const int itemHeight = static_cast<int>(SendMessageW(control, CB_GETITEMHEIGHT, -1, 0));
-        const int frame = itemHeight > 0 ? ClosedHeight(control) - itemHeight : edgesHigh;
-        return {widest + platform::SystemMetricForDpi(SM_CXVSCROLL, dpi) + edges,
-                frame + textHeight};
+        const int frame = itemHeight > 0 ? ClosedHeight(control) - itemHeight : room.edgesHigh;
+        return {widest + room.arrow + room.edges, frame + room.textHeight};
     }
     }
     return {};
@@ -110,21 +119,31 @@ std::vector<Box> TableBoxes() {
     return boxes;
 }
 
+WindowLayout Plan(HWND window, const platform::TextMeasure& measure, const TextRoom& room,
+                  int dpi) {
+    std::vector<Extent> needs;
+    for (const ControlLayout& layout : kLayout)
+        needs.push_back(Need(GetDlgItem(window, layout.id), KindOf(layout), measure, room));
+    return LayOutWindow(TableBoxes(), {kClientWidth, kClientHeight}, dpi, needs);
+}
+
 } // namespace
 
 std::vector<Box> ScaledTable(int dpi) {
     return LayOutWindow(TableBoxes(), {kClientWidth, kClientHeight}, dpi, {}).controls;
 }
 
+SIZE ClientAreaFor(HWND window, HFONT font, int dpi) {
+    const platform::TextMeasure measure(font);
+    const WindowLayout planned = Plan(window, measure, RoomFor(measure, dpi), dpi);
+    return {planned.client.width, planned.client.height};
+}
+
 SIZE LayOutControls(HWND window, HFONT font, int dpi, std::vector<Box>& placed) {
     const platform::TextMeasure measure(font);
-    std::vector<Extent> needs;
-    for (const ControlLayout& layout : kLayout)
-        needs.push_back(Need(GetDlgItem(window, layout.id), KindOf(layout), measure, dpi));
-    const WindowLayout planned =
-        LayOutWindow(TableBoxes(), {kClientWidth, kClientHeight}, dpi, needs);
+    const TextRoom room = RoomFor(measure, dpi);
+    const WindowLayout planned = Plan(window, measure, room, dpi);
 
-    const int textHeight = measure.Extent(L"").cy;
     placed.resize(planned.controls.size());
     for (size_t i = 0; i < planned.controls.size(); ++i) {
         const ControlLayout& layout = kLayout[i];
@@ -142,7 +161,7 @@ SIZE LayOutControls(HWND window, HFONT font, int dpi, std::vector<Box>& placed) 
             placed[i] = box;
         }
         if (dropDown)
-            FitDropDown(control, box.height, textHeight);
+            FitDropDown(control, box.height, room.textHeight);
     }
     return {planned.client.width, planned.client.height};
 }

@@ -16,4 +16,7 @@ std::vector<Box> ScaledTable(int dpi);
 // the controls are; only those that must move are moved. Returns the client area they need.
 SIZE LayOutControls(HWND window, HFONT font, int dpi, std::vector<Box>& placed);
 
+// The client area LayOutControls would need at this density and font, with nothing moved.
+SIZE ClientAreaFor(HWND window, HFONT font, int dpi);
+
 } // namespace qennet::ui

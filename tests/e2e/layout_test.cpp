@@ -3,6 +3,7 @@
 #include "support.h"
 
 #include <iterator>
+#include <memory>
 #include <vector>
 
 using namespace e2e;
@@ -193,9 +194,25 @@ Geometry GeometryOf(const Launcher& app) {
     return geometry;
 }
 
+// Much larger than any standard message font, so every label, field and button needs more room
+// than the table gives.
+LOGFONTW LargeFont() {
+    LOGFONTW font = {};
+    font.lfHeight = -20;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    wcscpy(font.lfFaceName, L"Tahoma");
+    return font;
+}
+
 // A launcher started at one density and then moved to a monitor of another is laid out exactly as
 // one started at the other, and goes where the system suggests.
-void ExpectDpiChangeLikeFreshStart(int from, int to) {
+void ExpectDpiChangeLikeFreshStart(int from, int to, const LOGFONTW* fontAt96 = nullptr) {
+    std::unique_ptr<MessageFont> font;
+    if (fontAt96) {
+        font = std::make_unique<MessageFont>(*fontAt96);
+    }
     Geometry fresh;
     RECT freshFrame = {};
     {
@@ -212,6 +229,10 @@ void ExpectDpiChangeLikeFreshStart(int from, int to) {
     EmulatorFolder folder;
     Launcher app(folder);
     ASSERT_TRUE(app.Started());
+    // Asked first, it names the size a fresh start there has, so that is what the system suggests.
+    const SIZE scaled = app.ScaledSizeAt(to);
+    EXPECT_EQ(scaled.cx, Width(freshFrame)) << "outer width asked for at " << to;
+    EXPECT_EQ(scaled.cy, Height(freshFrame)) << "outer height asked for at " << to;
     const RECT suggested = {40, 30, 40 + Width(freshFrame), 30 + Height(freshFrame)};
     app.ChangeDpi(to, suggested);
 
@@ -229,20 +250,8 @@ void ExpectDpiChangeLikeFreshStart(int from, int to) {
     ASSERT_TRUE(GetWindowRect(app.Window(), &frame));
     EXPECT_EQ(frame.left, suggested.left);
     EXPECT_EQ(frame.top, suggested.top);
-    ExpectTextsFit(app, to);
+    ExpectTextsFit(app, to, fontAt96);
     CloseAndWait(app);
-}
-
-// Much larger than any standard message font, so every label, field and button needs more room
-// than the table gives.
-LOGFONTW LargeFont() {
-    LOGFONTW font = {};
-    font.lfHeight = -20;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    font.lfQuality = DEFAULT_QUALITY;
-    wcscpy(font.lfFaceName, L"Tahoma");
-    return font;
 }
 
 void ExpectLargeFontWholeAt(int dpi) {
@@ -292,6 +301,11 @@ TEST(Layout, MovedFrom144To96DpiAsIfStartedThere) {
 
 TEST(Layout, MovedFrom96To192DpiAsIfStartedThere) {
     ExpectDpiChangeLikeFreshStart(96, 192);
+}
+
+TEST(Layout, MovedFrom96To144DpiWithALargeMessageFont) {
+    const LOGFONTW large = LargeFont();
+    ExpectDpiChangeLikeFreshStart(96, 144, &large);
 }
 
 TEST(Layout, LargeMessageFontWholeAt96Dpi) {

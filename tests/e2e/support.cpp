@@ -3,6 +3,11 @@
 #include <algorithm>
 #include <ostream>
 
+// Windows 10 1703 sends it; the headers show it only to programs for that version.
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
+
 namespace e2e {
 namespace {
 
@@ -635,6 +640,30 @@ void Launcher::ChangeDpi(int dpi, const RECT& suggested) {
     }
     VirtualFreeEx(process_.Get(), remote, 0, MEM_RELEASE);
     Flush();
+}
+
+SIZE Launcher::ScaledSizeAt(int dpi) {
+    RECT frame = {};
+    GetWindowRect(window_, &frame);
+    SIZE size = {frame.right - frame.left, frame.bottom - frame.top};
+    void* remote = VirtualAllocEx(process_.Get(), nullptr, sizeof size, MEM_COMMIT | MEM_RESERVE,
+                                  PAGE_READWRITE);
+    if (!remote) {
+        ADD_FAILURE() << "Cannot allocate memory in the launcher (error " << GetLastError() << ").";
+        return {};
+    }
+    SIZE_T moved = 0;
+    LRESULT answered = 0;
+    if (WriteProcessMemory(process_.Get(), remote, &size, sizeof size, &moved) &&
+        moved == sizeof size) {
+        answered = Send(window_, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(remote));
+    }
+    if (!answered || !ReadProcessMemory(process_.Get(), remote, &size, sizeof size, &moved) ||
+        moved != sizeof size) {
+        size = {};
+    }
+    VirtualFreeEx(process_.Get(), remote, 0, MEM_RELEASE);
+    return size;
 }
 
 void Launcher::FocusByTab(int tabs) {

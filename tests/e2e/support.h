@@ -178,6 +178,9 @@ class Launcher {
     // the rectangle it suggests, written into the launcher's memory (the message's pointer is
     // not carried across processes). Returns once the launcher has handled it.
     void ChangeDpi(int dpi, const RECT& suggested);
+    // What the system asks before such a move (WM_GETDPISCALEDSIZE): the window's outer size at
+    // that density. {0, 0} when the launcher leaves it to the system.
+    SIZE ScaledSizeAt(int dpi);
     // Clicks the game list's selected item (or the first one) to put the focus there, then
     // presses Tab the given number of times.
     void FocusByTab(int tabs);
