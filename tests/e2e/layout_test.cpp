@@ -194,8 +194,8 @@ Geometry GeometryOf(const Launcher& app) {
     return geometry;
 }
 
-// Much larger than any standard message font, so every label, field and button needs more room
-// than the table gives.
+// Much larger than any standard message font: the labels, fields and drop-down lists need more
+// room than the table gives, and the longer captions more width.
 LOGFONTW LargeFont() {
     LOGFONTW font = {};
     font.lfHeight = -20;
@@ -261,6 +261,9 @@ void ExpectLargeFontWholeAt(int dpi) {
     EmulatorFolder folder;
     Launcher app(folder);
     ASSERT_TRUE(app.Started());
+    RECT client = {};
+    ASSERT_TRUE(GetClientRect(app.Window(), &client));
+    EXPECT_GT(client.bottom, Scale(209, dpi)) << "the window grew with its controls";
     ExpectTextsFit(app, dpi, &large);
     ExpectNoOverlaps(app);
     RECT workArea = {};
