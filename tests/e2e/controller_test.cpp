@@ -56,11 +56,14 @@ TEST(Controller, EditorOpensExactlyTheChosenLevel) {
     Launcher app(folder);
     ASSERT_TRUE(app.Started());
 
+    // Each editor ends before the next starts, so the shared log is in the order of the clicks.
     app.SelectCombo(IDC_CONTROLLER, 3);
     Configure(app); // game 1
+    app.WaitForPrograms();
     app.ClickGame(39);
     app.SelectCombo(IDC_CONTROLLER, 2);
     Configure(app); // game 40
+    app.WaitForPrograms();
     app.SelectCombo(IDC_CONTROLLER, 1);
     Configure(app);
 
