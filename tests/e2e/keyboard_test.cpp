@@ -82,6 +82,8 @@ TEST(Keyboard, EnterPlaysFromTheListTheDropDownsTheFieldAndPlay) {
     }
     app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines(5, "Vresk.exe 1 --roms-directory=Roms"));
+    EXPECT_EQ(ArgumentsOfEach(folder.Lines(L"Vresk.log")),
+              std::vector<Lines>(5, {"Vresk.exe", "1", "--roms-directory=Roms"}));
 }
 
 TEST(Keyboard, EnterOnQuitQuits) {

@@ -20,6 +20,8 @@ TEST(LaunchFailure, MissingEmulatorIsReportedAndPlayWorksOnceItIsThere) {
     EXPECT_EQ(app.ProgramsStarted(), 1);
     app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{"Vresk.exe 1 --roms-directory=Roms"});
+    EXPECT_EQ(Arguments(folder.Lines(L"Vresk.log").at(0)),
+              (Lines{"Vresk.exe", "1", "--roms-directory=Roms"}));
     EXPECT_TRUE(app.OwnedDialogs().empty());
 }
 
@@ -39,6 +41,8 @@ TEST(LaunchFailure, EmulatorThatIsNotAProgramIsReported) {
     app.Click(IDC_PLAY);
     app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{"Vresk.exe 1 --roms-directory=Roms"});
+    EXPECT_EQ(Arguments(folder.Lines(L"Vresk.log").at(0)),
+              (Lines{"Vresk.exe", "1", "--roms-directory=Roms"}));
 }
 
 TEST(LaunchFailure, DoubleClickWithoutEmulatorIsReported) {

@@ -185,6 +185,8 @@ TEST(Renderer, LibraryWithoutTheEntryPointIsReported) {
     app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"Vresk.log"),
               Lines{"Vresk.exe 1 --roms-directory=Roms --renderer=soft_renderer.vrk"});
+    EXPECT_EQ(Arguments(folder.Lines(L"Vresk.log").at(0)),
+              (Lines{"Vresk.exe", "1", "--roms-directory=Roms", "--renderer=soft_renderer.vrk"}));
 }
 
 TEST(Renderer, FileThatIsNotALibraryIsReported) {

@@ -1,5 +1,7 @@
 #include "support.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <ostream>
 
@@ -762,6 +764,29 @@ void ExpectOneMessageNaming(Launcher& app, const std::wstring& name) {
     app.CloseDialog(box);
     EXPECT_TRUE(app.OwnedDialogs().empty()) << "a second message followed the first";
     EXPECT_TRUE(app.Running());
+}
+
+std::vector<std::string> Arguments(const std::string& commandLine) {
+    std::vector<std::string> arguments;
+    int count = 0;
+    LPWSTR* split = CommandLineToArgvW(Widen(commandLine).c_str(), &count);
+    if (!split) {
+        ADD_FAILURE() << "Cannot split the command line " << commandLine;
+        return arguments;
+    }
+    for (int index = 0; index < count; ++index) {
+        arguments.push_back(Narrow(split[index]));
+    }
+    LocalFree(split);
+    return arguments;
+}
+
+std::vector<std::vector<std::string>> ArgumentsOfEach(const std::vector<std::string>& lines) {
+    std::vector<std::vector<std::string>> split;
+    for (const std::string& line : lines) {
+        split.push_back(Arguments(line));
+    }
+    return split;
 }
 
 int FocusId(const Launcher& app) {

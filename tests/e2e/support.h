@@ -223,6 +223,12 @@ void ExpectCentredIn(HWND window, const RECT& workArea);
 // the given file or program; it is closed, and the launcher is still running afterwards.
 void ExpectOneMessageNaming(Launcher& app, const std::wstring& name);
 
+// A recorded command line split into its arguments as the emulator's C runtime splits it
+// (CommandLineToArgvW gives the same split), each argument as UTF-8.
+std::vector<std::string> Arguments(const std::string& commandLine);
+// Each recorded line split so.
+std::vector<std::vector<std::string>> ArgumentsOfEach(const std::vector<std::string>& lines);
+
 // The control ID of the window that has the keyboard focus, or 0.
 int FocusId(const Launcher& app);
 
