@@ -13,6 +13,7 @@
 #include "platform/start_program.h"
 #include "platform/system_error.h"
 #include "platform/text.h"
+#include "ui/failure_texts.h"
 #include "ui/frmMain_layout.h"
 
 #include <cmath>
@@ -104,6 +105,10 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SendMessageW(txtRomsDirectory, EM_SETSEL, 0, -1);
         return 0;
     case WM_CLOSE:
+        if (pluginCallRunning_) {
+            closeAskedDuringPluginCall_ = true;
+            return 0;
+        }
         Form_Unload();
         DestroyWindow(hwnd_);
         return 0;
@@ -118,6 +123,11 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void frmMain::OnCommand(int id, int code) {
+    // Clicks that reach the disabled window during a plug-in call (sent by another program) do
+    // nothing; Quit goes on to ask for the close, which waits for the plug-in.
+    const bool acts = id == IDC_GAMES ? code == LBN_DBLCLK : code == BN_CLICKED;
+    if (pluginCallRunning_ && acts && id != IDC_QUIT)
+        return;
     switch (id) {
     case IDC_GAMES:
         if (code == LBN_SELCHANGE)
@@ -317,10 +327,13 @@ void frmMain::cmdConfigRenderer_Click() {
         StartEditor(file);
         break;
     case RendererSettings::Plugin: {
-        const platform::PluginCall call = platform::ShowPluginSettings(file);
+        const platform::PluginCall call = CallPlugin(file);
+        if (!hwnd_)
+            return; // closed as the player asked while the plug-in's dialog was open
         const std::wstring name = Utf8ToWide(file);
         if (call.outcome == platform::PluginCall::Outcome::NotLoaded)
-            ShowError(L"Could not load the renderer plug-in " + name + L".", call.error);
+            ShowError(L"Could not load the renderer plug-in " + name + L".",
+                      PluginLoadFailureCause(file, call.error));
         else if (call.outcome == platform::PluginCall::Outcome::NoEntryPoint)
             ShowError(L"The renderer plug-in " + name +
                           L" has no GPUconfigure entry point, so it has no settings to show.",
@@ -328,6 +341,23 @@ void frmMain::cmdConfigRenderer_Click() {
         break;
     }
     }
+}
+
+// The plug-in's settings dialog has no owner, so the window makes itself modal to it: disabled
+// for the call, enabled and active again afterwards. A close asked for meanwhile is carried out
+// once the plug-in has returned, never under its open dialog.
+platform::PluginCall frmMain::CallPlugin(const std::string& file) {
+    pluginCallRunning_ = true;
+    EnableWindow(hwnd_, FALSE);
+    const platform::PluginCall call = platform::ShowPluginSettings(file);
+    EnableWindow(hwnd_, TRUE);
+    SetForegroundWindow(hwnd_);
+    pluginCallRunning_ = false;
+    if (closeAskedDuringPluginCall_) {
+        closeAskedDuringPluginCall_ = false;
+        SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+    }
+    return call;
 }
 
 void frmMain::cmbControllerConfigFile_Click() {
@@ -366,9 +396,11 @@ void frmMain::cmdPlay_Click() {
     choices.renderer = SelectedPosition(cmbRenderer, CB_GETCURSEL);
     choices.scope = SelectedPosition(cmbControllerConfigFile, CB_GETCURSEL);
     choices.romsDirectory = WideToUtf8(WindowText(txtRomsDirectory));
-    const unsigned long error = platform::StartProgram(ComposeCommandLine(choices, FileExists()));
+    const std::string commandLine = ComposeCommandLine(choices, FileExists());
+    const unsigned long error = platform::StartProgram(commandLine);
     if (error)
-        ShowError(L"Could not start Vresk.exe.", error);
+        ShowError(L"Could not start Vresk.exe.",
+                  StartFailureCause(L"Vresk.exe", commandLine, error));
 }
 
 void frmMain::cmdQuit_Click() {
@@ -398,15 +430,21 @@ void frmMain::Form_Unload() {
 }
 
 void frmMain::StartEditor(const std::string& file) {
-    const unsigned long error = platform::StartProgram(EditorCommand(file));
+    const std::string commandLine = EditorCommand(file);
+    const unsigned long error = platform::StartProgram(commandLine);
     if (error)
-        ShowError(L"Could not start NOTEPAD.EXE to edit " + Utf8ToWide(file) + L".", error);
+        ShowError(L"Could not start NOTEPAD.EXE to edit " + Utf8ToWide(file) + L".",
+                  StartFailureCause(L"NOTEPAD.EXE", commandLine, error));
 }
 
 void frmMain::ShowError(const std::wstring& what, unsigned long error) {
+    ShowError(what, error ? platform::SystemErrorText(error) : std::wstring());
+}
+
+void frmMain::ShowError(const std::wstring& what, const std::wstring& cause) {
     std::wstring text = what;
-    if (error)
-        text += L"\n\n" + platform::SystemErrorText(error);
+    if (!cause.empty())
+        text += L"\n\n" + cause;
     MessageBoxW(hwnd_, text.c_str(), kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 

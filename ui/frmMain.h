@@ -1,6 +1,7 @@
 #pragma once
 // The launcher's one window: the game list, the three option rows, Play and Quit.
 #include "core/types.h"
+#include "platform/plugin.h"
 
 #include <windows.h>
 
@@ -34,6 +35,7 @@ class frmMain {
     void lstGames_DblClick();
     void cmbRenderer_Click();
     void cmdConfigRenderer_Click();
+    platform::PluginCall CallPlugin(const std::string& file);
     void cmbControllerConfigFile_Click();
     void cmdConfigControllerConfigFile_Click();
     void txtRomsDirectory_GotFocus();
@@ -43,6 +45,7 @@ class frmMain {
 
     void StartEditor(const std::string& file);
     void ShowError(const std::wstring& what, unsigned long error);
+    void ShowError(const std::wstring& what, const std::wstring& cause);
     int Scale(int pixelsAt96Dpi) const;
 
     HWND hwnd_ = nullptr;
@@ -55,6 +58,8 @@ class frmMain {
     HWND focusWhenInactive_ = nullptr;
     HFONT font_ = nullptr;
     int dpi_ = 96;
+    bool pluginCallRunning_ = false;
+    bool closeAskedDuringPluginCall_ = false;
 
     qennet::GameNumber GameNumber = 0; // 0 until a game is selected, then its position plus one
 };
