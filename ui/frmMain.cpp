@@ -104,6 +104,14 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (GetFocus() == txtRomsDirectory)
             SendMessageW(txtRomsDirectory, EM_SETSEL, 0, -1);
         return 0;
+    case WM_SYSCOMMAND:
+        // The disabled window would drop the close box's command; like any close asked for
+        // during a plug-in call, it waits for the call to return.
+        if (pluginCallRunning_ && (wParam & 0xFFF0) == SC_CLOSE) {
+            closeAskedDuringPluginCall_ = true;
+            return 0;
+        }
+        break;
     case WM_CLOSE:
         if (pluginCallRunning_) {
             closeAskedDuringPluginCall_ = true;

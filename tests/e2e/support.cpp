@@ -91,6 +91,26 @@ BOOL CALLBACK FindMainWindow(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
+struct TitledSearch {
+    DWORD processId;
+    const std::wstring* title;
+    HWND found;
+};
+
+BOOL CALLBACK FindTitledDialog(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<TitledSearch*>(parameter);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    wchar_t title[256] = {};
+    GetWindowTextW(window, title, 256);
+    if (processId == search->processId && ClassOf(window) == L"#32770" && IsWindowVisible(window) &&
+        *search->title == title) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 struct DialogSearch {
     HWND owner;
     DWORD processId;
@@ -154,9 +174,9 @@ std::string Narrow(const std::wstring& wide) {
 
 const BuildFiles& Build() {
     static const BuildFiles files = {
-        Environment(L"QENNET_E2E_LAUNCHER"), Environment(L"QENNET_E2E_RECORDER"),
-        Environment(L"QENNET_E2E_PLUGIN"), Environment(L"QENNET_E2E_NO_EXPORT"),
-        Environment(L"QENNET_E2E_WORK")};
+        Environment(L"QENNET_E2E_LAUNCHER"),         Environment(L"QENNET_E2E_RECORDER"),
+        Environment(L"QENNET_E2E_PLUGIN"),           Environment(L"QENNET_E2E_NO_EXPORT"),
+        Environment(L"QENNET_E2E_DEPENDENT_PLUGIN"), Environment(L"QENNET_E2E_WORK")};
     return files;
 }
 
@@ -711,6 +731,19 @@ HWND Launcher::WaitForDialog() {
     return dialogs.front();
 }
 
+HWND Launcher::WaitForDialogTitled(const std::wstring& title) {
+    TitledSearch search = {processId_, &title, nullptr};
+    WaitUntil([&] {
+        EnumWindows(FindTitledDialog, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    });
+    if (!search.found) {
+        ADD_FAILURE() << "No dialog titled " << Narrow(title) << " appeared within " << kDeadlineMs
+                      << " ms.";
+    }
+    return search.found;
+}
+
 std::wstring Launcher::DialogText(HWND dialog) {
     std::wstring text;
     EnumChildWindows(dialog, CollectStaticTexts, reinterpret_cast<LPARAM>(&text));
@@ -787,6 +820,17 @@ std::vector<std::vector<std::string>> ArgumentsOfEach(const std::vector<std::str
         split.push_back(Arguments(line));
     }
     return split;
+}
+
+std::wstring CloseOneMessage(Launcher& app) {
+    HWND box = app.WaitForDialog();
+    if (!box) {
+        return {};
+    }
+    EXPECT_EQ(Launcher::WindowTitle(box), L"Qennet");
+    const std::wstring text = Launcher::DialogText(box);
+    app.CloseDialog(box);
+    return text;
 }
 
 int FocusId(const Launcher& app) {
