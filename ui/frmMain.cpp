@@ -15,6 +15,7 @@
 #include "platform/text.h"
 #include "ui/failure_texts.h"
 #include "ui/frmMain_layout.h"
+#include "ui/window_icons.h"
 
 #include <cmath>
 #include <string>
@@ -53,8 +54,9 @@ HWND frmMain::Create(HINSTANCE instance) {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_QENNET));
-    windowClass.hIconSm = windowClass.hIcon;
+    const WindowIcons icons = LoadWindowIcons(instance, IDI_QENNET);
+    windowClass.hIcon = icons.large;
+    windowClass.hIconSm = icons.small;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = QENNET_WINDOW_CLASS;
