@@ -30,10 +30,47 @@ constexpr wchar_t kCaption[] = L"Vresk";
 constexpr wchar_t kCaptionPrefix[] = L"Vresk: ";
 constexpr wchar_t kMessageCaption[] = L"Qennet";
 constexpr UINT kSelectRomsText = WM_APP + 1;
+constexpr UINT kShowDefaultButton = WM_APP + 2;
 
 const FileExistsFn& FileExists() {
     static const FileExistsFn exists = platform::FileExists;
     return exists;
+}
+
+// What each kind of control of the table sends the window when it receives the focus (a push
+// button with BS_NOTIFY).
+struct FocusNotification {
+    const wchar_t* windowClass;
+    int code;
+};
+constexpr FocusNotification kFocusNotifications[] = {
+    {L"LISTBOX", LBN_SETFOCUS},
+    {L"COMBOBOX", CBN_SETFOCUS},
+    {L"EDIT", EN_SETFOCUS},
+    {L"BUTTON", BN_SETFOCUS},
+};
+
+const ControlLayout* LayoutOf(int id) {
+    for (const ControlLayout& layout : kLayout) {
+        if (layout.id == id)
+            return &layout;
+    }
+    return nullptr;
+}
+
+bool IsPushButton(const ControlLayout& layout) {
+    return layout.windowClass == std::wstring_view(L"BUTTON");
+}
+
+bool IsFocusNotification(int id, int code) {
+    const ControlLayout* layout = LayoutOf(id);
+    if (!layout)
+        return false;
+    for (const FocusNotification& notification : kFocusNotifications) {
+        if (layout->windowClass == std::wstring_view(notification.windowClass))
+            return code == notification.code;
+    }
+    return false;
 }
 
 ListPosition SelectedPosition(HWND list, UINT getSelection) {
@@ -102,6 +139,12 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         OnActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
+    case kShowDefaultButton:
+        ShowDefaultButton();
+        return 0;
+    case WM_SETFOCUS: // given to the window itself, as after a restore: the control takes it
+        RestoreFocus();
+        return 0;
     case kSelectRomsText:
         if (GetFocus() == txtRomsDirectory)
             SendMessageW(txtRomsDirectory, EM_SETSEL, 0, -1);
@@ -133,6 +176,13 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void frmMain::OnCommand(int id, int code) {
+    if (IsFocusNotification(id, code))
+        OnControlFocus(id);
+    // With BS_NOTIFY the second click of a double-click comes as BN_DOUBLECLICKED; it is a
+    // press all the same.
+    const ControlLayout* layout = LayoutOf(id);
+    if (code == BN_DOUBLECLICKED && layout && IsPushButton(*layout))
+        code = BN_CLICKED;
     // Clicks that reach the disabled window during a plug-in call (sent by another program) do
     // nothing; Quit goes on to ask for the close, which waits for the plug-in.
     const bool acts = id == IDC_GAMES ? code == LBN_DBLCLK : code == BN_CLICKED;
@@ -182,16 +232,41 @@ void frmMain::OnCommand(int id, int code) {
     }
 }
 
-// A plain window does not remember its focused control across deactivation as a dialog does.
+// A plain window does not remember its focused control across deactivation or minimising as a
+// dialog does; the controls report each focus change, and the last one gets it back.
 void frmMain::OnActivate(bool active) {
-    if (!active) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(hwnd_, focus))
-            focusWhenInactive_ = focus;
-    } else if (focusWhenInactive_ && IsWindow(focusWhenInactive_)) {
-        SetFocus(focusWhenInactive_);
-    } else {
+    if (active)
+        RestoreFocus();
+}
+
+void frmMain::RestoreFocus() {
+    if (focusedControl_ && IsWindow(focusedControl_) && IsWindowEnabled(focusedControl_))
+        SetFocus(focusedControl_);
+    else
         SetFocus(lstGames);
+}
+
+// As in a dialog, a push button with the focus is the one Enter presses and shows the default
+// border; with the focus anywhere else Play does. The borders are set once the focus change has
+// been handled: the system's dialog keys adjust them after the new control has the focus.
+void frmMain::OnControlFocus(int id) {
+    focusedControl_ = GetDlgItem(hwnd_, id);
+    PostMessageW(hwnd_, kShowDefaultButton, 0, 0);
+}
+
+void frmMain::ShowDefaultButton() {
+    const int focusId = focusedControl_ ? GetDlgCtrlID(focusedControl_) : 0;
+    const ControlLayout* focused = LayoutOf(focusId);
+    const int defaultId = focused && IsPushButton(*focused) ? focusId : IDC_PLAY;
+    for (const ControlLayout& layout : kLayout) {
+        if (!IsPushButton(layout))
+            continue;
+        HWND button = GetDlgItem(hwnd_, layout.id);
+        const LONG style = GetWindowLongW(button, GWL_STYLE);
+        const LONG type = layout.id == defaultId ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        if ((style & BS_TYPEMASK) != type)
+            SendMessageW(button, BM_SETSTYLE,
+                         static_cast<WPARAM>((style & 0xFFFF & ~BS_TYPEMASK) | type), TRUE);
     }
 }
 

@@ -22,6 +22,9 @@ class frmMain {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code);
     void OnActivate(bool active);
+    void OnControlFocus(int id);
+    void ShowDefaultButton();
+    void RestoreFocus();
 
     bool Form_Load();
     void Form_Unload();
@@ -55,7 +58,7 @@ class frmMain {
     HWND cmbControllerConfigFile = nullptr;
     HWND cmdConfigControllerConfigFile = nullptr;
     HWND txtRomsDirectory = nullptr;
-    HWND focusWhenInactive_ = nullptr;
+    HWND focusedControl_ = nullptr; // the control that had the focus last
     HFONT font_ = nullptr;
     int dpi_ = 96;
     bool pluginCallRunning_ = false;
