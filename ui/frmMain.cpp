@@ -13,6 +13,7 @@
 #include "platform/start_program.h"
 #include "platform/system_error.h"
 #include "platform/text.h"
+#include "ui/button_names.h"
 #include "ui/failure_texts.h"
 #include "ui/frmMain_layout.h"
 #include "ui/window_icons.h"
@@ -139,6 +140,10 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         OnActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
+    case WM_SETCURSOR: // the mouse is over the window: the buttons' tooltip is needed now
+        if (!buttonTips_)
+            buttonTips_ = CreateButtonTips(hwnd_);
+        break;
     case kShowDefaultButton:
         ShowDefaultButton();
         return 0;
@@ -320,6 +325,7 @@ bool frmMain::CreateControls() {
     cmbControllerConfigFile = GetDlgItem(hwnd_, IDC_CONTROLLER);
     cmdConfigControllerConfigFile = GetDlgItem(hwnd_, IDC_CONFIG_CONTROLLER);
     txtRomsDirectory = GetDlgItem(hwnd_, IDC_ROMS);
+    NameButtonsForScreenReaders(hwnd_);
     return true;
 }
 

@@ -60,6 +60,7 @@ class frmMain {
     HWND txtRomsDirectory = nullptr;
     HWND focusedControl_ = nullptr; // the control that had the focus last
     HFONT font_ = nullptr;
+    HWND buttonTips_ = nullptr; // made when the mouse first comes over the window
     int dpi_ = 96;
     bool pluginCallRunning_ = false;
     bool closeAskedDuringPluginCall_ = false;

@@ -14,7 +14,7 @@ int Main(HINSTANCE instance) {
 
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_USEREX_CLASSES;
+    controls.dwICC = ICC_USEREX_CLASSES | ICC_BAR_CLASSES; // the latter: the buttons' tooltip
     InitCommonControlsEx(&controls);
 
     frmMain form; // lives as long as the message loop, and so outlives its window
