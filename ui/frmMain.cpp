@@ -14,6 +14,7 @@
 #include "platform/system_error.h"
 #include "platform/text.h"
 #include "ui/button_names.h"
+#include "ui/default_button.h"
 #include "ui/failure_texts.h"
 #include "ui/frmMain_layout.h"
 #include "ui/window_icons.h"
@@ -36,42 +37,6 @@ constexpr UINT kShowDefaultButton = WM_APP + 2;
 const FileExistsFn& FileExists() {
     static const FileExistsFn exists = platform::FileExists;
     return exists;
-}
-
-// What each kind of control of the table sends the window when it receives the focus (a push
-// button with BS_NOTIFY).
-struct FocusNotification {
-    const wchar_t* windowClass;
-    int code;
-};
-constexpr FocusNotification kFocusNotifications[] = {
-    {L"LISTBOX", LBN_SETFOCUS},
-    {L"COMBOBOX", CBN_SETFOCUS},
-    {L"EDIT", EN_SETFOCUS},
-    {L"BUTTON", BN_SETFOCUS},
-};
-
-const ControlLayout* LayoutOf(int id) {
-    for (const ControlLayout& layout : kLayout) {
-        if (layout.id == id)
-            return &layout;
-    }
-    return nullptr;
-}
-
-bool IsPushButton(const ControlLayout& layout) {
-    return layout.windowClass == std::wstring_view(L"BUTTON");
-}
-
-bool IsFocusNotification(int id, int code) {
-    const ControlLayout* layout = LayoutOf(id);
-    if (!layout)
-        return false;
-    for (const FocusNotification& notification : kFocusNotifications) {
-        if (layout->windowClass == std::wstring_view(notification.windowClass))
-            return code == notification.code;
-    }
-    return false;
 }
 
 ListPosition SelectedPosition(HWND list, UINT getSelection) {
@@ -141,11 +106,13 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
     case WM_SETCURSOR: // the mouse is over the window: the buttons' tooltip is needed now
-        if (!buttonTips_)
-            buttonTips_ = CreateButtonTips(hwnd_);
+        if (!buttonTipsMade_) {
+            buttonTipsMade_ = true;
+            CreateButtonTips(hwnd_); // owned by the window, and destroyed with it
+        }
         break;
     case kShowDefaultButton:
-        ShowDefaultButton();
+        ShowDefaultBorder(hwnd_, focusedControl_);
         return 0;
     case WM_SETFOCUS: // given to the window itself, as after a restore: the control takes it
         RestoreFocus();
@@ -185,8 +152,7 @@ void frmMain::OnCommand(int id, int code) {
         OnControlFocus(id);
     // With BS_NOTIFY the second click of a double-click comes as BN_DOUBLECLICKED; it is a
     // press all the same.
-    const ControlLayout* layout = LayoutOf(id);
-    if (code == BN_DOUBLECLICKED && layout && IsPushButton(*layout))
+    if (code == BN_DOUBLECLICKED && IsPushButton(id))
         code = BN_CLICKED;
     // Clicks that reach the disabled window during a plug-in call (sent by another program) do
     // nothing; Quit goes on to ask for the close, which waits for the plug-in.
@@ -257,22 +223,6 @@ void frmMain::RestoreFocus() {
 void frmMain::OnControlFocus(int id) {
     focusedControl_ = GetDlgItem(hwnd_, id);
     PostMessageW(hwnd_, kShowDefaultButton, 0, 0);
-}
-
-void frmMain::ShowDefaultButton() {
-    const int focusId = focusedControl_ ? GetDlgCtrlID(focusedControl_) : 0;
-    const ControlLayout* focused = LayoutOf(focusId);
-    const int defaultId = focused && IsPushButton(*focused) ? focusId : IDC_PLAY;
-    for (const ControlLayout& layout : kLayout) {
-        if (!IsPushButton(layout))
-            continue;
-        HWND button = GetDlgItem(hwnd_, layout.id);
-        const LONG style = GetWindowLongW(button, GWL_STYLE);
-        const LONG type = layout.id == defaultId ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-        if ((style & BS_TYPEMASK) != type)
-            SendMessageW(button, BM_SETSTYLE,
-                         static_cast<WPARAM>((style & 0xFFFF & ~BS_TYPEMASK) | type), TRUE);
-    }
 }
 
 int frmMain::Scale(int pixelsAt96Dpi) const {

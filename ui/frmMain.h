@@ -23,7 +23,6 @@ class frmMain {
     void OnCommand(int id, int code);
     void OnActivate(bool active);
     void OnControlFocus(int id);
-    void ShowDefaultButton();
     void RestoreFocus();
 
     bool Form_Load();
@@ -60,7 +59,7 @@ class frmMain {
     HWND txtRomsDirectory = nullptr;
     HWND focusedControl_ = nullptr; // the control that had the focus last
     HFONT font_ = nullptr;
-    HWND buttonTips_ = nullptr; // made when the mouse first comes over the window
+    bool buttonTipsMade_ = false; // when the mouse first comes over the window
     int dpi_ = 96;
     bool pluginCallRunning_ = false;
     bool closeAskedDuringPluginCall_ = false;
