@@ -14,17 +14,35 @@ std::string GameNumberText(GameNumber game) {
     return game >= 0 ? " " + text : text;
 }
 
+// A Windows path cannot hold a quotation mark, and one typed or pasted around the folder
+// (Explorer's "Copy as path" adds them) would split the value or swallow the options after it.
+std::string WithoutQuotationMarks(const std::string& text) {
+    std::string result;
+    result.reserve(text.size());
+    for (char c : text) {
+        if (c != '"') {
+            result += c;
+        }
+    }
+    return result;
+}
+
 // Only a blank makes the emulator split the value, so only a blank calls for quotation marks.
-std::string RomsDirectoryPiece(const std::string& text) {
+// The emulator reads backslashes right before a quotation mark as escapes: those that end the
+// quoted text are doubled, so "C:\My Roms\" keeps its last backslash and the closing mark.
+std::string RomsDirectoryPiece(const std::string& typed) {
+    const std::string text = WithoutQuotationMarks(typed);
     const bool quote = text.find(' ') != std::string::npos;
     std::string piece = " --roms-directory=";
-    if (quote) {
-        piece += '"';
+    if (!quote) {
+        return piece + text;
     }
+    piece += '"';
     piece += text;
-    if (quote) {
-        piece += '"';
-    }
+    const std::size_t last = text.find_last_not_of('\\');
+    const std::size_t trailing = text.size() - (last == std::string::npos ? 0 : last + 1);
+    piece.append(trailing, '\\');
+    piece += '"';
     return piece;
 }
 

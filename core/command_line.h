@@ -14,7 +14,9 @@ struct PlayChoices {
 };
 
 // "Vresk.exe", the game number, then the configuration, ROM folder, renderer and controller
-// pieces. exists() is asked for "vresk.cfg" and, for scopes 2 and 3, the controller files.
+// pieces. exists() is asked for "vresk.cfg" and, for scopes 2 and 3, the controller files. The ROM
+// folder loses any quotation marks and is quoted when it holds a blank, so that the emulator's
+// C runtime splits it as one argument.
 std::string ComposeCommandLine(const PlayChoices& choices, const FileExistsFn& exists);
 
 // "NOTEPAD.EXE " followed by the file name.

@@ -17,4 +17,11 @@ bool FileExists(const std::string& name) {
     return (attributes & kNotAPlainFile) == 0;
 }
 
+bool FolderExists(const std::wstring& name) {
+    if (name.empty())
+        return false;
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 } // namespace qennet::platform

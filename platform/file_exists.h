@@ -7,4 +7,7 @@ namespace qennet::platform {
 // and neither hidden nor system. Asked afresh at every call.
 bool FileExists(const std::string& name);
 
+// True when a folder of that name exists relative to the working directory.
+bool FolderExists(const std::wstring& name);
+
 } // namespace qennet::platform

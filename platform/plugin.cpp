@@ -21,6 +21,14 @@ std::wstring FullPath(const std::wstring& name) {
     return path;
 }
 
+std::wstring CurrentDirectory() {
+    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
+    std::wstring path(needed, L'\0');
+    const DWORD length = needed ? GetCurrentDirectoryW(needed, path.data()) : 0;
+    path.resize(length < needed ? length : 0);
+    return path;
+}
+
 } // namespace
 
 PluginCall ShowPluginSettings(const std::string& fileName) {
@@ -41,7 +49,12 @@ PluginCall ShowPluginSettings(const std::string& fileName) {
         FreeLibrary(plugin);
         return {PluginCall::Outcome::NoEntryPoint, ERROR_PROC_NOT_FOUND};
     }
+    // A file dialog inside the plug-in's settings may move the working directory, against which
+    // every name the launcher uses is resolved; it is put back as soon as the plug-in returns.
+    const std::wstring directory = CurrentDirectory();
     configure(); // its result means nothing to the launcher
+    if (!directory.empty())
+        SetCurrentDirectoryW(directory.c_str());
     return {PluginCall::Outcome::Called, 0};
 }
 

@@ -10,7 +10,8 @@ struct PluginCall {
 
 // Loads the renderer plug-in of that name from the working directory (by its full path, never
 // from elsewhere on the search path) and calls its settings dialog, GPUconfigure. Returns when
-// the dialog is closed. A loaded plug-in stays loaded until the program ends.
+// the dialog is closed; the working directory is then what it was before the call, whatever the
+// plug-in did to it. A loaded plug-in stays loaded until the program ends.
 PluginCall ShowPluginSettings(const std::string& fileName);
 
 } // namespace qennet::platform

@@ -1,10 +1,34 @@
 #pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstddef>
 #include <string>
 
 namespace qennet::platform {
 
+// The longest command line Windows accepts: 32,767 characters with the terminator.
+constexpr std::size_t kLongestCommandLine = 32766;
+
+// StartProgram's answer for a command line longer than kLongestCommandLine; nothing is started.
+constexpr unsigned long kCommandLineTooLong = ERROR_FILENAME_EXCED_RANGE;
+
+// The system calls StartProgram makes, so that a test can stand in for them.
+struct ProcessCalls {
+    using CreateProcessFn = BOOL(WINAPI*)(LPCWSTR, LPWSTR, LPSECURITY_ATTRIBUTES,
+                                          LPSECURITY_ATTRIBUTES, BOOL, DWORD, LPVOID, LPCWSTR,
+                                          LPSTARTUPINFOW, LPPROCESS_INFORMATION);
+    using ShellExecuteFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
+    CreateProcessFn createProcess = CreateProcessW;
+    // nullptr: shell32's ShellExecuteExW, loaded from the system folder when first needed.
+    ShellExecuteFn shellExecute = nullptr;
+};
+
 // Starts a command line as a separate program, its window shown normally, in the current working
-// directory; returns at once and keeps no handle. Returns 0, or the system's error code.
-unsigned long StartProgram(const std::string& commandLine);
+// directory; returns at once and keeps no handle. The program does not inherit the launcher's
+// error mode. A program that asks for elevation is started through the shell with the verb
+// "runas", so the player gets the elevation prompt. Returns 0, or the system's error code.
+unsigned long StartProgram(const std::string& commandLine,
+                           const ProcessCalls& calls = ProcessCalls());
 
 } // namespace qennet::platform

@@ -14,8 +14,12 @@
 #include "platform/start_program.h"
 #include "platform/system_error.h"
 #include "platform/text.h"
+#include "ui/button_names.h"
+#include "ui/default_button.h"
+#include "ui/failure_texts.h"
 #include "ui/frmMain_layout.h"
 #include "ui/layout_controls.h"
+#include "ui/window_icons.h"
 
 #include <cmath>
 #include <string>
@@ -35,6 +39,7 @@ constexpr wchar_t kCaption[] = L"Vresk";
 constexpr wchar_t kCaptionPrefix[] = L"Vresk: ";
 constexpr wchar_t kMessageCaption[] = L"Qennet";
 constexpr UINT kSelectRomsText = WM_APP + 1;
+constexpr UINT kShowDefaultButton = WM_APP + 2;
 
 const FileExistsFn& FileExists() {
     static const FileExistsFn exists = platform::FileExists;
@@ -59,8 +64,9 @@ HWND frmMain::Create(HINSTANCE instance) {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_QENNET));
-    windowClass.hIconSm = windowClass.hIcon;
+    const WindowIcons icons = LoadWindowIcons(instance, IDI_QENNET);
+    windowClass.hIcon = icons.large;
+    windowClass.hIconSm = icons.small;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = QENNET_WINDOW_CLASS;
@@ -111,11 +117,35 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_SETCURSOR: // the mouse is over the window: the buttons' tooltip is needed now
+        if (!buttonTipsMade_) {
+            buttonTipsMade_ = true;
+            CreateButtonTips(hwnd_); // owned by the window, and destroyed with it
+        }
+        break;
+    case kShowDefaultButton:
+        ShowDefaultBorder(hwnd_, focusedControl_);
+        return 0;
+    case WM_SETFOCUS: // given to the window itself, as after a restore: the control takes it
+        RestoreFocus();
+        return 0;
     case kSelectRomsText:
         if (GetFocus() == txtRomsDirectory)
             SendMessageW(txtRomsDirectory, EM_SETSEL, 0, -1);
         return 0;
+    case WM_SYSCOMMAND:
+        // The disabled window would drop the close box's command; like any close asked for
+        // during a plug-in call, it waits for the call to return.
+        if (pluginCallRunning_ && (wParam & 0xFFF0) == SC_CLOSE) {
+            closeAskedDuringPluginCall_ = true;
+            return 0;
+        }
+        break;
     case WM_CLOSE:
+        if (pluginCallRunning_) {
+            closeAskedDuringPluginCall_ = true;
+            return 0;
+        }
         Form_Unload();
         DestroyWindow(hwnd_);
         return 0;
@@ -130,6 +160,17 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void frmMain::OnCommand(int id, int code) {
+    if (IsFocusNotification(id, code))
+        OnControlFocus(id);
+    // With BS_NOTIFY the second click of a double-click comes as BN_DOUBLECLICKED; it is a
+    // press all the same.
+    if (code == BN_DOUBLECLICKED && IsPushButton(id))
+        code = BN_CLICKED;
+    // Clicks that reach the disabled window during a plug-in call (sent by another program) do
+    // nothing; Quit goes on to ask for the close, which waits for the plug-in.
+    const bool acts = id == IDC_GAMES ? code == LBN_DBLCLK : code == BN_CLICKED;
+    if (pluginCallRunning_ && acts && id != IDC_QUIT)
+        return;
     switch (id) {
     case IDC_GAMES:
         if (code == LBN_SELCHANGE)
@@ -174,17 +215,26 @@ void frmMain::OnCommand(int id, int code) {
     }
 }
 
-// A plain window does not remember its focused control across deactivation as a dialog does.
+// A plain window does not remember its focused control across deactivation or minimising as a
+// dialog does; the controls report each focus change, and the last one gets it back.
 void frmMain::OnActivate(bool active) {
-    if (!active) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(hwnd_, focus))
-            focusWhenInactive_ = focus;
-    } else if (focusWhenInactive_ && IsWindow(focusWhenInactive_)) {
-        SetFocus(focusWhenInactive_);
-    } else {
+    if (active)
+        RestoreFocus();
+}
+
+void frmMain::RestoreFocus() {
+    if (focusedControl_ && IsWindow(focusedControl_) && IsWindowEnabled(focusedControl_))
+        SetFocus(focusedControl_);
+    else
         SetFocus(lstGames);
-    }
+}
+
+// As in a dialog, a push button with the focus is the one Enter presses and shows the default
+// border; with the focus anywhere else Play does. The borders are set once the focus change has
+// been handled: the system's dialog keys adjust them after the new control has the focus.
+void frmMain::OnControlFocus(int id) {
+    focusedControl_ = GetDlgItem(hwnd_, id);
+    PostMessageW(hwnd_, kShowDefaultButton, 0, 0);
 }
 
 // Moved to a monitor of another scale: the font, every control and the window are made anew for
@@ -267,6 +317,7 @@ bool frmMain::CreateControls() {
     cmbControllerConfigFile = GetDlgItem(hwnd_, IDC_CONTROLLER);
     cmdConfigControllerConfigFile = GetDlgItem(hwnd_, IDC_CONFIG_CONTROLLER);
     txtRomsDirectory = GetDlgItem(hwnd_, IDC_ROMS);
+    NameButtonsForScreenReaders(hwnd_);
     return true;
 }
 
@@ -359,10 +410,13 @@ void frmMain::cmdConfigRenderer_Click() {
         StartEditor(file);
         break;
     case RendererSettings::Plugin: {
-        const platform::PluginCall call = platform::ShowPluginSettings(file);
+        const platform::PluginCall call = CallPlugin(file);
+        if (!hwnd_)
+            return; // closed as the player asked while the plug-in's dialog was open
         const std::wstring name = Utf8ToWide(file);
         if (call.outcome == platform::PluginCall::Outcome::NotLoaded)
-            ShowError(L"Could not load the renderer plug-in " + name + L".", call.error);
+            ShowError(L"Could not load the renderer plug-in " + name + L".",
+                      PluginLoadFailureCause(file, call.error));
         else if (call.outcome == platform::PluginCall::Outcome::NoEntryPoint)
             ShowError(L"The renderer plug-in " + name +
                           L" has no GPUconfigure entry point, so it has no settings to show.",
@@ -370,6 +424,23 @@ void frmMain::cmdConfigRenderer_Click() {
         break;
     }
     }
+}
+
+// The plug-in's settings dialog has no owner, so the window makes itself modal to it: disabled
+// for the call, enabled and active again afterwards. A close asked for meanwhile is carried out
+// once the plug-in has returned, never under its open dialog.
+platform::PluginCall frmMain::CallPlugin(const std::string& file) {
+    pluginCallRunning_ = true;
+    EnableWindow(hwnd_, FALSE);
+    const platform::PluginCall call = platform::ShowPluginSettings(file);
+    EnableWindow(hwnd_, TRUE);
+    SetForegroundWindow(hwnd_);
+    pluginCallRunning_ = false;
+    if (closeAskedDuringPluginCall_) {
+        closeAskedDuringPluginCall_ = false;
+        SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+    }
+    return call;
 }
 
 void frmMain::cmbControllerConfigFile_Click() {
@@ -408,9 +479,11 @@ void frmMain::cmdPlay_Click() {
     choices.renderer = SelectedPosition(cmbRenderer, CB_GETCURSEL);
     choices.scope = SelectedPosition(cmbControllerConfigFile, CB_GETCURSEL);
     choices.romsDirectory = WideToUtf8(WindowText(txtRomsDirectory));
-    const unsigned long error = platform::StartProgram(ComposeCommandLine(choices, FileExists()));
+    const std::string commandLine = ComposeCommandLine(choices, FileExists());
+    const unsigned long error = platform::StartProgram(commandLine);
     if (error)
-        ShowError(L"Could not start Vresk.exe.", error);
+        ShowError(L"Could not start Vresk.exe.",
+                  StartFailureCause(L"Vresk.exe", commandLine, error));
 }
 
 void frmMain::cmdQuit_Click() {
@@ -440,15 +513,21 @@ void frmMain::Form_Unload() {
 }
 
 void frmMain::StartEditor(const std::string& file) {
-    const unsigned long error = platform::StartProgram(EditorCommand(file));
+    const std::string commandLine = EditorCommand(file);
+    const unsigned long error = platform::StartProgram(commandLine);
     if (error)
-        ShowError(L"Could not start NOTEPAD.EXE to edit " + Utf8ToWide(file) + L".", error);
+        ShowError(L"Could not start NOTEPAD.EXE to edit " + Utf8ToWide(file) + L".",
+                  StartFailureCause(L"NOTEPAD.EXE", commandLine, error));
 }
 
 void frmMain::ShowError(const std::wstring& what, unsigned long error) {
+    ShowError(what, error ? platform::SystemErrorText(error) : std::wstring());
+}
+
+void frmMain::ShowError(const std::wstring& what, const std::wstring& cause) {
     std::wstring text = what;
-    if (error)
-        text += L"\n\n" + platform::SystemErrorText(error);
+    if (!cause.empty())
+        text += L"\n\n" + cause;
     MessageBoxW(hwnd_, text.c_str(), kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 

@@ -2,6 +2,7 @@
 // The launcher's one window: the game list, the three option rows, Play and Quit.
 #include "core/types.h"
 #include "core/window_layout.h"
+#include "platform/plugin.h"
 
 #include <windows.h>
 
@@ -26,6 +27,8 @@ class frmMain {
     void OnActivate(bool active);
     void OnDpiChanged(int dpi, const RECT& suggested);
     bool OnGetDpiScaledSize(int dpi, SIZE& size);
+    void OnControlFocus(int id);
+    void RestoreFocus();
 
     bool Form_Load();
     void Form_Unload();
@@ -40,6 +43,7 @@ class frmMain {
     void lstGames_DblClick();
     void cmbRenderer_Click();
     void cmdConfigRenderer_Click();
+    platform::PluginCall CallPlugin(const std::string& file);
     void cmbControllerConfigFile_Click();
     void cmdConfigControllerConfigFile_Click();
     void txtRomsDirectory_GotFocus();
@@ -49,6 +53,7 @@ class frmMain {
 
     void StartEditor(const std::string& file);
     void ShowError(const std::wstring& what, unsigned long error);
+    void ShowError(const std::wstring& what, const std::wstring& cause);
     int Scale(int pixelsAt96Dpi) const;
 
     HWND hwnd_ = nullptr;
@@ -58,10 +63,13 @@ class frmMain {
     HWND cmbControllerConfigFile = nullptr;
     HWND cmdConfigControllerConfigFile = nullptr;
     HWND txtRomsDirectory = nullptr;
-    HWND focusWhenInactive_ = nullptr;
+    HWND focusedControl_ = nullptr; // the control that had the focus last
     HFONT font_ = nullptr;
+    bool buttonTipsMade_ = false; // when the mouse first comes over the window
     int dpi_ = 96;
     std::vector<Box> placed_; // where the controls are, in the order of the layout table
+    bool pluginCallRunning_ = false;
+    bool closeAskedDuringPluginCall_ = false;
 
     qennet::GameNumber GameNumber = 0; // 0 until a game is selected, then its position plus one
 };

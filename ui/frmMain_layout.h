@@ -22,7 +22,8 @@ struct ControlLayout {
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kLabel = kChild | SS_LEFT | SS_NOPREFIX;
 constexpr DWORD kDropDownList = kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
-constexpr DWORD kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
+// BS_NOTIFY: a button tells the window when it gets the focus, so the default border can follow.
+constexpr DWORD kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY;
 
 constexpr ControlLayout kLayout[] = {
     {IDC_GAMES, L"LISTBOX", L"",
@@ -38,7 +39,8 @@ constexpr ControlLayout kLayout[] = {
     {IDC_ROMS, L"EDIT", L"", kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 264, 128, 137,
      19},
     {IDC_CONFIG_ROMS, L"BUTTON", L"...", kButton, 0, 408, 128, 17, 19},
-    {IDC_PLAY, L"BUTTON", L"Play", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 264, 168, 73, 25},
+    {IDC_PLAY, L"BUTTON", L"Play", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON | BS_NOTIFY, 0, 264, 168,
+     73, 25},
     {IDC_QUIT, L"BUTTON", L"Quit", kButton, 0, 352, 168, 73, 25},
 };
 

@@ -1,5 +1,6 @@
 // Start-up: common controls, the main window, and the message loop.
 #include "ui/frmMain.h"
+#include "ui/start_failure.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -7,16 +8,19 @@
 namespace qennet::ui {
 
 int Main(HINSTANCE instance) {
+    // A damaged plug-in or an empty drive gets the launcher's own message, not a system box.
+    // Programs the launcher starts get the default mode back (see StartProgram).
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_USEREX_CLASSES;
+    controls.dwICC = ICC_USEREX_CLASSES | ICC_BAR_CLASSES; // the latter: the buttons' tooltip
     InitCommonControlsEx(&controls);
 
     frmMain form; // lives as long as the message loop, and so outlives its window
     HWND window = form.Create(instance);
     if (!window) {
-        MessageBoxW(nullptr, L"The launcher's window could not be created.", L"Qennet",
-                    MB_OK | MB_ICONERROR);
+        ReportStartFailure();
         return 1;
     }
     ShowWindow(window, SW_SHOWNORMAL);

@@ -4,10 +4,68 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace qennet {
 namespace {
 
 using testing::FakeFiles;
+using Arguments = std::vector<std::string>;
+
+// The arguments the emulator sees: its C runtime splits the line at blanks and tabs outside
+// quotation marks; 2n backslashes before a mark give n and the mark opens or closes a quoted
+// part, 2n+1 give n and a literal mark; other backslashes are plain characters.
+Arguments SplitLikeTheEmulator(const std::string& line) {
+    Arguments arguments;
+    std::string current;
+    bool inArgument = false;
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size();) {
+        const char c = line[i];
+        if ((c == ' ' || c == '\t') && !quoted) {
+            if (inArgument) {
+                arguments.push_back(current);
+            }
+            current.clear();
+            inArgument = false;
+            ++i;
+            continue;
+        }
+        inArgument = true;
+        if (c == '\\') {
+            std::size_t run = 0;
+            while (i < line.size() && line[i] == '\\') {
+                ++run;
+                ++i;
+            }
+            if (i < line.size() && line[i] == '"') {
+                current.append(run / 2, '\\');
+                if (run % 2 == 1) {
+                    current += '"';
+                    ++i;
+                }
+            } else {
+                current.append(run, '\\');
+            }
+        } else if (c == '"') {
+            if (quoted && i + 1 < line.size() && line[i + 1] == '"') {
+                current += '"'; // a doubled mark inside quotes is a literal one
+                i += 2;
+                continue;
+            }
+            quoted = !quoted;
+            ++i;
+        } else {
+            current += c;
+            ++i;
+        }
+    }
+    if (inArgument) {
+        arguments.push_back(current);
+    }
+    return arguments;
+}
 
 PlayChoices Choices(GameNumber game, ListPosition renderer, ListPosition scope,
                     std::string roms = "Roms") {
@@ -53,9 +111,48 @@ TEST(ComposeCommandLine, RomFolderIsQuotedOnlyForABlank) {
               "Vresk.exe 1 --roms-directory=\"C:\\My Roms\"");
     EXPECT_EQ(ComposeCommandLine(Choices(1, 0, 0, " "), files.Exists()),
               "Vresk.exe 1 --roms-directory=\" \"");
-    // Tabs, commas, ampersands and quotation marks pass through untouched and unquoted.
-    EXPECT_EQ(ComposeCommandLine(Choices(1, 0, 0, "D:\\r&m,s\t\"x%1"), files.Exists()),
-              "Vresk.exe 1 --roms-directory=D:\\r&m,s\t\"x%1");
+    // Tabs, commas, ampersands and percent signs pass through untouched and unquoted.
+    EXPECT_EQ(ComposeCommandLine(Choices(1, 0, 0, "D:\\r&m,s\tx%1"), files.Exists()),
+              "Vresk.exe 1 --roms-directory=D:\\r&m,s\tx%1");
+}
+
+TEST(ComposeCommandLine, TrailingBackslashesOfAQuotedFolderAreDoubled) {
+    FakeFiles files;
+    const std::string line = ComposeCommandLine(Choices(1, 4, 1, "C:\\My Roms\\"), files.Exists());
+    EXPECT_EQ(line, "Vresk.exe 1 --roms-directory=\"C:\\My Roms\\\\\""
+                    " --renderer=ogl_renderer.vrk --use-renderer-cfg-file=ogl_renderer.cfg"
+                    " --controller=ctrlr\\controller.vrk"
+                    " --use-controller-cfg-file=ctrlr\\controller.cfg");
+    EXPECT_EQ(SplitLikeTheEmulator(line),
+              (Arguments{"Vresk.exe", "1", "--roms-directory=C:\\My Roms\\",
+                         "--renderer=ogl_renderer.vrk", "--use-renderer-cfg-file=ogl_renderer.cfg",
+                         "--controller=ctrlr\\controller.vrk",
+                         "--use-controller-cfg-file=ctrlr\\controller.cfg"}));
+    EXPECT_EQ(
+        SplitLikeTheEmulator(ComposeCommandLine(Choices(1, 2, 0, "D:\\a b\\\\"), files.Exists())),
+        (Arguments{"Vresk.exe", "1", "--roms-directory=D:\\a b\\\\",
+                   "--renderer=soft_renderer.vrk"}));
+    // Backslashes inside the text and those of a bare text stay as they are.
+    EXPECT_EQ(ComposeCommandLine(Choices(1, 0, 0, "C:\\a b\\c"), files.Exists()),
+              "Vresk.exe 1 --roms-directory=\"C:\\a b\\c\"");
+    EXPECT_EQ(ComposeCommandLine(Choices(1, 0, 0, "C:\\Roms\\"), files.Exists()),
+              "Vresk.exe 1 --roms-directory=C:\\Roms\\");
+}
+
+TEST(ComposeCommandLine, QuotationMarksAroundTheFolderAreDropped) {
+    FakeFiles files;
+    const std::string line =
+        ComposeCommandLine(Choices(1, 2, 0, "\"C:\\My Roms\""), files.Exists());
+    EXPECT_EQ(line, "Vresk.exe 1 --roms-directory=\"C:\\My Roms\" --renderer=soft_renderer.vrk");
+    EXPECT_EQ(SplitLikeTheEmulator(line),
+              (Arguments{"Vresk.exe", "1", "--roms-directory=C:\\My Roms",
+                         "--renderer=soft_renderer.vrk"}));
+    // Without a blank the marks are dropped all the same, so a lone one cannot swallow the
+    // options after it.
+    EXPECT_EQ(ComposeCommandLine(Choices(1, 2, 0, "\"D:\\Roms"), files.Exists()),
+              "Vresk.exe 1 --roms-directory=D:\\Roms --renderer=soft_renderer.vrk");
+    EXPECT_EQ(ComposeCommandLine(Choices(1, 0, 0, "\"\""), files.Exists()),
+              "Vresk.exe 1 --roms-directory=");
 }
 
 TEST(ComposeCommandLine, RendererOutsideTheListAddsNothing) {

@@ -26,6 +26,12 @@ std::string WithController(const std::string& game, const std::string& file) {
            file;
 }
 
+// The same line as the emulator splits it.
+Lines WithControllerArguments(const std::string& game, const std::string& file) {
+    return {"Vresk.exe", game, "--roms-directory=Roms", "--controller=ctrlr\\controller.vrk",
+            "--use-controller-cfg-file=ctrlr\\" + file};
+}
+
 } // namespace
 
 TEST(Controller, ScopeListShowsTheFourLevelsInOrder) {
@@ -97,6 +103,8 @@ TEST(Controller, WithoutAGameOnlyTheGlobalFileCanBeEdited) {
     app.SelectCombo(IDC_CONTROLLER, 3);
     Play(app);
     EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{WithController("0", "controller.cfg")});
+    EXPECT_EQ(Arguments(folder.Lines(L"Vresk.log").at(0)),
+              WithControllerArguments("0", "controller.cfg"));
 }
 
 TEST(Controller, PlayNamesTheMostSpecificFileThatExists) {
@@ -133,4 +141,12 @@ TEST(Controller, PlayNamesTheMostSpecificFileThatExists) {
                WithController("5", "controller.cfg"), WithController("5", "controller.cfg"),
                WithController("60", "s12_controller.cfg"),
                WithController("60", "controller.cfg")}));
+    EXPECT_EQ(ArgumentsOfEach(folder.Lines(L"Vresk.log")),
+              (std::vector<Lines>{WithControllerArguments("5", "sfexp_controller.cfg"),
+                                  WithControllerArguments("5", "zn1_controller.cfg"),
+                                  WithControllerArguments("5", "controller.cfg"),
+                                  WithControllerArguments("5", "controller.cfg"),
+                                  WithControllerArguments("5", "controller.cfg"),
+                                  WithControllerArguments("60", "s12_controller.cfg"),
+                                  WithControllerArguments("60", "controller.cfg")}));
 }

@@ -82,6 +82,8 @@ TEST(Keyboard, EnterPlaysFromTheListTheDropDownsTheFieldAndPlay) {
     }
     app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines(5, "Vresk.exe 1 --roms-directory=Roms"));
+    EXPECT_EQ(ArgumentsOfEach(folder.Lines(L"Vresk.log")),
+              std::vector<Lines>(5, {"Vresk.exe", "1", "--roms-directory=Roms"}));
 }
 
 TEST(Keyboard, EnterOnQuitQuits) {
@@ -131,4 +133,73 @@ TEST(Keyboard, EscapeDoesNothing) {
     }
     EXPECT_EQ(app.ProgramsStarted(), 0);
     EXPECT_FALSE(folder.Exists(L"qennet.cfg")) << "Esc closed the window";
+}
+
+namespace {
+
+LONG ButtonType(const Launcher& app, int id) {
+    return GetWindowLongW(app.Control(id), GWL_STYLE) & BS_TYPEMASK;
+}
+
+// The one push button that shows the default border, once the launcher has settled the focus
+// change (the border is set after it).
+int DefaultBorder(Launcher& app) {
+    app.Flush();
+    int shown = 0;
+    for (int id :
+         {IDC_CONFIG_RENDERER, IDC_CONFIG_CONTROLLER, IDC_CONFIG_ROMS, IDC_PLAY, IDC_QUIT}) {
+        if (ButtonType(app, id) == BS_DEFPUSHBUTTON) {
+            EXPECT_EQ(shown, 0) << "two buttons show the default border";
+            shown = id;
+        }
+    }
+    return shown;
+}
+
+} // namespace
+
+// As in a dialog: a push button with the focus shows the border Enter presses; elsewhere Play does.
+TEST(Keyboard, DefaultButtonBorderFollowsTheFocus) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.SelectCombo(IDC_RENDERER, 3);
+    EXPECT_EQ(DefaultBorder(app), IDC_PLAY);
+
+    // list, renderer, its "...", scope (its "..." is off), ROM field, its "...", Play, Quit
+    const int expected[] = {IDC_PLAY, IDC_PLAY, IDC_CONFIG_RENDERER,
+                            IDC_PLAY, IDC_PLAY, IDC_CONFIG_ROMS,
+                            IDC_PLAY, IDC_QUIT};
+    app.FocusByTab(0);
+    for (int tab = 0; tab < 8; ++tab) {
+        EXPECT_EQ(DefaultBorder(app), expected[tab]) << "focus on " << FocusId(app);
+        app.PressKey(VK_TAB);
+    }
+    // After its own click the "..." hands the focus to its list, and the border to Play.
+    app.FocusByTab(2);
+    ASSERT_EQ(FocusId(app), IDC_CONFIG_RENDERER);
+    app.PressKey(VK_RETURN);
+    EXPECT_EQ(FocusId(app), IDC_RENDERER);
+    EXPECT_EQ(DefaultBorder(app), IDC_PLAY);
+    app.WaitForPrograms();
+}
+
+TEST(Keyboard, FocusComesBackAfterMinimiseAndRestore) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    for (int tabs : {4, 3}) {
+        app.FocusByTab(tabs);
+        const int focus = FocusId(app);
+        ASSERT_NE(focus, 0);
+        PostMessageW(app.Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        app.Flush();
+        ASSERT_TRUE(IsIconic(app.Window()));
+        PostMessageW(app.Window(), WM_SYSCOMMAND, SC_RESTORE, 0);
+        app.Flush();
+        ASSERT_FALSE(IsIconic(app.Window()));
+        EXPECT_EQ(FocusId(app), focus);
+        EXPECT_EQ(DefaultBorder(app), focus == IDC_CONFIG_ROMS ? IDC_CONFIG_ROMS : IDC_PLAY);
+    }
 }

@@ -20,6 +20,8 @@ TEST(LaunchFailure, MissingEmulatorIsReportedAndPlayWorksOnceItIsThere) {
     EXPECT_EQ(app.ProgramsStarted(), 1);
     app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{"Vresk.exe 1 --roms-directory=Roms"});
+    EXPECT_EQ(Arguments(folder.Lines(L"Vresk.log").at(0)),
+              (Lines{"Vresk.exe", "1", "--roms-directory=Roms"}));
     EXPECT_TRUE(app.OwnedDialogs().empty());
 }
 
@@ -31,7 +33,10 @@ TEST(LaunchFailure, EmulatorThatIsNotAProgramIsReported) {
     ASSERT_TRUE(app.Started());
 
     app.Click(IDC_PLAY);
-    ExpectOneMessageNaming(app, L"Vresk.exe");
+    // The system's text names the file where it has an insert for it.
+    const std::wstring text = CloseOneMessage(app);
+    EXPECT_NE(text.find(L"Vresk.exe"), std::wstring::npos) << Narrow(text);
+    EXPECT_EQ(text.find(L"%1"), std::wstring::npos) << Narrow(text);
     EXPECT_EQ(app.ProgramsStarted(), 0);
 
     folder.Remove(L"Vresk.exe");
@@ -39,6 +44,8 @@ TEST(LaunchFailure, EmulatorThatIsNotAProgramIsReported) {
     app.Click(IDC_PLAY);
     app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{"Vresk.exe 1 --roms-directory=Roms"});
+    EXPECT_EQ(Arguments(folder.Lines(L"Vresk.log").at(0)),
+              (Lines{"Vresk.exe", "1", "--roms-directory=Roms"}));
 }
 
 TEST(LaunchFailure, DoubleClickWithoutEmulatorIsReported) {
@@ -51,4 +58,46 @@ TEST(LaunchFailure, DoubleClickWithoutEmulatorIsReported) {
     ExpectOneMessageNaming(app, L"Vresk.exe");
     EXPECT_EQ(app.Caption(), L"Vresk: Street Fighter EX (JP 961130)");
     CloseAndWait(app);
+}
+
+// The system calls a folder in the program's place a missing file; the player is told what is
+// really there.
+TEST(LaunchFailure, FolderInPlaceOfTheEmulatorIsNamedAsAFolder) {
+    EmulatorFolder folder;
+    folder.Remove(L"Vresk.exe");
+    folder.MakeDirectory(L"Vresk.exe");
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.Click(IDC_PLAY);
+    const std::wstring text = CloseOneMessage(app);
+    EXPECT_NE(text.find(L"folder named Vresk.exe"), std::wstring::npos) << Narrow(text);
+    EXPECT_EQ(text.find(L"not found"), std::wstring::npos) << Narrow(text);
+    EXPECT_EQ(app.ProgramsStarted(), 0);
+    EXPECT_TRUE(app.Running());
+}
+
+// Windows takes 32,767 characters with the terminator; a longer line would be refused, or cut
+// short under Wine. Nothing is started, and the player is told why.
+TEST(LaunchFailure, CommandLineLongerThanWindowsTakesIsReported) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.SetText(IDC_ROMS, std::wstring(32800, L'r'));
+    app.Click(IDC_PLAY);
+    const std::wstring text = CloseOneMessage(app);
+    EXPECT_NE(text.find(L"Vresk.exe"), std::wstring::npos) << Narrow(text);
+    EXPECT_NE(text.find(L"32766"), std::wstring::npos) << Narrow(text);
+    EXPECT_EQ(app.ProgramsStarted(), 0);
+
+    // One that fits is sent whole.
+    const std::wstring longest(32766 - std::string("Vresk.exe 1 --roms-directory=").size(), L'r');
+    app.SetText(IDC_ROMS, longest);
+    app.Click(IDC_PLAY);
+    EXPECT_EQ(app.ProgramsStarted(), 1);
+    app.WaitForPrograms();
+    EXPECT_EQ(Arguments(folder.Lines(L"Vresk.log").at(0)),
+              (Lines{"Vresk.exe", "1", "--roms-directory=" + Narrow(longest)}));
+    EXPECT_TRUE(app.OwnedDialogs().empty());
 }

@@ -6,6 +6,7 @@
 using namespace e2e;
 
 using Lines = std::vector<std::string>;
+using Split = std::vector<Lines>; // each recorded line as the emulator's arguments
 
 namespace {
 
@@ -28,6 +29,8 @@ TEST(Play, FirstGameWithTheDefaults) {
     QueryPerformanceCounter(&before);
     Play(app);
     EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{"Vresk.exe 1 --roms-directory=Roms"});
+    EXPECT_EQ(ArgumentsOfEach(folder.Lines(L"Vresk.log")),
+              (Split{{"Vresk.exe", "1", "--roms-directory=Roms"}}));
 
     // The stand-in's start time, for measuring how fast Play starts the emulator.
     const Lines times = folder.Lines(L"Vresk.times");
@@ -57,6 +60,10 @@ TEST(Play, SendsTheSelectedGame) {
     EXPECT_EQ(folder.Lines(L"Vresk.log"),
               (Lines{"Vresk.exe 12 --roms-directory=Roms", "Vresk.exe 71 --roms-directory=Roms",
                      "Vresk.exe 39 --roms-directory=Roms"}));
+    EXPECT_EQ(ArgumentsOfEach(folder.Lines(L"Vresk.log")),
+              (Split{{"Vresk.exe", "12", "--roms-directory=Roms"},
+                     {"Vresk.exe", "71", "--roms-directory=Roms"},
+                     {"Vresk.exe", "39", "--roms-directory=Roms"}}));
 }
 
 TEST(Play, DoubleClickPlaysThatGame) {
@@ -69,6 +76,8 @@ TEST(Play, DoubleClickPlaysThatGame) {
     app.WaitForPrograms();
     EXPECT_EQ(app.Caption(), L"Vresk: Street Fighter EX Plus (US 970407)");
     EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{"Vresk.exe 5 --roms-directory=Roms"});
+    EXPECT_EQ(ArgumentsOfEach(folder.Lines(L"Vresk.log")),
+              (Split{{"Vresk.exe", "5", "--roms-directory=Roms"}}));
 }
 
 TEST(Play, ConfigurationFileAddsItsOptionWhenItIsAPlainFile) {
@@ -94,6 +103,11 @@ TEST(Play, ConfigurationFileAddsItsOptionWhenItIsAPlainFile) {
                      "Vresk.exe 1 --roms-directory=Roms", "Vresk.exe 1 --roms-directory=Roms",
                      "Vresk.exe 1 --roms-directory=Roms",
                      "Vresk.exe 1 --use-config-file=vresk.cfg --roms-directory=Roms"}));
+    const Lines withConfig = {"Vresk.exe", "1", "--use-config-file=vresk.cfg",
+                              "--roms-directory=Roms"};
+    const Lines without = {"Vresk.exe", "1", "--roms-directory=Roms"};
+    EXPECT_EQ(ArgumentsOfEach(folder.Lines(L"Vresk.log")),
+              (Split{withConfig, without, without, without, withConfig}));
 }
 
 TEST(Play, AllOptionsInTheirOrder) {
@@ -111,6 +125,11 @@ TEST(Play, AllOptionsInTheirOrder) {
                     "--renderer=ogl_renderer.vrk --use-renderer-cfg-file=ogl_renderer.cfg "
                     "--controller=ctrlr\\controller.vrk "
                     "--use-controller-cfg-file=ctrlr\\controller.cfg"});
+    EXPECT_EQ(ArgumentsOfEach(folder.Lines(L"Vresk.log")),
+              (Split{{"Vresk.exe", "5", "--use-config-file=vresk.cfg", "--roms-directory=Roms",
+                      "--renderer=ogl_renderer.vrk", "--use-renderer-cfg-file=ogl_renderer.cfg",
+                      "--controller=ctrlr\\controller.vrk",
+                      "--use-controller-cfg-file=ctrlr\\controller.cfg"}}));
 }
 
 TEST(Play, EachRendererSendsItsOption) {
@@ -131,6 +150,19 @@ TEST(Play, EachRendererSendsItsOption) {
                      "Vresk.exe 1 --roms-directory=Roms --renderer=ogl_renderer.vrk "
                      "--use-renderer-cfg-file=ogl_renderer.cfg",
                      "Vresk.exe 1 --roms-directory=Roms --renderer=ogl2_renderer.vrk"}));
+    const Lines base = {"Vresk.exe", "1", "--roms-directory=Roms"};
+    const auto with = [&](std::initializer_list<std::string> options) {
+        Lines arguments = base;
+        arguments.insert(arguments.end(), options);
+        return arguments;
+    };
+    EXPECT_EQ(
+        ArgumentsOfEach(folder.Lines(L"Vresk.log")),
+        (Split{base, with({"--renderer=glide_renderer.vrk"}),
+               with({"--renderer=soft_renderer.vrk"}),
+               with({"--renderer=d3d_renderer.vrk", "--use-renderer-cfg-file=d3d_renderer.cfg"}),
+               with({"--renderer=ogl_renderer.vrk", "--use-renderer-cfg-file=ogl_renderer.cfg"}),
+               with({"--renderer=ogl2_renderer.vrk"})}));
 }
 
 TEST(Play, RomsFolderIsQuotedOnlyWhenItHoldsABlank) {
@@ -142,7 +174,7 @@ TEST(Play, RomsFolderIsQuotedOnlyWhenItHoldsABlank) {
     Play(app);
     app.SetText(IDC_ROMS, L"");
     Play(app);
-    app.SetText(IDC_ROMS, L"D:\\roms,old;\"x\"&y");
+    app.SetText(IDC_ROMS, L"D:\\roms,old;&y");
     Play(app);
     app.SetText(IDC_ROMS, L"D:\\tab\there"); // only the blank calls for quotation marks
     Play(app);
@@ -150,12 +182,50 @@ TEST(Play, RomsFolderIsQuotedOnlyWhenItHoldsABlank) {
     app.SetText(IDC_ROMS, L"D:\\R\u00f6ms\\\u30b2\u30fc\u30e0");
     Play(app);
 
+    const std::string unicode = Narrow(L"D:\\R\u00f6ms\\\u30b2\u30fc\u30e0");
+    EXPECT_EQ(folder.Lines(L"Vresk.log"), (Lines{"Vresk.exe 1 --roms-directory=\"C:\\My Roms\"",
+                                                 "Vresk.exe 1 --roms-directory=",
+                                                 "Vresk.exe 1 --roms-directory=D:\\roms,old;&y",
+                                                 "Vresk.exe 1 --roms-directory=D:\\tab\there",
+                                                 "Vresk.exe 1 --roms-directory=" + unicode}));
+    // A tab is no blank: no Windows path holds one, and the emulator splits there.
+    EXPECT_EQ(ArgumentsOfEach(folder.Lines(L"Vresk.log")),
+              (Split{{"Vresk.exe", "1", "--roms-directory=C:\\My Roms"},
+                     {"Vresk.exe", "1", "--roms-directory="},
+                     {"Vresk.exe", "1", "--roms-directory=D:\\roms,old;&y"},
+                     {"Vresk.exe", "1", "--roms-directory=D:\\tab", "here"},
+                     {"Vresk.exe", "1", "--roms-directory=" + unicode}}));
+}
+
+// As players type a folder: a trailing backslash, or the quotation marks of "Copy as path".
+TEST(Play, RomsFolderWithATrailingBackslashOrQuotationMarksIsOneArgument) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.SelectCombo(IDC_RENDERER, 2);
+
+    app.SetText(IDC_ROMS, L"C:\\My Roms\\");
+    Play(app);
+    app.SetText(IDC_ROMS, L"\"C:\\My Roms\"");
+    Play(app);
+    app.SetText(IDC_ROMS, L"\"D:\\roms,old;\"x\"&y\"");
+    Play(app);
+    app.SetText(IDC_ROMS, L"C:\\Roms\\"); // no blank: sent as it is
+    Play(app);
+
     EXPECT_EQ(
         folder.Lines(L"Vresk.log"),
-        (Lines{"Vresk.exe 1 --roms-directory=\"C:\\My Roms\"",
-               "Vresk.exe 1 --roms-directory=", "Vresk.exe 1 --roms-directory=D:\\roms,old;\"x\"&y",
-               "Vresk.exe 1 --roms-directory=D:\\tab\there",
-               "Vresk.exe 1 --roms-directory=" + Narrow(L"D:\\R\u00f6ms\\\u30b2\u30fc\u30e0")}));
+        (Lines{"Vresk.exe 1 --roms-directory=\"C:\\My Roms\\\\\" --renderer=soft_renderer.vrk",
+               "Vresk.exe 1 --roms-directory=\"C:\\My Roms\" --renderer=soft_renderer.vrk",
+               "Vresk.exe 1 --roms-directory=D:\\roms,old;x&y --renderer=soft_renderer.vrk",
+               "Vresk.exe 1 --roms-directory=C:\\Roms\\ --renderer=soft_renderer.vrk"}));
+    EXPECT_EQ(
+        ArgumentsOfEach(folder.Lines(L"Vresk.log")),
+        (Split{
+            {"Vresk.exe", "1", "--roms-directory=C:\\My Roms\\", "--renderer=soft_renderer.vrk"},
+            {"Vresk.exe", "1", "--roms-directory=C:\\My Roms", "--renderer=soft_renderer.vrk"},
+            {"Vresk.exe", "1", "--roms-directory=D:\\roms,old;x&y", "--renderer=soft_renderer.vrk"},
+            {"Vresk.exe", "1", "--roms-directory=C:\\Roms\\", "--renderer=soft_renderer.vrk"}}));
 }
 
 TEST(Play, EachPressStartsAnotherEmulator) {
@@ -169,5 +239,7 @@ TEST(Play, EachPressStartsAnotherEmulator) {
     app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"Vresk.log"),
               (Lines{"Vresk.exe 1 --roms-directory=Roms", "Vresk.exe 1 --roms-directory=Roms"}));
+    EXPECT_EQ(ArgumentsOfEach(folder.Lines(L"Vresk.log")),
+              Split(2, {"Vresk.exe", "1", "--roms-directory=Roms"}));
     EXPECT_TRUE(app.Running());
 }

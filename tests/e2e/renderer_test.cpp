@@ -185,6 +185,8 @@ TEST(Renderer, LibraryWithoutTheEntryPointIsReported) {
     app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"Vresk.log"),
               Lines{"Vresk.exe 1 --roms-directory=Roms --renderer=soft_renderer.vrk"});
+    EXPECT_EQ(Arguments(folder.Lines(L"Vresk.log").at(0)),
+              (Lines{"Vresk.exe", "1", "--roms-directory=Roms", "--renderer=soft_renderer.vrk"}));
 }
 
 TEST(Renderer, FileThatIsNotALibraryIsReported) {
@@ -196,7 +198,9 @@ TEST(Renderer, FileThatIsNotALibraryIsReported) {
     app.SelectCombo(IDC_RENDERER, 5);
     ASSERT_TRUE(app.Enabled(IDC_CONFIG_RENDERER));
     app.Click(IDC_CONFIG_RENDERER);
-    ExpectOneMessageNaming(app, L"ogl2_renderer.vrk");
+    const std::wstring text = CloseOneMessage(app);
+    EXPECT_NE(text.find(L"ogl2_renderer.vrk"), std::wstring::npos) << Narrow(text);
+    EXPECT_EQ(text.find(L"%1"), std::wstring::npos) << Narrow(text);
 
     // Once a real plug-in is in place, the same button works.
     folder.Remove(L"ogl2_renderer.vrk");
@@ -225,4 +229,125 @@ TEST(Renderer, EditorThatCannotStartIsReported) {
     Configure(app);
     app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"NOTEPAD.log"), Lines{"NOTEPAD.EXE glide_renderer.cfg"});
+}
+
+// The plug-in is there; what the system cannot find is a library it needs.
+TEST(Renderer, PluginMissingALibraryItNeedsIsReportedSo) {
+    EmulatorFolder folder;
+    folder.AddPluginMissingItsLibrary(L"soft_renderer.vrk");
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.SelectCombo(IDC_RENDERER, 2);
+    app.Click(IDC_CONFIG_RENDERER);
+    const std::wstring text = CloseOneMessage(app);
+    EXPECT_NE(text.find(L"soft_renderer.vrk"), std::wstring::npos) << Narrow(text);
+    EXPECT_NE(text.find(L"a library it needs is missing"), std::wstring::npos) << Narrow(text);
+    EXPECT_TRUE(app.Running());
+}
+
+// A file dialog inside a plug-in's settings may move the working folder; every name the launcher
+// uses is still resolved in the emulator folder afterwards.
+TEST(Renderer, PluginThatMovesTheWorkingFolderLeavesTheLaunchersAlone) {
+    EmulatorFolder folder;
+    folder.Write(L"vresk.cfg", "");
+    folder.MakeDirectory(L"elsewhere");
+    folder.AddPlugin(L"soft_renderer.vrk");
+    folder.Write(L"plugin-actions.txt", "chdir " + Narrow(folder.PathOf(L"elsewhere")) + "\r\n");
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.SelectCombo(IDC_RENDERER, 2);
+    Configure(app);
+    app.Click(IDC_PLAY);
+    app.WaitForPrograms();
+    EXPECT_EQ(folder.Lines(L"Vresk.log"),
+              Lines{"Vresk.exe 1 --use-config-file=vresk.cfg --roms-directory=Roms "
+                    "--renderer=soft_renderer.vrk"});
+    EXPECT_EQ(ArgumentsOfEach(folder.Lines(L"Vresk.log")),
+              (std::vector<Lines>{{"Vresk.exe", "1", "--use-config-file=vresk.cfg",
+                                   "--roms-directory=Roms", "--renderer=soft_renderer.vrk"}}));
+    app.SelectCombo(IDC_RENDERER, 1);
+    Configure(app);
+    app.WaitForPrograms();
+    EXPECT_EQ(folder.Lines(L"NOTEPAD.log"), Lines{"NOTEPAD.EXE glide_renderer.cfg"});
+
+    CloseAndWait(app);
+    EXPECT_TRUE(folder.Exists(L"qennet.cfg"));
+    EXPECT_FALSE(folder.Exists(L"elsewhere\\qennet.cfg"));
+}
+
+// The plug-in's dialog has no owner: the launcher holds still until it is closed, and a close
+// asked for meanwhile waits for it.
+TEST(Renderer, PluginDialogHoldsTheWindowAndACloseWaitsForIt) {
+    EmulatorFolder folder;
+    folder.AddPlugin(L"soft_renderer.vrk");
+    folder.Write(L"plugin-actions.txt", "dialog\r\n");
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.SelectCombo(IDC_RENDERER, 2);
+
+    app.Click(IDC_CONFIG_RENDERER);
+    HWND dialog = app.WaitForDialogTitled(L"Stand-in plug-in");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(app.Window())) << "the window takes clicks under the dialog";
+    app.Click(IDC_CONFIG_RENDERER);
+    app.Click(IDC_PLAY);
+    EXPECT_EQ(folder.Lines(L"GPUconfigure.log").size(), 1u) << "the plug-in was entered again";
+    EXPECT_EQ(app.ProgramsStarted(), 0);
+    app.CloseDialog(dialog);
+
+    EXPECT_TRUE(IsWindowEnabled(app.Window()));
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    ASSERT_TRUE(GetGUIThreadInfo(app.ThreadId(), &thread));
+    EXPECT_EQ(thread.hwndActive, app.Window());
+    EXPECT_EQ(FocusId(app), IDC_RENDERER);
+
+    CloseAndWait(app);
+}
+
+TEST(Renderer, CloseAskedForUnderThePluginDialogWaitsForIt) {
+    EmulatorFolder folder;
+    folder.AddPlugin(L"soft_renderer.vrk");
+    folder.Write(L"plugin-actions.txt", "dialog\r\n");
+    for (CloseBy how : {CloseBy::QuitButton, CloseBy::CloseBox, CloseBy::CloseMessage}) {
+        if (folder.Exists(L"qennet.cfg")) {
+            folder.Remove(L"qennet.cfg");
+        }
+        Launcher app(folder);
+        ASSERT_TRUE(app.Started());
+        app.SelectCombo(IDC_RENDERER, 2);
+        app.Click(IDC_CONFIG_RENDERER);
+        HWND dialog = app.WaitForDialogTitled(L"Stand-in plug-in");
+        ASSERT_NE(dialog, nullptr);
+
+        app.Close(how);
+        app.Flush();
+        EXPECT_TRUE(app.Running())
+            << "ended under the plug-in's dialog, way " << static_cast<int>(how);
+        app.CloseDialog(dialog);
+        EXPECT_EQ(app.WaitForExit(), 0u) << "way " << static_cast<int>(how);
+        EXPECT_EQ(folder.Read(L"qennet.cfg"), "0\r\n2\r\n0\r\n\"Roms\"\r\n")
+            << "way " << static_cast<int>(how);
+    }
+}
+
+// A damaged plug-in or an empty drive must give the launcher's own message, not a system box;
+// the programs it starts get the default error mode back. The plug-in runs inside the launcher,
+// so it sees the launcher's mode.
+TEST(Renderer, LauncherKeepsSystemErrorBoxesAwayButNotFromItsPrograms) {
+    EmulatorFolder folder;
+    folder.AddPlugin(L"soft_renderer.vrk");
+    folder.Write(L"plugin-actions.txt", "errormode\r\n");
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.SelectCombo(IDC_RENDERER, 2);
+    Configure(app);
+    EXPECT_EQ(folder.Lines(L"errormode.log"),
+              Lines{std::to_string(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX)});
+    app.Click(IDC_PLAY);
+    app.WaitForPrograms();
+    EXPECT_EQ(folder.Lines(L"Vresk.errormode"), Lines{"0"});
 }

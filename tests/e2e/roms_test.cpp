@@ -147,6 +147,8 @@ TEST(RomsFolder, ConfirmedFolderWithABlankIsTakenAndQuotedByPlay) {
     app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"Vresk.log"),
               Lines{"Vresk.exe 3 --roms-directory=\"" + Narrow(chosen) + "\""});
+    EXPECT_EQ(Arguments(folder.Lines(L"Vresk.log").at(0)),
+              (Lines{"Vresk.exe", "3", "--roms-directory=" + Narrow(chosen)}));
 }
 
 TEST(RomsFolder, TypedTextIsUsedAsItIs) {
@@ -167,4 +169,7 @@ TEST(RomsFolder, TypedTextIsUsedAsItIs) {
     EXPECT_EQ(folder.Lines(L"Vresk.log"),
               (Lines{"Vresk.exe 1 --roms-directory=\"D:\\My Games\"",
                      "Vresk.exe 1 --roms-directory=", "Vresk.exe 1 --roms-directory=roms2"}));
+    for (const std::string& line : folder.Lines(L"Vresk.log")) {
+        EXPECT_EQ(Arguments(line).size(), 3u) << line;
+    }
 }

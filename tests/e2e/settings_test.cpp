@@ -148,6 +148,8 @@ TEST(Settings, StoredNoGameLeavesNothingSelectedAndPlaysNumberZero) {
     app.Click(IDC_PLAY);
     app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{"Vresk.exe 0 --roms-directory=Roms"});
+    EXPECT_EQ(Arguments(folder.Lines(L"Vresk.log").at(0)),
+              (Lines{"Vresk.exe", "0", "--roms-directory=Roms"}));
 
     CloseAndWait(app);
     EXPECT_EQ(folder.Read(L"qennet.cfg"), "-1\r\n0\r\n0\r\n\"Roms\"\r\n");

@@ -1,5 +1,7 @@
 #include "support.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <ostream>
 
@@ -94,6 +96,26 @@ BOOL CALLBACK FindMainWindow(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
+struct TitledSearch {
+    DWORD processId;
+    const std::wstring* title;
+    HWND found;
+};
+
+BOOL CALLBACK FindTitledDialog(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<TitledSearch*>(parameter);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    wchar_t title[256] = {};
+    GetWindowTextW(window, title, 256);
+    if (processId == search->processId && ClassOf(window) == L"#32770" && IsWindowVisible(window) &&
+        *search->title == title) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 struct DialogSearch {
     HWND owner;
     DWORD processId;
@@ -157,9 +179,9 @@ std::string Narrow(const std::wstring& wide) {
 
 const BuildFiles& Build() {
     static const BuildFiles files = {
-        Environment(L"QENNET_E2E_LAUNCHER"), Environment(L"QENNET_E2E_RECORDER"),
-        Environment(L"QENNET_E2E_PLUGIN"), Environment(L"QENNET_E2E_NO_EXPORT"),
-        Environment(L"QENNET_E2E_WORK")};
+        Environment(L"QENNET_E2E_LAUNCHER"),         Environment(L"QENNET_E2E_RECORDER"),
+        Environment(L"QENNET_E2E_PLUGIN"),           Environment(L"QENNET_E2E_NO_EXPORT"),
+        Environment(L"QENNET_E2E_DEPENDENT_PLUGIN"), Environment(L"QENNET_E2E_WORK")};
     return files;
 }
 
@@ -802,6 +824,19 @@ HWND Launcher::WaitForDialog() {
     return dialogs.front();
 }
 
+HWND Launcher::WaitForDialogTitled(const std::wstring& title) {
+    TitledSearch search = {processId_, &title, nullptr};
+    WaitUntil([&] {
+        EnumWindows(FindTitledDialog, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    });
+    if (!search.found) {
+        ADD_FAILURE() << "No dialog titled " << Narrow(title) << " appeared within " << kDeadlineMs
+                      << " ms.";
+    }
+    return search.found;
+}
+
 std::wstring Launcher::DialogText(HWND dialog) {
     std::wstring text;
     EnumChildWindows(dialog, CollectStaticTexts, reinterpret_cast<LPARAM>(&text));
@@ -855,6 +890,40 @@ void ExpectOneMessageNaming(Launcher& app, const std::wstring& name) {
     app.CloseDialog(box);
     EXPECT_TRUE(app.OwnedDialogs().empty()) << "a second message followed the first";
     EXPECT_TRUE(app.Running());
+}
+
+std::vector<std::string> Arguments(const std::string& commandLine) {
+    std::vector<std::string> arguments;
+    int count = 0;
+    LPWSTR* split = CommandLineToArgvW(Widen(commandLine).c_str(), &count);
+    if (!split) {
+        ADD_FAILURE() << "Cannot split the command line " << commandLine;
+        return arguments;
+    }
+    for (int index = 0; index < count; ++index) {
+        arguments.push_back(Narrow(split[index]));
+    }
+    LocalFree(split);
+    return arguments;
+}
+
+std::vector<std::vector<std::string>> ArgumentsOfEach(const std::vector<std::string>& lines) {
+    std::vector<std::vector<std::string>> split;
+    for (const std::string& line : lines) {
+        split.push_back(Arguments(line));
+    }
+    return split;
+}
+
+std::wstring CloseOneMessage(Launcher& app) {
+    HWND box = app.WaitForDialog();
+    if (!box) {
+        return {};
+    }
+    EXPECT_EQ(Launcher::WindowTitle(box), L"Qennet");
+    const std::wstring text = Launcher::DialogText(box);
+    app.CloseDialog(box);
+    return text;
 }
 
 int FocusId(const Launcher& app) {

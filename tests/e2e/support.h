@@ -39,11 +39,12 @@ template <typename Condition> bool WaitUntil(Condition condition, DWORD timeoutM
 
 // The programs this build made, handed over by the test runner as Windows paths.
 struct BuildFiles {
-    std::wstring launcher; // qennet.exe
-    std::wstring recorder; // stand-in emulator and text editor
-    std::wstring plugin;   // stand-in renderer plug-in with GPUconfigure
-    std::wstring noExport; // a library without GPUconfigure
-    std::wstring work;     // where the tests make their folders
+    std::wstring launcher;        // qennet.exe
+    std::wstring recorder;        // stand-in emulator and text editor
+    std::wstring plugin;          // stand-in renderer plug-in with GPUconfigure
+    std::wstring noExport;        // a library without GPUconfigure
+    std::wstring dependentPlugin; // a plug-in that needs noExport to load
+    std::wstring work;            // where the tests make their folders
 };
 const BuildFiles& Build();
 
@@ -111,6 +112,9 @@ class EmulatorFolder {
     void AddEditor() const { CopyIn(Build().recorder, L"NOTEPAD.EXE"); }
     void AddPlugin(const std::wstring& name) const { CopyIn(Build().plugin, name); }
     void AddLibraryWithoutEntry(const std::wstring& name) const { CopyIn(Build().noExport, name); }
+    void AddPluginMissingItsLibrary(const std::wstring& name) const {
+        CopyIn(Build().dependentPlugin, name);
+    }
     void Write(const std::wstring& name, const std::string& bytes) const;
     void MakeDirectory(const std::wstring& name) const;
     void SetAttributes(const std::wstring& name, DWORD attributes) const;
@@ -207,6 +211,9 @@ class Launcher {
     // Every text of a dialog's static controls, joined by line ends.
     static std::wstring DialogText(HWND dialog);
     static std::wstring WindowTitle(HWND window);
+    // Waits for a dialog of the launcher's process with that title, owned or not (a plug-in's
+    // settings dialog), and returns it (nullptr and a failure otherwise).
+    HWND WaitForDialogTitled(const std::wstring& title);
     // Presses one of a dialog's buttons and waits until the dialog is gone.
     void CloseDialog(HWND dialog, int button = IDOK);
 
@@ -243,6 +250,16 @@ void ExpectCentredIn(HWND window, const RECT& workArea);
 // Exactly one message box owned by the launcher's window, captioned "Qennet", whose text names
 // the given file or program; it is closed, and the launcher is still running afterwards.
 void ExpectOneMessageNaming(Launcher& app, const std::wstring& name);
+
+// A recorded command line split into its arguments as the emulator's C runtime splits it
+// (CommandLineToArgvW gives the same split), each argument as UTF-8.
+std::vector<std::string> Arguments(const std::string& commandLine);
+// Each recorded line split so.
+std::vector<std::vector<std::string>> ArgumentsOfEach(const std::vector<std::string>& lines);
+
+// Waits for exactly one message box owned by the launcher's window, captioned "Qennet", closes it
+// and returns its text.
+std::wstring CloseOneMessage(Launcher& app);
 
 // The control ID of the window that has the keyboard focus, or 0.
 int FocusId(const Launcher& app);

@@ -1,6 +1,8 @@
 // The window as it opens: caption, game list, controls, selection and closing.
 #include "support.h"
 
+#include <commctrl.h>
+
 #include <utility>
 #include <vector>
 
@@ -184,4 +186,82 @@ TEST(Window, ProgramCarriesItsIconAndVersion) {
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
     EXPECT_NE(fixed->dwFileVersionMS | fixed->dwFileVersionLS, 0u) << "version 0.0.0.0";
+}
+
+namespace {
+
+struct TipSearch {
+    DWORD processId;
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindTips(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<TipSearch*>(parameter);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId == search->processId && ClassIs(window, TOOLTIPS_CLASSW) &&
+        GetWindow(window, GW_OWNER) == search->owner) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Each tool of a tooltip owned by the launcher, as the button it belongs to and its text. The
+// tooltip reads and writes the request in its own process, so the request lives there.
+std::vector<std::pair<HWND, std::wstring>> TipsOf(const Launcher& app, HWND tips) {
+    std::vector<std::pair<HWND, std::wstring>> tools;
+    constexpr SIZE_T kText = 256;
+    char* remote = static_cast<char*>(VirtualAllocEx(app.Process(), nullptr,
+                                                     sizeof(TTTOOLINFOW) + kText * sizeof(wchar_t),
+                                                     MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (!remote) {
+        ADD_FAILURE() << "Cannot allocate memory in the launcher.";
+        return tools;
+    }
+    const auto count = static_cast<int>(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        TTTOOLINFOW tool = {};
+        tool.cbSize = sizeof tool;
+        tool.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof tool);
+        wchar_t text[kText] = {};
+        SIZE_T done = 0;
+        if (!WriteProcessMemory(app.Process(), remote, &tool, sizeof tool, &done) ||
+            !SendMessageW(tips, TTM_ENUMTOOLSW, index, reinterpret_cast<LPARAM>(remote)) ||
+            !ReadProcessMemory(app.Process(), remote, &tool, sizeof tool, &done) ||
+            !ReadProcessMemory(app.Process(), remote + sizeof tool, text, sizeof text, &done)) {
+            ADD_FAILURE() << "Cannot read tool " << index;
+            continue;
+        }
+        text[kText - 1] = L'\0';
+        tools.emplace_back(reinterpret_cast<HWND>(tool.uId), text);
+    }
+    VirtualFreeEx(app.Process(), remote, 0, MEM_RELEASE);
+    return tools;
+}
+
+} // namespace
+
+// Sighted players see what each "..." does in a tooltip, as screen readers announce it. The
+// tooltip is made when the mouse first comes over the window, not at start-up.
+TEST(Window, ConfigureButtonsShowWhatTheyDoInATooltip) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    // What the system sends as the mouse comes over the ROM folder's "..." button.
+    SendMessageW(app.Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(app.Control(IDC_CONFIG_ROMS)),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    TipSearch search = {0, app.Window(), nullptr};
+    GetWindowThreadProcessId(app.Window(), &search.processId);
+    EnumWindows(FindTips, reinterpret_cast<LPARAM>(&search));
+    ASSERT_NE(search.found, nullptr) << "no tooltip";
+    EXPECT_EQ(TipsOf(app, search.found),
+              (std::vector<std::pair<HWND, std::wstring>>{
+                  {app.Control(IDC_CONFIG_RENDERER), L"Renderer settings"},
+                  {app.Control(IDC_CONFIG_CONTROLLER), L"Controller settings"},
+                  {app.Control(IDC_CONFIG_ROMS), L"Browse for the ROM folder"}}));
+    // The buttons keep their captions.
+    EXPECT_EQ(app.Text(IDC_CONFIG_ROMS), L"...");
 }

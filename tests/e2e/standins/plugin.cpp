@@ -11,6 +11,8 @@
 //               is closed (as a settings dialog without an owner does)
 //   exit        ends the process with ExitProcess(3)
 //   crash       ends the process at once, as an access violation would
+//   errormode   records the process's error mode as a number in "errormode.log" in the current
+//               directory
 #include "record.h"
 
 #include <windows.h>
@@ -82,6 +84,10 @@ void Perform(const std::wstring& action) {
         MessageBoxW(nullptr, L"Stand-in plug-in settings", L"Stand-in plug-in", MB_OK);
     } else if (action == L"exit") {
         ExitProcess(3);
+    } else if (action == L"errormode") {
+        const UINT mode = SetErrorMode(0);
+        SetErrorMode(mode);
+        Append(L"errormode.log", std::to_string(mode) + "\n");
     } else if (action == L"crash") {
         TerminateProcess(GetCurrentProcess(), 0xC0000005);
     }

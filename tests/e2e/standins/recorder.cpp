@@ -1,7 +1,8 @@
 // Stand-in for the emulator and for the text editor. It records how it was started and exits:
 // the exact command line (UTF-8, one line) goes to "<own base name>.log" in the current
 // directory, and the moment it started (performance counter and frequency) to
-// "<own base name>.times". Copied as Vresk.exe it writes Vresk.log, as NOTEPAD.EXE NOTEPAD.log.
+// "<own base name>.times", and the error mode it was given to "<own base name>.errormode".
+// Copied as Vresk.exe it writes Vresk.log, as NOTEPAD.EXE NOTEPAD.log.
 #include "record.h"
 
 #include <windows.h>
@@ -40,5 +41,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     Append(base + L".log", ToUtf8(GetCommandLineW()) + "\n");
     Append(base + L".times",
            std::to_string(started.QuadPart) + " " + std::to_string(frequency.QuadPart) + "\n");
+    const UINT errorMode = SetErrorMode(0);
+    SetErrorMode(errorMode);
+    Append(base + L".errormode", std::to_string(errorMode) + "\n");
     return 0;
 }

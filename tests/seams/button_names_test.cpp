@@ -1,0 +1,68 @@
+// The "..." buttons tell screen readers what they do: named when an assistive technology first
+// asks for a button's accessible object, never before (naming loads COM). Wine's accessibility
+// proxy ignores names given this way, so the naming call itself is observed here.
+#include "ui/button_names.h"
+#include "ui/control_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace {
+
+std::map<HWND, std::wstring> named;
+int namings = 0;
+
+bool RecordName(HWND control, const wchar_t* name) {
+    ++namings;
+    named[control] = name ? name : L"(none)";
+    return true;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[64] = {};
+    GetWindowTextW(window, text, 64);
+    return text;
+}
+
+TEST(ButtonNames, EachButtonIsNamedByWhatItDoesWhenFirstAskedFor) {
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED, 0, 0, 200, 100, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    const struct {
+        int id;
+        const wchar_t* name;
+    } buttons[] = {{IDC_CONFIG_RENDERER, L"Renderer settings"},
+                   {IDC_CONFIG_CONTROLLER, L"Controller settings"},
+                   {IDC_CONFIG_ROMS, L"Browse for the ROM folder"},
+                   {IDC_PLAY, nullptr}};
+    for (const auto& button : buttons) {
+        CreateWindowExW(0, L"BUTTON", button.name ? L"..." : L"Play",
+                        WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 17, 19, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)),
+                        GetModuleHandleW(nullptr), nullptr);
+    }
+    qennet::ui::NameButtonsForScreenReaders(window, RecordName);
+    EXPECT_EQ(namings, 0) << "named before any assistive technology asked";
+
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& button : buttons) {
+            SendMessageW(GetDlgItem(window, button.id), WM_GETOBJECT, 0,
+                         static_cast<LPARAM>(OBJID_CLIENT));
+        }
+    }
+    EXPECT_EQ(namings, 3) << "each button is named once";
+    for (const auto& button : buttons) {
+        HWND control = GetDlgItem(window, button.id);
+        if (button.name) {
+            EXPECT_EQ(named[control], button.name);
+            EXPECT_EQ(TextOf(control), L"...") << "the caption stays";
+        } else {
+            EXPECT_EQ(named.count(control), 0u) << "Play says what it does itself";
+        }
+    }
+    DestroyWindow(window);
+}
+
+} // namespace

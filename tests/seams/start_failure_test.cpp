@@ -1,0 +1,63 @@
+// The message shown when the window cannot be created stays until the player closes it, even
+// though the failed window has posted WM_QUIT.
+#include "ui/start_failure.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Watch {
+    DWORD threadId;
+    bool closedByPlayer;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM parameter) {
+    HWND* found = reinterpret_cast<HWND*>(parameter);
+    wchar_t name[64] = {};
+    wchar_t title[64] = {};
+    GetClassNameW(window, name, 64);
+    GetWindowTextW(window, title, 64);
+    if (wcscmp(name, L"#32770") == 0 && wcscmp(title, L"Qennet") == 0 && IsWindowVisible(window)) {
+        *found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The player: waits for the message box on the launcher's thread, then presses OK.
+DWORD WINAPI Player(LPVOID parameter) {
+    auto* watch = static_cast<Watch*>(parameter);
+    const DWORD started = GetTickCount();
+    while (GetTickCount() - started < 10000) {
+        HWND box = nullptr;
+        EnumThreadWindows(watch->threadId, FindBox, reinterpret_cast<LPARAM>(&box));
+        if (box) {
+            watch->closedByPlayer = PostMessageW(box, WM_COMMAND, IDOK, 0) != FALSE;
+            return 0;
+        }
+        Sleep(5);
+    }
+    return 0;
+}
+
+TEST(StartFailure, MessageStaysUntilThePlayerClosesIt) {
+    PostQuitMessage(1); // what a window destroyed during its creation leaves behind
+    Watch watch = {GetCurrentThreadId(), false};
+    HANDLE player = CreateThread(nullptr, 0, Player, &watch, 0, nullptr);
+    ASSERT_NE(player, nullptr);
+    qennet::ui::ReportStartFailure();
+    WaitForSingleObject(player, INFINITE);
+    CloseHandle(player);
+    EXPECT_TRUE(watch.closedByPlayer) << "the message vanished by itself";
+    // Had the message box's loop met the WM_QUIT, the loop would have ended the box and posted
+    // the WM_QUIT again; it must never have had one to meet.
+    MSG quit;
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+        << "a WM_QUIT was waiting for the message box";
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
+} // namespace

@@ -1,0 +1,148 @@
+// StartProgram with the process-start calls replaced: what it asks of the system when a program
+// needs elevation, and the error mode its programs get.
+#include "platform/start_program.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using qennet::platform::ProcessCalls;
+using qennet::platform::StartProgram;
+
+constexpr DWORD kElevationRequired = 740; // ERROR_ELEVATION_REQUIRED
+
+struct Recorded {
+    int creates = 0;
+    std::wstring commandLine;
+    DWORD flags = 0;
+    int shellExecutes = 0;
+    std::wstring verb, file, parameters, directory;
+    int show = 0;
+    DWORD shellError = 0; // what the shell answers; 0 for success
+};
+Recorded recorded;
+
+BOOL WINAPI RefuseForElevation(LPCWSTR, LPWSTR commandLine, LPSECURITY_ATTRIBUTES,
+                               LPSECURITY_ATTRIBUTES, BOOL, DWORD flags, LPVOID, LPCWSTR,
+                               LPSTARTUPINFOW, LPPROCESS_INFORMATION) {
+    ++recorded.creates;
+    recorded.commandLine = commandLine;
+    recorded.flags = flags;
+    SetLastError(kElevationRequired);
+    return FALSE;
+}
+
+BOOL WINAPI Succeed(LPCWSTR, LPWSTR commandLine, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
+                    DWORD flags, LPVOID, LPCWSTR, LPSTARTUPINFOW, LPPROCESS_INFORMATION process) {
+    ++recorded.creates;
+    recorded.commandLine = commandLine;
+    recorded.flags = flags;
+    process->hProcess = nullptr;
+    process->hThread = nullptr;
+    return TRUE;
+}
+
+BOOL WINAPI RefuseAsNotAProgram(LPCWSTR, LPWSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
+                                DWORD, LPVOID, LPCWSTR, LPSTARTUPINFOW, LPPROCESS_INFORMATION) {
+    ++recorded.creates;
+    SetLastError(ERROR_BAD_EXE_FORMAT);
+    return FALSE;
+}
+
+BOOL WINAPI RecordShellExecute(SHELLEXECUTEINFOW* info) {
+    ++recorded.shellExecutes;
+    recorded.verb = info->lpVerb ? info->lpVerb : L"";
+    recorded.file = info->lpFile ? info->lpFile : L"";
+    recorded.parameters = info->lpParameters ? info->lpParameters : L"";
+    recorded.directory = info->lpDirectory ? info->lpDirectory : L"";
+    recorded.show = info->nShow;
+    if (recorded.shellError) {
+        SetLastError(recorded.shellError);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+std::wstring CurrentDirectory() {
+    wchar_t path[MAX_PATH] = {};
+    return std::wstring(path, GetCurrentDirectoryW(MAX_PATH, path));
+}
+
+// A folder holding a program file, made the working directory for the test.
+class StartingAProgram : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        recorded = Recorded();
+        previous_ = CurrentDirectory();
+        wchar_t temporary[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temporary);
+        folder_ =
+            std::wstring(temporary) + L"qennet-seams-" + std::to_wstring(GetCurrentProcessId());
+        CreateDirectoryW(folder_.c_str(), nullptr);
+        program_ = folder_ + L"\\Vresk.exe";
+        HANDLE file = CreateFileW(program_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        CloseHandle(file);
+        ASSERT_TRUE(SetCurrentDirectoryW(folder_.c_str()));
+        calls_.createProcess = RefuseForElevation;
+        calls_.shellExecute = RecordShellExecute;
+    }
+    void TearDown() override {
+        SetCurrentDirectoryW(previous_.c_str());
+        DeleteFileW(program_.c_str());
+        RemoveDirectoryW(folder_.c_str());
+    }
+
+    std::wstring previous_, folder_, program_;
+    ProcessCalls calls_;
+};
+
+TEST_F(StartingAProgram, ProgramThatNeedsElevationIsStartedThroughRunas) {
+    const std::string line = "Vresk.exe 5 --roms-directory=\"C:\\My Roms\\\\\" --renderer=soft";
+    EXPECT_EQ(StartProgram(line, calls_), 0u);
+    EXPECT_EQ(recorded.creates, 1);
+    ASSERT_EQ(recorded.shellExecutes, 1);
+    EXPECT_EQ(recorded.verb, L"runas");
+    EXPECT_EQ(_wcsicmp(recorded.file.c_str(), program_.c_str()), 0)
+        << "the same program: " << recorded.file.size();
+    EXPECT_EQ(recorded.parameters, L"5 --roms-directory=\"C:\\My Roms\\\\\" --renderer=soft");
+    EXPECT_EQ(_wcsicmp(recorded.directory.c_str(), folder_.c_str()), 0);
+    EXPECT_EQ(recorded.show, SW_SHOWNORMAL);
+}
+
+TEST_F(StartingAProgram, DeclinedElevationIsReported) {
+    recorded.shellError = ERROR_CANCELLED;
+    EXPECT_EQ(StartProgram("Vresk.exe 1 --roms-directory=Roms", calls_),
+              static_cast<unsigned long>(ERROR_CANCELLED));
+    EXPECT_EQ(recorded.shellExecutes, 1);
+}
+
+TEST_F(StartingAProgram, OtherFailuresAreNotRetriedThroughTheShell) {
+    calls_.createProcess = RefuseAsNotAProgram;
+    EXPECT_EQ(StartProgram("Vresk.exe 1 --roms-directory=Roms", calls_),
+              static_cast<unsigned long>(ERROR_BAD_EXE_FORMAT));
+    EXPECT_EQ(recorded.shellExecutes, 0);
+}
+
+// The launcher fails critical errors quietly; the programs it starts must not inherit that.
+TEST_F(StartingAProgram, ProgramsGetTheDefaultErrorMode) {
+    calls_.createProcess = Succeed;
+    EXPECT_EQ(StartProgram("NOTEPAD.EXE ctrlr\\controller.cfg", calls_), 0u);
+    EXPECT_EQ(recorded.commandLine, L"NOTEPAD.EXE ctrlr\\controller.cfg");
+    EXPECT_TRUE(recorded.flags & CREATE_DEFAULT_ERROR_MODE);
+}
+
+TEST_F(StartingAProgram, CommandLineLongerThanWindowsTakesIsNotStarted) {
+    calls_.createProcess = Succeed;
+    const std::string prefix = "Vresk.exe 1 --roms-directory=";
+    EXPECT_EQ(StartProgram(prefix + std::string(32767 - prefix.size(), 'r'), calls_),
+              qennet::platform::kCommandLineTooLong);
+    EXPECT_EQ(recorded.creates, 0);
+    EXPECT_EQ(StartProgram(prefix + std::string(32766 - prefix.size(), 'r'), calls_), 0u);
+    EXPECT_EQ(recorded.creates, 1);
+}
+
+} // namespace

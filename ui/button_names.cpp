@@ -1,0 +1,86 @@
+#include "ui/button_names.h"
+
+#include "platform/accessible_name.h"
+#include "ui/control_ids.h"
+
+#include <commctrl.h>
+
+namespace qennet::ui {
+namespace {
+
+struct NamedButton {
+    int id;
+    const wchar_t* name;
+};
+constexpr NamedButton kNamedButtons[] = {
+    {IDC_CONFIG_RENDERER, L"Renderer settings"},
+    {IDC_CONFIG_CONTROLLER, L"Controller settings"},
+    {IDC_CONFIG_ROMS, L"Browse for the ROM folder"},
+};
+
+constexpr wchar_t kOriginalProcedure[] = L"QennetButtonProcedure";
+constexpr wchar_t kNamed[] = L"QennetButtonNamed";
+
+NameFn giveName = platform::SetAccessibleName;
+
+// A named button's own procedure runs as before; an assistive technology's first WM_GETOBJECT
+// gives the button its name before the system makes the button's accessible object.
+LRESULT CALLBACK NamedButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto original = reinterpret_cast<WNDPROC>(GetPropW(button, kOriginalProcedure));
+    if (message == WM_GETOBJECT && !GetPropW(button, kNamed)) {
+        SetPropW(button, kNamed, reinterpret_cast<HANDLE>(1));
+        giveName(button, ButtonName(GetDlgCtrlID(button)));
+    } else if (message == WM_NCDESTROY) {
+        if (GetPropW(button, kNamed))
+            platform::ClearAccessibleName(button);
+        RemovePropW(button, kNamed);
+        RemovePropW(button, kOriginalProcedure);
+        SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    }
+    return CallWindowProcW(original, button, message, wParam, lParam);
+}
+
+} // namespace
+
+const wchar_t* ButtonName(int id) {
+    for (const NamedButton& button : kNamedButtons) {
+        if (button.id == id)
+            return button.name;
+    }
+    return nullptr;
+}
+
+void NameButtonsForScreenReaders(HWND window, NameFn name) {
+    giveName = name ? name : platform::SetAccessibleName;
+    for (const NamedButton& named : kNamedButtons) {
+        HWND button = GetDlgItem(window, named.id);
+        if (!button)
+            continue;
+        const LONG_PTR original = GetWindowLongPtrW(button, GWLP_WNDPROC);
+        if (SetPropW(button, kOriginalProcedure, reinterpret_cast<HANDLE>(original)))
+            SetWindowLongPtrW(button, GWLP_WNDPROC,
+                              reinterpret_cast<LONG_PTR>(NamedButtonProcedure));
+    }
+}
+
+HWND CreateButtonTips(HWND window) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    HWND tips =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
+    if (!tips)
+        return nullptr;
+    for (const NamedButton& named : kNamedButtons) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window;
+        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window, named.id));
+        tool.lpszText = const_cast<wchar_t*>(named.name);
+        SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    return tips;
+}
+
+} // namespace qennet::ui

@@ -1,0 +1,47 @@
+#include "ui/failure_texts.h"
+
+#include "core/message_inserts.h"
+#include "platform/file_exists.h"
+#include "platform/start_program.h"
+#include "platform/system_error.h"
+#include "platform/text.h"
+
+#include <windows.h>
+
+namespace qennet::ui {
+namespace {
+
+// The system's text with the file's name in place of "%1" ("Bad EXE format for %1."). The insert
+// is filled here rather than by FormatMessageW, which would read arguments the caller never gave
+// for any other insert the text names.
+std::wstring SystemTextNaming(unsigned long error, const std::wstring& name) {
+    return platform::Utf8ToWide(FillFirstInsert(
+        platform::WideToUtf8(platform::SystemErrorText(error)), platform::WideToUtf8(name)));
+}
+
+} // namespace
+
+std::wstring StartFailureCause(const std::wstring& program, const std::string& commandLine,
+                               unsigned long error) {
+    const size_t length = platform::Utf8ToWide(commandLine).size();
+    if (error == platform::kCommandLineTooLong && length > platform::kLongestCommandLine)
+        return L"Its command line would be " + std::to_wstring(length) +
+               L" characters long, and Windows accepts at most " +
+               std::to_wstring(platform::kLongestCommandLine) +
+               L". A shorter ROM folder makes it fit.";
+    // The system reports a folder in the program's place as a missing file.
+    if (platform::FolderExists(program))
+        return L"There is a folder named " + program + L" in the emulator folder where the " +
+               L"program should be.";
+    return SystemTextNaming(error, program);
+}
+
+std::wstring PluginLoadFailureCause(const std::string& fileName, unsigned long error) {
+    const std::wstring name = platform::Utf8ToWide(fileName);
+    // The plug-in itself is there: what the system cannot find is a library it needs.
+    if (error == ERROR_MOD_NOT_FOUND && platform::FileExists(fileName))
+        return name + L" is there, but a library it needs is missing.";
+    return SystemTextNaming(error, name);
+}
+
+} // namespace qennet::ui
