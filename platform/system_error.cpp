@@ -18,8 +18,11 @@ std::wstring SystemErrorText(unsigned long error) {
     }
     if (buffer)
         LocalFree(buffer);
-    if (text.empty())
-        text = L"Error " + std::to_wstring(error) + L".";
+    if (text.empty()) {
+        // The digits in ASCII, widened: std::to_wstring would bring the wide printf family in.
+        const std::string digits = std::to_string(error);
+        text = L"Error " + std::wstring(digits.begin(), digits.end()) + L".";
+    }
     return text;
 }
 
