@@ -39,11 +39,12 @@ template <typename Condition> bool WaitUntil(Condition condition, DWORD timeoutM
 
 // The programs this build made, handed over by the test runner as Windows paths.
 struct BuildFiles {
-    std::wstring launcher; // qennet.exe
-    std::wstring recorder; // stand-in emulator and text editor
-    std::wstring plugin;   // stand-in renderer plug-in with GPUconfigure
-    std::wstring noExport; // a library without GPUconfigure
-    std::wstring work;     // where the tests make their folders
+    std::wstring launcher;      // qennet.exe
+    std::wstring recorder;      // stand-in emulator and text editor
+    std::wstring plugin;        // stand-in renderer plug-in with GPUconfigure
+    std::wstring noExport;      // a library without GPUconfigure
+    std::wstring internalError; // a program that stops on an internal error
+    std::wstring work;          // where the tests make their folders
 };
 const BuildFiles& Build();
 
