@@ -39,7 +39,9 @@ fi
 
 # Bytes of loaded sections by where they came from, from the map's memory map (the part before
 # it lists discarded sections; .bss takes no file space). A source is an archive, a member of the
-# launcher's own objects, or a lone object file.
+# launcher's own objects, or a lone object file. With link-time optimisation the launcher's own
+# code (its std::string code with it) comes out of the compiler at link time as temporary
+# "ltrans" objects, the only ones of their kind in the link.
 origins() {
     awk '
         function hex(text,   n, i) {
@@ -64,7 +66,7 @@ origins() {
 }
 origins >"$work/origins"
 sum() { awk -v pattern="$1" '$2 ~ pattern { total += $1 } END { print total + 0 }' "$work/origins"; }
-own="$(sum '^objects\.a\(.*\.obj\)$|^libqennet_')"
+own="$(sum '^objects\.a\(.*\.obj\)$|^libqennet_|\.ltrans[0-9]*\.ltrans\.o$')"
 resources="$(sum '\.res\)$')"
 cxx="$(sum '^libstdc\+\+\.a$|^libsupc\+\+\.a$|^libgcc_eh\.a$|^libgcc\.a$')"
 mingwex="$(sum '^libmingwex\.a$')"
@@ -73,11 +75,18 @@ imports_bytes="$(sum '^lib[a-z0-9]+32\.a$|^libmsvcrt\.a$|^dll$')"
 
 empty="$(size "$tree/bench/bench_empty.exe")"
 with_string="$(size "$tree/bench/bench_empty_string.exe")"
-printf '%s\n' "size of the 32-bit build (static, stripped, -Os)"
+printf '%s\n' "size of the 32-bit build (static, stripped, -Os, link-time optimised)"
 printf '  %-40s %9s bytes   imports: %s\n' "qennet.exe" "$(size "$exe")" "$imports"
 printf '  %-40s %s\n' "iostreams / locale machinery inside" "$streams"
+if "$(dirname "$0")/../tests/imports/check-no-exception-runtime.sh" "$exe" >/dev/null; then
+    exceptions="none (see platform/runtime_support.cpp)"
+else
+    exceptions="PRESENT (tests/imports/check-no-exception-runtime.sh tells what)"
+fi
+printf '  %-40s %s\n' "C++ exception runtime inside" "$exceptions"
 printf '  %-40s %9s bytes\n' "empty window" "$empty"
-printf '  %-40s %9s bytes   (+%s: the C++ library)\n' "empty window with one std::wstring" \
+printf '  %-40s %9s bytes   (+%s: the C++ library as it comes)\n' \
+    "empty window with one std::wstring" \
     "$with_string" "$((with_string - empty))"
 printf '  %-40s %9s bytes\n' "structural floor" "$(size "$tree/bench/bench_floor.exe")"
 printf '  %s\n' "qennet.exe's loaded sections by origin (link map of the same link, unstripped):"

@@ -1,5 +1,7 @@
 #include "platform/system_error.h"
 
+#include "platform/text.h"
+
 #include <windows.h>
 
 namespace qennet::platform {
@@ -19,7 +21,7 @@ std::wstring SystemErrorText(unsigned long error) {
     if (buffer)
         LocalFree(buffer);
     if (text.empty())
-        text = L"Error " + std::to_wstring(error) + L".";
+        text = L"Error " + DecimalText(error) + L".";
     return text;
 }
 

@@ -65,4 +65,9 @@ std::wstring AnsiCharToWide(unsigned char c) {
     return ToWide(CP_ACP, std::string_view(&byte, 1));
 }
 
+std::wstring DecimalText(unsigned long long number) {
+    const std::string digits = std::to_string(number);
+    return std::wstring(digits.begin(), digits.end());
+}
+
 } // namespace qennet::platform

@@ -19,4 +19,8 @@ std::optional<std::string> Utf8ToAnsi(std::string_view utf8);
 // One character of the ANSI code page, as the window shows it.
 std::wstring AnsiCharToWide(unsigned char c);
 
+// A number in decimal digits, for messages (std::to_wstring would bring in the wide printf
+// family, a quarter of the exe).
+std::wstring DecimalText(unsigned long long number);
+
 } // namespace qennet::platform

@@ -25,9 +25,9 @@ std::wstring StartFailureCause(const std::wstring& program, const std::string& c
                                unsigned long error) {
     const size_t length = platform::Utf8ToWide(commandLine).size();
     if (error == platform::kCommandLineTooLong && length > platform::kLongestCommandLine)
-        return L"Its command line would be " + std::to_wstring(length) +
+        return L"Its command line would be " + platform::DecimalText(length) +
                L" characters long, and Windows accepts at most " +
-               std::to_wstring(platform::kLongestCommandLine) +
+               platform::DecimalText(platform::kLongestCommandLine) +
                L". A shorter ROM folder makes it fit.";
     // The system reports a folder in the program's place as a missing file.
     if (platform::FolderExists(program))

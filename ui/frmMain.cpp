@@ -21,7 +21,6 @@
 #include "ui/layout_controls.h"
 #include "ui/window_icons.h"
 
-#include <cmath>
 #include <string>
 
 // Windows 10 1703 sends it; the headers show it only to programs for that version.
@@ -44,6 +43,11 @@ constexpr UINT kShowDefaultButton = WM_APP + 2;
 const FileExistsFn& FileExists() {
     static const FileExistsFn exists = platform::FileExists;
     return exists;
+}
+
+// Half of a number, rounded half away from zero: where a centred edge goes.
+int HalfRounded(int twice) {
+    return twice >= 0 ? (twice + 1) / 2 : -((1 - twice) / 2);
 }
 
 ListPosition SelectedPosition(HWND list, UINT getSelection) {
@@ -365,14 +369,10 @@ void frmMain::ApplyStoredChoices() {
 void frmMain::CentreForm() {
     const RECT work = platform::WorkArea();
     const RECT window = platform::OuterRect(hwnd_);
-    const double workWidth = work.right - work.left;
-    const double workHeight = work.bottom - work.top;
-    const double width = window.right - window.left;
-    const double height = window.bottom - window.top;
-    const double left = work.left + (workWidth - width) / 2;
-    const double top = work.top + (workHeight - height) / 2;
-    SetWindowPos(hwnd_, nullptr, static_cast<int>(std::lround(left)),
-                 static_cast<int>(std::lround(top)), 0, 0,
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    SetWindowPos(hwnd_, nullptr, HalfRounded(work.left + work.right - width),
+                 HalfRounded(work.top + work.bottom - height), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

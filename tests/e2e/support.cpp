@@ -178,10 +178,13 @@ std::string Narrow(const std::wstring& wide) {
 }
 
 const BuildFiles& Build() {
-    static const BuildFiles files = {
-        Environment(L"QENNET_E2E_LAUNCHER"),         Environment(L"QENNET_E2E_RECORDER"),
-        Environment(L"QENNET_E2E_PLUGIN"),           Environment(L"QENNET_E2E_NO_EXPORT"),
-        Environment(L"QENNET_E2E_DEPENDENT_PLUGIN"), Environment(L"QENNET_E2E_WORK")};
+    static const BuildFiles files = {Environment(L"QENNET_E2E_LAUNCHER"),
+                                     Environment(L"QENNET_E2E_RECORDER"),
+                                     Environment(L"QENNET_E2E_PLUGIN"),
+                                     Environment(L"QENNET_E2E_NO_EXPORT"),
+                                     Environment(L"QENNET_E2E_DEPENDENT_PLUGIN"),
+                                     Environment(L"QENNET_E2E_INTERNAL_ERROR"),
+                                     Environment(L"QENNET_E2E_WORK")};
     return files;
 }
 

@@ -44,6 +44,7 @@ struct BuildFiles {
     std::wstring plugin;          // stand-in renderer plug-in with GPUconfigure
     std::wstring noExport;        // a library without GPUconfigure
     std::wstring dependentPlugin; // a plug-in that needs noExport to load
+    std::wstring internalError;   // a program that stops on an internal error
     std::wstring work;            // where the tests make their folders
 };
 const BuildFiles& Build();

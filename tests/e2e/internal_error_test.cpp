@@ -1,0 +1,95 @@
+// When the program cannot go on (a string position or length out of range, no memory left), it
+// says so and ends with an error code, never carrying on with a wrong result. A stand-in built
+// with the launcher's own runtime pieces runs into each error.
+#include "support.h"
+
+#include "platform/runtime_support.h"
+
+using namespace e2e;
+
+namespace {
+
+struct Search {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<Search*>(parameter);
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId == search->processId && wcscmp(name, L"#32770") == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct Stop {
+    std::wstring caption;
+    std::wstring text;
+    DWORD exitCode = 0;
+};
+
+// Runs the stand-in into the error, reads its message box, presses OK and waits for its end.
+Stop RunInto(const std::wstring& error) {
+    std::wstring commandLine = L"internal_error.exe " + error;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(Build().internalError.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &started)) {
+        ADD_FAILURE() << "Cannot start " << Narrow(Build().internalError) << " (error "
+                      << GetLastError() << ").";
+        return {};
+    }
+    Handle process(started.hProcess);
+    Handle thread(started.hThread);
+    Stop stop;
+    Search search{started.dwProcessId, nullptr};
+    if (WaitUntil([&] {
+            EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&search));
+            return search.found || WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0;
+        }) &&
+        search.found) {
+        stop.caption = Launcher::WindowTitle(search.found);
+        stop.text = Launcher::DialogText(search.found);
+        PostMessageW(search.found, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(search.found, IDOK)));
+    } else {
+        ADD_FAILURE() << "No message box came up.";
+    }
+    if (WaitForSingleObject(process.Get(), kDeadlineMs) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "The program did not end.";
+        TerminateProcess(process.Get(), 1);
+        WaitForSingleObject(process.Get(), kDeadlineMs);
+    }
+    GetExitCodeProcess(process.Get(), &stop.exitCode);
+    return stop;
+}
+
+constexpr wchar_t kHeadline[] = L"Qennet has to stop because of an internal error:\n";
+
+} // namespace
+
+TEST(InternalError, PositionOutOfRangeStopsTheProgramNamingIt) {
+    const Stop stop = RunInto(L"position");
+    EXPECT_EQ(stop.caption, L"Qennet");
+    EXPECT_EQ(stop.text, std::wstring(kHeadline) +
+                             L"basic_string::at: __n (which is 8) >= this->size() (which is 3)");
+    EXPECT_EQ(stop.exitCode, qennet::platform::kInternalErrorExitCode);
+}
+
+TEST(InternalError, LengthErrorStopsTheProgramNamingIt) {
+    const Stop stop = RunInto(L"length");
+    EXPECT_EQ(stop.text, std::wstring(kHeadline) + L"basic_string::_M_replace_aux");
+    EXPECT_EQ(stop.exitCode, qennet::platform::kInternalErrorExitCode);
+}
+
+TEST(InternalError, OutOfMemoryStopsTheProgramNamingIt) {
+    const Stop stop = RunInto(L"memory");
+    EXPECT_EQ(stop.text, std::wstring(kHeadline) + L"out of memory");
+    EXPECT_EQ(stop.exitCode, qennet::platform::kInternalErrorExitCode);
+}
