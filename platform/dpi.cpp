@@ -5,17 +5,17 @@
 namespace qennet::platform {
 namespace {
 
-using GetDpiForSystemFn = UINT(WINAPI*)();
-using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
-using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
-using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-
 // A USER32 function of Windows 10 (or 8.1), or nullptr where the system is older.
-template <typename Function> Function UserFunction(const char* name) {
-    static const HMODULE user = GetModuleHandleW(L"user32.dll");
-    return user ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user, name)))
-                : nullptr;
+template <typename Function> void LookUp(HMODULE user, const char* name, Function& function) {
+    function = user
+                   ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user, name)))
+                   : nullptr;
+}
+
+const NewerDpiCalls* standIn = nullptr;
+
+const NewerDpiCalls& Calls() {
+    return standIn ? *standIn : SystemNewerDpiCalls();
 }
 
 bool MessageFontAtSystemDpi(LOGFONTW& font) {
@@ -34,21 +34,38 @@ bool MessageFontAtSystemDpi(LOGFONTW& font) {
 
 } // namespace
 
+const NewerDpiCalls& SystemNewerDpiCalls() {
+    static const NewerDpiCalls calls = [] {
+        const HMODULE user = GetModuleHandleW(L"user32.dll");
+        NewerDpiCalls found;
+        LookUp(user, "GetDpiForSystem", found.getDpiForSystem);
+        LookUp(user, "GetDpiForWindow", found.getDpiForWindow);
+        LookUp(user, "SystemParametersInfoForDpi", found.systemParametersInfoForDpi);
+        LookUp(user, "GetSystemMetricsForDpi", found.getSystemMetricsForDpi);
+        LookUp(user, "AdjustWindowRectExForDpi", found.adjustWindowRectExForDpi);
+        return found;
+    }();
+    return calls;
+}
+
+void UseNewerDpiCalls(const NewerDpiCalls* calls) {
+    standIn = calls;
+}
+
 int SystemDpi() {
-    static const auto forSystem = UserFunction<GetDpiForSystemFn>("GetDpiForSystem");
+    const auto forSystem = Calls().getDpiForSystem;
     const int dpi = forSystem ? static_cast<int>(forSystem()) : 0;
     return dpi > 0 ? dpi : ScreenDpi();
 }
 
 int WindowDpi(HWND window) {
-    static const auto forWindow = UserFunction<GetDpiForWindowFn>("GetDpiForWindow");
+    const auto forWindow = Calls().getDpiForWindow;
     const int dpi = forWindow && window ? static_cast<int>(forWindow(window)) : 0;
     return dpi > 0 ? dpi : SystemDpi();
 }
 
 HFONT CreateMessageFont(int dpi) {
-    static const auto forDpi =
-        UserFunction<SystemParametersInfoForDpiFn>("SystemParametersInfoForDpi");
+    const auto forDpi = Calls().systemParametersInfoForDpi;
     LOGFONTW font{};
     bool found = false;
     if (forDpi) {
@@ -68,7 +85,7 @@ HFONT CreateMessageFont(int dpi) {
 }
 
 int SystemMetricForDpi(int index, int dpi) {
-    static const auto forDpi = UserFunction<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
+    const auto forDpi = Calls().getSystemMetricsForDpi;
     if (forDpi)
         return forDpi(index, static_cast<UINT>(dpi));
     return MulDiv(GetSystemMetrics(index), dpi, SystemDpi());
@@ -85,7 +102,7 @@ SIZE OuterSizeForClient(HWND window, SIZE client) {
 }
 
 SIZE OuterSizeForClientAt(HWND window, SIZE client, int dpi) {
-    static const auto forDpi = UserFunction<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+    const auto forDpi = Calls().adjustWindowRectExForDpi;
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     const auto extendedStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
     RECT frame{0, 0, client.cx, client.cy};

@@ -8,6 +8,22 @@
 
 namespace qennet::platform {
 
+// The USER32 calls that came after Windows 7 (8.1 and 10), nullptr where the system has none.
+struct NewerDpiCalls {
+    UINT(WINAPI* getDpiForSystem)() = nullptr;
+    UINT(WINAPI* getDpiForWindow)(HWND) = nullptr;
+    BOOL(WINAPI* systemParametersInfoForDpi)(UINT, UINT, PVOID, UINT, UINT) = nullptr;
+    int(WINAPI* getSystemMetricsForDpi)(int, UINT) = nullptr;
+    BOOL(WINAPI* adjustWindowRectExForDpi)(LPRECT, DWORD, BOOL, DWORD, UINT) = nullptr;
+};
+
+// Those of this system, looked up once.
+const NewerDpiCalls& SystemNewerDpiCalls();
+
+// Makes the functions below use these calls instead (a test stands in for an older system);
+// nullptr returns to the system's own.
+void UseNewerDpiCalls(const NewerDpiCalls* calls);
+
 // The density the system's metrics and fonts are given at (the primary screen's at log-on).
 int SystemDpi();
 
