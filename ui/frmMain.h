@@ -1,5 +1,6 @@
 #pragma once
 // The launcher's one window: the game list, the three option rows, Play and Quit.
+#include "core/settings_file.h"
 #include "core/types.h"
 
 #include <windows.h>
@@ -41,6 +42,10 @@ class frmMain {
     void cmdPlay_Click();
     void cmdQuit_Click();
 
+    StoredChoices CurrentChoices() const;
+    // Writes the current choices to qennet.cfg. A failure is told only when tellPlayer is set:
+    // never during a log-off, nor on the way into a plug-in.
+    void SaveChoices(bool tellPlayer);
     void StartEditor(const std::string& file);
     void ShowError(const std::wstring& what, unsigned long error);
     int Scale(int pixelsAt96Dpi) const;
@@ -55,6 +60,8 @@ class frmMain {
     HWND focusWhenInactive_ = nullptr;
     HFONT font_ = nullptr;
     int dpi_ = 96;
+    bool closing_ = false;
+    bool leaveSettingsFileAlone_ = false; // qennet.cfg could not be read at start
 
     qennet::GameNumber GameNumber = 0; // 0 until a game is selected, then its position plus one
 };
