@@ -319,13 +319,26 @@ TEST(Settings, ReplaceThatCollidesForAMomentIsRetried) {
     app.ClickGame(9);
 
     // The indexer or antivirus has the file open and lets nobody replace it, for a moment: until
-    // the launcher's new file is there.
+    // the launcher has written and closed its new file, and so has tried to put it in place.
     Handle held(CreateFileW(folder.PathOf(L"qennet.cfg").c_str(), GENERIC_READ,
                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(held.Valid());
     app.Close(CloseBy::QuitButton);
-    ASSERT_TRUE(WaitUntil([&] { return !NewNames(folder, before).empty(); }));
+    ASSERT_TRUE(WaitUntil([&] {
+        for (const std::wstring& name : NewNames(folder, before)) {
+            WIN32_FILE_ATTRIBUTE_DATA data = {};
+            if (!GetFileAttributesExW(folder.PathOf(name).c_str(), GetFileExInfoStandard, &data) ||
+                data.nFileSizeLow == 0)
+                continue; // not written yet
+            // The launcher writes it without sharing: it can be opened alone once it is closed.
+            Handle written(CreateFileW(folder.PathOf(name).c_str(), GENERIC_READ, 0, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (written.Valid())
+                return true;
+        }
+        return false;
+    }));
     held.Reset();
 
     EXPECT_EQ(app.WaitForExit(), 0u) << "the save was reported as failed";
