@@ -56,6 +56,12 @@ template <typename Step, typename Momentary> DWORD Retried(Step step, Momentary 
     }
 }
 
+// The last error, which some failures leave unset.
+DWORD LastErrorOr(DWORD fallback) {
+    const DWORD error = GetLastError();
+    return error ? error : fallback;
+}
+
 bool IsFolder(DWORD attributes) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
@@ -138,7 +144,7 @@ SettingsFileRead ReadSettingsFile(const std::string& name) {
 unsigned long ReplaceSettingsFile(const std::string& name, const std::string& bytes) {
     const std::wstring target = FullPath(Utf8ToWide(name));
     if (target.empty())
-        return GetLastError();
+        return LastErrorOr(ERROR_INVALID_NAME);
     // A read-only settings file is the player's wish to keep it as it is; not every file system
     // refuses the replacement by itself. A folder of that name is not ours to replace.
     const DWORD attributes = GetFileAttributesW(target.c_str());
@@ -147,7 +153,7 @@ unsigned long ReplaceSettingsFile(const std::string& name, const std::string& by
         return ERROR_ACCESS_DENIED;
     const std::wstring temporary = TemporaryNameBeside(target);
     if (temporary.empty())
-        return GetLastError();
+        return LastErrorOr(ERROR_INVALID_NAME);
 
     // The new file takes the old one's place by a move, and a moved file keeps its own attributes,
     // so it is given the old one's hidden and system attributes first: a hidden qennet.cfg stays
