@@ -173,7 +173,8 @@ StoredChoices ReadSettings(std::string_view text) {
     TakePosition(reader, 0, kLastRenderer, choices.renderer);
     TakePosition(reader, 0, kLastScope, choices.scope);
     Field field;
-    if (reader.Next(field) && field.usable) {
+    // A NUL would cut the text short in every Windows call it is handed to.
+    if (reader.Next(field) && field.usable && field.text.find('\0') == std::string_view::npos) {
         // An unquoted text may still hold stray quotation marks; dropping them here keeps what
         // is read equal to what the next write stores.
         choices.romsDirectory = Storable(field.text);

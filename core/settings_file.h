@@ -1,6 +1,6 @@
 #pragma once
-// "qennet.cfg": the four remembered choices, as text (UTF-8 here; the platform converts to and
-// from the ANSI code page).
+// "qennet.cfg": the four remembered choices, as text (UTF-8 here; settings_encoding.h turns it
+// into the file's bytes and back).
 #include "types.h"
 
 #include <optional>
@@ -28,7 +28,8 @@ inline bool operator!=(const StoredChoices& a, const StoredChoices& b) {
 
 // Each value that is missing, garbled, not a 16-bit number or outside its list keeps its default
 // (first game, "Default", "Default", "Roms"); the usable ones are taken. A field ends at a comma or
-// at any line end (CR LF, LF or CR), and a leading UTF-8 byte-order mark is skipped.
+// at any line end (CR LF, LF or CR), and a leading UTF-8 byte-order mark is skipped. A ROM text
+// holding a NUL character is unusable.
 StoredChoices ReadSettings(std::string_view text);
 
 // Four lines ending in CR LF: the three positions in decimal, then the ROM text in quotation

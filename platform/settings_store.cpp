@@ -7,8 +7,12 @@
 namespace qennet::platform {
 namespace {
 
-constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 constexpr DWORD kLargestSettingsFile = 64 * 1024; // four short lines; anything bigger is not ours
+
+// Another program (an editor, a sync tool, antivirus, the indexer) holding the file usually lets
+// go within a second.
+constexpr int kAttempts = 10;
+constexpr DWORD kPauseMs = 100;
 
 class FileHandle {
   public:
@@ -32,84 +36,146 @@ class FileHandle {
     HANDLE handle_;
 };
 
-// The settings file lives in the working directory; its temporary twin is made there too, so the
-// final move never crosses volumes.
-std::wstring TemporaryNameInWorkingDirectory() {
+bool IsMomentaryRead(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
+// A file held open without FILE_SHARE_DELETE cannot be replaced: ERROR_ACCESS_DENIED on Windows
+// and under Wine, or a sharing violation.
+bool IsMomentaryReplace(DWORD error) {
+    return IsMomentaryRead(error) || error == ERROR_ACCESS_DENIED;
+}
+
+// Runs the step until it succeeds, fails for a lasting reason, or the attempts are used up.
+template <typename Step, typename Momentary> DWORD Retried(Step step, Momentary momentary) {
+    for (int attempt = 1;; ++attempt) {
+        const DWORD error = step();
+        if (error == 0 || !momentary(error) || attempt == kAttempts)
+            return error;
+        Sleep(kPauseMs);
+    }
+}
+
+// The last error, which some failures leave unset.
+DWORD LastErrorOr(DWORD fallback) {
+    const DWORD error = GetLastError();
+    return error ? error : fallback;
+}
+
+bool IsFolder(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The full path, whose folder is where the temporary twin is made.
+std::wstring FullPath(const std::wstring& name) {
+    const DWORD needed = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+    if (needed == 0)
+        return {};
+    std::wstring full(needed, L'\0');
+    const DWORD length = GetFullPathNameW(name.c_str(), needed, full.data(), nullptr);
+    if (length == 0 || length >= needed)
+        return {};
+    full.resize(length);
+    return full;
+}
+
+// The temporary twin is made in the target's own folder, so the final step never crosses volumes.
+std::wstring TemporaryNameBeside(const std::wstring& target) {
+    const std::wstring folder = target.substr(0, target.find_last_of(L'\\') + 1);
     wchar_t temporary[MAX_PATH];
-    if (!GetTempFileNameW(L".", L"qen", 0, temporary))
+    if (folder.empty() || !GetTempFileNameW(folder.c_str(), L"qen", 0, temporary))
         return {};
     return temporary;
 }
 
-} // namespace
-
-std::optional<std::string> ReadTextFile(const std::string& name) {
-    FileHandle file(CreateFileW(Utf8ToWide(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid())
-        return std::nullopt;
-    std::string bytes(kLargestSettingsFile, '\0');
-    DWORD read = 0;
-    if (!ReadFile(file.get(), bytes.data(), kLargestSettingsFile, &read, nullptr))
-        return std::nullopt;
-    bytes.resize(read);
-    if (bytes.compare(0, 3, kUtf8Mark) == 0)
-        return bytes.substr(3);
-    return AnsiToUtf8(bytes);
-}
-
-unsigned long ReplaceTextFile(const std::string& name, const std::string& text) {
-    const std::optional<std::string> ansi = Utf8ToAnsi(text);
-    if (!ansi)
-        return ERROR_NO_UNICODE_TRANSLATION;
-    const std::wstring target = Utf8ToWide(name);
-    // A read-only settings file is the player's wish to keep it as it is; not every file system
-    // refuses the replacement by itself.
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return ERROR_ACCESS_DENIED;
-    const std::wstring temporary = TemporaryNameInWorkingDirectory();
-    if (temporary.empty())
-        return GetLastError();
-
-    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+DWORD WriteWholeFile(const std::wstring& path, const std::string& bytes) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
+        return GetLastError();
     DWORD error = 0;
-    if (!file.valid()) {
+    DWORD written = 0;
+    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size() || !FlushFileBuffers(file.get()))
         error = GetLastError();
-    } else {
-        DWORD written = 0;
-        if (!WriteFile(file.get(), ansi->data(), static_cast<DWORD>(ansi->size()), &written,
-                       nullptr) ||
-            written != ansi->size() || !FlushFileBuffers(file.get()))
-            error = GetLastError();
-        if (!file.close() && error == 0)
-            error = GetLastError();
-    }
-    if (error == 0 && !MoveFileExW(temporary.c_str(), target.c_str(),
-                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!file.close() && error == 0)
         error = GetLastError();
-    if (error != 0)
-        DeleteFileW(temporary.c_str());
     return error;
 }
 
-std::optional<std::string> AnsiStorableText(const std::string& text) {
-    if (Utf8ToAnsi(text))
-        return text;
-    const std::wstring wide = Utf8ToWide(text);
-    const DWORD needed = GetShortPathNameW(wide.c_str(), nullptr, 0);
-    if (needed == 0)
-        return std::nullopt;
-    std::wstring shortPath(needed, L'\0');
-    const DWORD length = GetShortPathNameW(wide.c_str(), shortPath.data(), needed);
-    if (length == 0 || length >= needed)
-        return std::nullopt;
-    shortPath.resize(length);
-    std::string utf8 = WideToUtf8(shortPath);
-    if (!Utf8ToAnsi(utf8))
-        return std::nullopt;
-    return utf8;
+} // namespace
+
+SettingsFileRead ReadSettingsFile(const std::string& name) {
+    SettingsFileRead result;
+    const std::wstring path = Utf8ToWide(name);
+    if (IsFolder(GetFileAttributesW(path.c_str())))
+        return result; // not a settings file; the save at close reports it
+    std::string& bytes = result.bytes;
+    const DWORD error = Retried(
+        [&]() -> DWORD {
+            // Shared every way, so that an editor or sync tool that has it open does not stop us.
+            FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (!file.valid())
+                return GetLastError();
+            bytes.assign(kLargestSettingsFile, '\0');
+            DWORD read = 0;
+            if (!ReadFile(file.get(), bytes.data(), kLargestSettingsFile, &read, nullptr))
+                return GetLastError();
+            bytes.resize(read);
+            return 0;
+        },
+        IsMomentaryRead);
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+        bytes.clear();
+        return result;
+    }
+    if (error != 0) {
+        bytes.clear();
+        result.outcome = SettingsFileRead::Outcome::Unreadable;
+        result.error = error;
+        return result;
+    }
+    result.outcome = SettingsFileRead::Outcome::Read;
+    return result;
+}
+
+unsigned long ReplaceSettingsFile(const std::string& name, const std::string& bytes) {
+    const std::wstring target = FullPath(Utf8ToWide(name));
+    if (target.empty())
+        return LastErrorOr(ERROR_INVALID_NAME);
+    // A read-only settings file is the player's wish to keep it as it is; not every file system
+    // refuses the replacement by itself. A folder of that name is not ours to replace.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return ERROR_ACCESS_DENIED;
+    const std::wstring temporary = TemporaryNameBeside(target);
+    if (temporary.empty())
+        return LastErrorOr(ERROR_INVALID_NAME);
+
+    // The new file takes the old one's place by a move, and a moved file keeps its own attributes,
+    // so it is given the old one's hidden and system attributes first: a hidden qennet.cfg stays
+    // hidden. (ReplaceFileW keeps them on Windows, but under Wine it gives the file the new one's
+    // and leaves a stray "rf....tmp" file behind at every collision.)
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    const DWORD kept = attributes == INVALID_FILE_ATTRIBUTES ? 0 : attributes & kKept;
+    DWORD error = WriteWholeFile(temporary, bytes);
+    if (error == 0 && kept && !SetFileAttributesW(temporary.c_str(), kept))
+        error = GetLastError();
+    if (error == 0)
+        error = Retried(
+            [&]() -> DWORD {
+                return MoveFileExW(temporary.c_str(), target.c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                           ? 0
+                           : GetLastError();
+            },
+            IsMomentaryReplace);
+    if (error != 0)
+        DeleteFileW(temporary.c_str());
+    return error;
 }
 
 } // namespace qennet::platform

@@ -1,23 +1,25 @@
 #pragma once
-// Reads and writes the launcher's settings file, converting between the file's 8-bit ANSI text
-// and the UTF-8 the rest of the program uses.
-#include <optional>
+// The launcher's settings file on disk, as bytes (core/settings_encoding.h says what they hold).
 #include <string>
 
 namespace qennet::platform {
 
-// The file's text as UTF-8, or nullopt when it is missing or cannot be read. A file that starts
-// with a UTF-8 byte-order mark (saved as UTF-8 by an editor) is read as UTF-8.
-std::optional<std::string> ReadTextFile(const std::string& name);
+struct SettingsFileRead {
+    enum class Outcome { Read, Missing, Unreadable } outcome = Outcome::Missing;
+    std::string bytes;       // when Read: the file's contents
+    unsigned long error = 0; // when Unreadable: the system's error code
+};
 
-// Replaces the file with the text in the ANSI code page, in one step: a temporary file in the
-// same folder is written and flushed, then moved over the old one, so a failure never leaves a
-// truncated file. Returns 0, or the system's error code. The text must be representable in the
-// ANSI code page (see AnsiStorableText).
-unsigned long ReplaceTextFile(const std::string& name, const std::string& text);
+// Reads the file whatever its attributes (hidden, system, read-only). Missing: there is no file
+// of that name (or a folder has it). Unreadable: it is there but cannot be read, also after
+// waiting about a second for another program that holds it open.
+SettingsFileRead ReadSettingsFile(const std::string& name);
 
-// A ROM folder text that the ANSI code page can hold: the text itself when it can; otherwise the
-// folder's short (8.3) path, which names the same folder in plain characters; otherwise nullopt.
-std::optional<std::string> AnsiStorableText(const std::string& text);
+// Replaces the file with the bytes in one step: a temporary file in the same folder is written
+// and flushed, then takes the old one's place (keeping its attributes), so a failure never leaves
+// a truncated file or a stray temporary one. A collision with another program that holds the file
+// for a moment is retried for about a second. A read-only file is never replaced. Returns 0, or
+// the system's error code.
+unsigned long ReplaceSettingsFile(const std::string& name, const std::string& bytes);
 
 } // namespace qennet::platform

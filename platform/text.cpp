@@ -1,9 +1,9 @@
 #include "platform/text.h"
 
-#include <windows.h>
-
 namespace qennet::platform {
 namespace {
+
+constexpr UINT kWesternCodePage = 1252;
 
 std::wstring ToWide(UINT codePage, std::string_view text) {
     if (text.empty())
@@ -19,6 +19,10 @@ std::wstring ToWide(UINT codePage, std::string_view text) {
 }
 
 } // namespace
+
+CodePage SystemCodePage() {
+    return {GetACP(), ::WideCharToMultiByte};
+}
 
 std::wstring Utf8ToWide(std::string_view utf8) {
     return ToWide(CP_UTF8, utf8);
@@ -37,32 +41,38 @@ std::string WideToUtf8(std::wstring_view wide) {
     return utf8;
 }
 
-std::string AnsiToUtf8(std::string_view ansi) {
-    return WideToUtf8(ToWide(CP_ACP, ansi));
+std::string AnsiToUtf8(std::string_view ansi, const CodePage& codePage) {
+    return WideToUtf8(ToWide(codePage.id, ansi));
 }
 
-std::optional<std::string> Utf8ToAnsi(std::string_view utf8) {
+std::optional<std::string> Utf8ToAnsi(std::string_view utf8, const CodePage& codePage) {
     const std::wstring wide = Utf8ToWide(utf8);
     if (wide.empty())
         return std::string();
-    // No best-fit mapping: "Ü" must not quietly become "U", nor an unknown character "?".
+    // No best-fit mapping: "Ü" must not quietly become "U", nor an unknown character "?". For
+    // UTF-8 Windows refuses both the flag and the question (ERROR_INVALID_PARAMETER); nothing is
+    // lost there anyway, and the comparison below checks it.
+    const bool utf8CodePage = codePage.id == CP_UTF8;
+    const DWORD flags = utf8CodePage ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL lossy = FALSE;
+    BOOL* const askLossy = utf8CodePage ? nullptr : &lossy;
     const int length =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
-                            static_cast<int>(wide.size()), nullptr, 0, nullptr, &lossy);
+        codePage.wideToMultiByte(codePage.id, flags, wide.data(), static_cast<int>(wide.size()),
+                                 nullptr, 0, nullptr, askLossy);
     if (length <= 0 || lossy)
         return std::nullopt;
     std::string ansi(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
-                        ansi.data(), length, nullptr, &lossy);
-    if (lossy || AnsiToUtf8(ansi) != utf8)
+    if (codePage.wideToMultiByte(codePage.id, flags, wide.data(), static_cast<int>(wide.size()),
+                                 ansi.data(), length, nullptr, askLossy) != length ||
+        lossy || AnsiToUtf8(ansi, codePage) != utf8)
         return std::nullopt;
     return ansi;
 }
 
-std::wstring AnsiCharToWide(unsigned char c) {
+std::wstring AnsiCharToWide(unsigned char c, const CodePage& codePage) {
     const char byte = static_cast<char>(c);
-    return ToWide(CP_ACP, std::string_view(&byte, 1));
+    const UINT page = codePage.id == CP_UTF8 && c >= 0x80 ? kWesternCodePage : codePage.id;
+    return ToWide(page, std::string_view(&byte, 1));
 }
 
 std::wstring DecimalText(unsigned long long number) {

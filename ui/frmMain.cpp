@@ -10,7 +10,6 @@
 #include "platform/folder_browser.h"
 #include "platform/plugin.h"
 #include "platform/screen.h"
-#include "platform/settings_store.h"
 #include "platform/start_program.h"
 #include "platform/system_error.h"
 #include "platform/text.h"
@@ -19,6 +18,7 @@
 #include "ui/failure_texts.h"
 #include "ui/frmMain_layout.h"
 #include "ui/layout_controls.h"
+#include "ui/stored_choices.h"
 #include "ui/window_icons.h"
 
 #include <string>
@@ -39,6 +39,7 @@ constexpr wchar_t kCaptionPrefix[] = L"Vresk: ";
 constexpr wchar_t kMessageCaption[] = L"Qennet";
 constexpr UINT kSelectRomsText = WM_APP + 1;
 constexpr UINT kShowDefaultButton = WM_APP + 2;
+constexpr UINT kTellSettingsUnread = WM_APP + 3; // wParam: the system's error code
 
 const FileExistsFn& FileExists() {
     static const FileExistsFn exists = platform::FileExists;
@@ -137,6 +138,11 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (GetFocus() == txtRomsDirectory)
             SendMessageW(txtRomsDirectory, EM_SETSEL, 0, -1);
         return 0;
+    case kTellSettingsUnread:
+        ShowError(L"Qennet could not read qennet.cfg, so it shows the default choices. It will "
+                  L"not save your choices this time, so that the ones in qennet.cfg are kept.",
+                  static_cast<unsigned long>(wParam));
+        return 0;
     case WM_SYSCOMMAND:
         // The disabled window would drop the close box's command; like any close asked for
         // during a plug-in call, it waits for the call to return.
@@ -150,8 +156,19 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             closeAskedDuringPluginCall_ = true;
             return 0;
         }
+        // A second close queued behind the first (Quit clicked twice) comes in while the first
+        // one's message is shown: it neither saves again nor stacks another message.
+        if (closing_)
+            return 0;
+        closing_ = true;
         Form_Unload();
         DestroyWindow(hwnd_);
+        return 0;
+    case WM_ENDSESSION:
+        // Log-off, shut-down or a restart for updates ends the process without WM_CLOSE; nothing
+        // may hold it up, so a failure goes untold.
+        if (wParam)
+            SaveChoices(false);
         return 0;
     case WM_DESTROY:
         if (font_)
@@ -352,10 +369,13 @@ void frmMain::FillGameList() {
 // The stored choices, or the defaults, go through the same handlers as a click, so the caption,
 // GameNumber and both "..." buttons follow them.
 void frmMain::ApplyStoredChoices() {
-    StoredChoices choices;
-    if (platform::FileExists(kSettingsFileName)) {
-        if (const auto text = platform::ReadTextFile(kSettingsFileName))
-            choices = ReadSettings(*text);
+    const ChoicesRead read = ReadStoredChoices();
+    const StoredChoices& choices = read.choices;
+    // The choices the player made are in a file that cannot be read now: they are not to be
+    // overwritten with defaults the player never chose. Told once the window is up.
+    if (read.outcome == ChoicesRead::Outcome::Unreadable) {
+        leaveSettingsFileAlone_ = true;
+        PostMessageW(hwnd_, kTellSettingsUnread, read.error, 0);
     }
     SendMessageW(lstGames, LB_SETCURSEL, static_cast<WPARAM>(choices.game), 0);
     lstGames_Click();
@@ -410,6 +430,8 @@ void frmMain::cmdConfigRenderer_Click() {
         StartEditor(file);
         break;
     case RendererSettings::Plugin: {
+        // The plug-in is foreign code that may end the process; the session's choices go first.
+        SaveChoices(false);
         const platform::PluginCall call = CallPlugin(file);
         if (!hwnd_)
             return; // closed as the player asked while the plug-in's dialog was open
@@ -492,24 +514,24 @@ void frmMain::cmdQuit_Click() {
 
 // Closing is never refused: a failed save is reported, and the window closes all the same.
 void frmMain::Form_Unload() {
+    SaveChoices(true);
+}
+
+StoredChoices frmMain::CurrentChoices() const {
     StoredChoices choices;
     choices.game = SelectedPosition(lstGames, LB_GETCURSEL);
     choices.renderer = SelectedPosition(cmbRenderer, CB_GETCURSEL);
     choices.scope = SelectedPosition(cmbControllerConfigFile, CB_GETCURSEL);
-    const std::string romsText = WideToUtf8(WindowText(txtRomsDirectory));
-    const auto storable = platform::AnsiStorableText(romsText);
-    if (storable)
-        choices.romsDirectory = *storable;
+    choices.romsDirectory = WideToUtf8(WindowText(txtRomsDirectory));
+    return choices;
+}
 
-    const unsigned long error =
-        platform::ReplaceTextFile(kSettingsFileName, WriteSettings(choices));
-    if (error)
+void frmMain::SaveChoices(bool tellPlayer) {
+    if (leaveSettingsFileAlone_)
+        return;
+    const unsigned long error = WriteStoredChoices(CurrentChoices());
+    if (error && tellPlayer)
         ShowError(L"Your choices could not be saved to qennet.cfg.", error);
-    else if (!storable)
-        ShowError(L"The ROM folder \"" + Utf8ToWide(romsText) +
-                      L"\" has characters that qennet.cfg cannot hold, so it was not saved; "
-                      L"next time the ROM folder will be \"Roms\".",
-                  0);
 }
 
 void frmMain::StartEditor(const std::string& file) {

@@ -1,5 +1,6 @@
 #pragma once
 // The launcher's one window: the game list, the three option rows, Play and Quit.
+#include "core/settings_file.h"
 #include "core/types.h"
 #include "core/window_layout.h"
 #include "platform/plugin.h"
@@ -51,6 +52,10 @@ class frmMain {
     void cmdPlay_Click();
     void cmdQuit_Click();
 
+    StoredChoices CurrentChoices() const;
+    // Writes the current choices to qennet.cfg. A failure is told only when tellPlayer is set:
+    // never during a log-off, nor on the way into a plug-in.
+    void SaveChoices(bool tellPlayer);
     void StartEditor(const std::string& file);
     void ShowError(const std::wstring& what, unsigned long error);
     void ShowError(const std::wstring& what, const std::wstring& cause);
@@ -70,6 +75,8 @@ class frmMain {
     std::vector<Box> placed_; // where the controls are, in the order of the layout table
     bool pluginCallRunning_ = false;
     bool closeAskedDuringPluginCall_ = false;
+    bool closing_ = false;
+    bool leaveSettingsFileAlone_ = false; // qennet.cfg could not be read at start
 
     qennet::GameNumber GameNumber = 0; // 0 until a game is selected, then its position plus one
 };

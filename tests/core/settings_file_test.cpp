@@ -131,6 +131,13 @@ TEST(ReadSettings, PositionsOutsideTheirListKeepTheirDefaults) {
     EXPECT_EQ(ReadSettings("70\r\n5\r\n3\r\n\"R\""), Stored(70, 5, 3, "R"));
 }
 
+TEST(ReadSettings, RomsTextWithANulIsUnusable) {
+    // Every Windows call would cut it short: "Ro" is no folder the player chose.
+    EXPECT_EQ(ReadSettings(std::string("1\r\n2\r\n3\r\n\"Ro\0ms\"\r\n", 18)),
+              Stored(1, 2, 3, "Roms"));
+    EXPECT_EQ(ReadSettings(std::string("1\r\n2\r\n3\r\nD:\\\0\r\n", 15)), Stored(1, 2, 3, "Roms"));
+}
+
 TEST(ReadSettings, UnclosedQuotationMarkSpoilsOnlyItsField) {
     EXPECT_EQ(ReadSettings("1\r\n2\r\n3\r\n\"D:\\ro"), Stored(1, 2, 3, "Roms"));
     EXPECT_EQ(ReadSettings("1\r\n2\r\n3\r\n\"D:\\ro\r\nms\"\r\n"), Stored(1, 2, 3, "Roms"));

@@ -231,3 +231,160 @@ TEST(Settings, FolderInPlaceOfTheFileIsReported) {
     EXPECT_TRUE(GetFileAttributesW(folder.PathOf(L"qennet.cfg").c_str()) &
                 FILE_ATTRIBUTE_DIRECTORY);
 }
+
+TEST(Settings, LogOffSavesTheChoicesWithoutAWord) {
+    EmulatorFolder folder;
+    {
+        Launcher app(folder);
+        ASSERT_TRUE(app.Started());
+        app.ClickGame(9);
+        app.SetText(IDC_ROMS, L"D:\\roms");
+        // Windows asks, announces the end of the session, and then ends the process: no WM_CLOSE.
+        DWORD_PTR answer = 0;
+        ASSERT_TRUE(SendMessageTimeoutW(app.Window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                        SMTO_NORMAL, kDeadlineMs, &answer));
+        EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE)) << "the launcher held up the log-off";
+        ASSERT_TRUE(SendMessageTimeoutW(app.Window(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF,
+                                        SMTO_NORMAL, kDeadlineMs, &answer));
+        TerminateProcess(app.Process(), 0);
+        WaitForSingleObject(app.Process(), kDeadlineMs);
+    }
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), "9\r\n0\r\n0\r\n\"D:\\roms\"\r\n");
+
+    // A save that fails shows nothing: a message box would hold up the log-off.
+    folder.SetAttributes(L"qennet.cfg", FILE_ATTRIBUTE_READONLY);
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.ClickGame(3);
+    DWORD_PTR answer = 0;
+    EXPECT_TRUE(SendMessageTimeoutW(app.Window(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF,
+                                    SMTO_NORMAL, kDeadlineMs, &answer))
+        << "the launcher was still busy with the end of the session";
+    EXPECT_TRUE(app.OwnedDialogs().empty());
+}
+
+TEST(Settings, HiddenOrSystemFileIsReadAndKeepsItsAttribute) {
+    EmulatorFolder folder;
+    for (DWORD attribute : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
+        SCOPED_TRACE(attribute);
+        folder.Write(L"qennet.cfg", "3\r\n1\r\n0\r\n\"D:\\roms\"\r\n");
+        folder.SetAttributes(L"qennet.cfg", attribute);
+        const auto before = folder.List();
+        {
+            Launcher app(folder);
+            ASSERT_TRUE(app.Started());
+            EXPECT_EQ(app.GameSelection(), 3);
+            EXPECT_EQ(app.ComboSelection(IDC_RENDERER), 1);
+            EXPECT_EQ(app.Text(IDC_ROMS), L"D:\\roms");
+            app.ClickGame(9);
+            CloseAndWait(app);
+        }
+        EXPECT_EQ(folder.Read(L"qennet.cfg"), "9\r\n1\r\n0\r\n\"D:\\roms\"\r\n");
+        EXPECT_EQ(GetFileAttributesW(folder.PathOf(L"qennet.cfg").c_str()) &
+                      (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+                  attribute);
+        EXPECT_EQ(NewNames(folder, before), std::vector<std::wstring>{});
+        folder.Remove(L"qennet.cfg");
+    }
+}
+
+// Whatever held the file at start, the player's stored choices are not replaced by defaults the
+// player never chose: the launcher says so once, and leaves the file as it is.
+TEST(Settings, FileThatCannotBeReadAtStartIsToldOnceAndLeftAlone) {
+    EmulatorFolder folder;
+    const std::string stored = "3\r\n0\r\n0\r\n\"D:\\roms\"\r\n";
+    folder.Write(L"qennet.cfg", stored);
+    const auto before = folder.List();
+    // Another program holds it open and lets nobody else read it.
+    Handle held(CreateFileW(folder.PathOf(L"qennet.cfg").c_str(), GENERIC_READ, 0, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held.Valid());
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    ExpectOneMessageNaming(app, L"qennet.cfg");
+    held.Reset();
+    EXPECT_EQ(app.GameSelection(), 0) << "the defaults are shown";
+    EXPECT_EQ(app.Text(IDC_ROMS), L"Roms");
+
+    app.ClickGame(9);
+    CloseAndWait(app); // with nothing more to say
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), stored);
+    EXPECT_EQ(NewNames(folder, before), std::vector<std::wstring>{});
+}
+
+TEST(Settings, ReplaceThatCollidesForAMomentIsRetried) {
+    EmulatorFolder folder;
+    folder.Write(L"qennet.cfg", kDefaults);
+    const auto before = folder.List();
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.ClickGame(9);
+
+    // The indexer or antivirus has the file open and lets nobody replace it, for a moment: until
+    // the launcher has written and closed its new file, and so has tried to put it in place.
+    Handle held(CreateFileW(folder.PathOf(L"qennet.cfg").c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held.Valid());
+    app.Close(CloseBy::QuitButton);
+    ASSERT_TRUE(WaitUntil([&] {
+        for (const std::wstring& name : NewNames(folder, before)) {
+            WIN32_FILE_ATTRIBUTE_DATA data = {};
+            if (!GetFileAttributesExW(folder.PathOf(name).c_str(), GetFileExInfoStandard, &data) ||
+                data.nFileSizeLow == 0)
+                continue; // not written yet
+            // The launcher writes it without sharing: it can be opened alone once it is closed.
+            Handle written(CreateFileW(folder.PathOf(name).c_str(), GENERIC_READ, 0, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (written.Valid())
+                return true;
+        }
+        return false;
+    }));
+    held.Reset();
+
+    EXPECT_EQ(app.WaitForExit(), 0u) << "the save was reported as failed";
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), "9\r\n0\r\n0\r\n\"Roms\"\r\n");
+    EXPECT_EQ(NewNames(folder, before), std::vector<std::wstring>{});
+}
+
+TEST(Settings, TwoQueuedClosesSaveOnceAndTellOnce) {
+    EmulatorFolder folder;
+    const std::string stored = "3\r\n0\r\n0\r\n\"Roms\"\r\n";
+    folder.Write(L"qennet.cfg", stored);
+    folder.SetAttributes(L"qennet.cfg", FILE_ATTRIBUTE_READONLY);
+    const auto before = folder.List();
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    app.Close(CloseBy::QuitButton);
+    app.Close(CloseBy::QuitButton); // clicked twice
+    HWND box = app.WaitForDialog();
+    ASSERT_NE(box, nullptr);
+    app.Flush(); // the second close has come in by now
+    EXPECT_EQ(app.OwnedDialogs().size(), 1u);
+    app.CloseDialog(box);
+    EXPECT_EQ(app.WaitForExit(), 0u);
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), stored);
+    EXPECT_EQ(NewNames(folder, before), std::vector<std::wstring>{});
+}
+
+// A plug-in is foreign code: when its settings dialog ends the launcher, the choices made up to
+// then are already saved.
+TEST(Settings, PluginThatEndsTheLauncherLeavesTheChoicesSaved) {
+    for (const char* action : {"crash", "exit"}) {
+        SCOPED_TRACE(action);
+        EmulatorFolder folder(EmulatorFolder::Standard, Widen(action));
+        folder.AddPlugin(L"ogl2_renderer.vrk");
+        folder.Write(L"plugin-actions.txt", std::string(action) + "\r\n");
+        Launcher app(folder);
+        ASSERT_TRUE(app.Started());
+        app.ClickGame(9);
+        app.SelectCombo(IDC_RENDERER, 5);
+        app.SetText(IDC_ROMS, L"D:\\roms");
+        app.Click(IDC_CONFIG_RENDERER);
+        EXPECT_NE(app.WaitForExit(), 0u) << "the plug-in did not end the launcher";
+        EXPECT_EQ(folder.Lines(L"GPUconfigure.log").size(), 1u);
+        EXPECT_EQ(folder.Read(L"qennet.cfg"), "9\r\n5\r\n0\r\n\"D:\\roms\"\r\n");
+    }
+}

@@ -1,5 +1,5 @@
-// The ROM folder text in qennet.cfg: 8-bit text in the ANSI code page (1252 here), a file saved as
-// UTF-8 by an editor, and the texts the format cannot hold.
+// The ROM folder text in qennet.cfg: 8-bit text in the ANSI code page (1252 here), files saved as
+// UTF-8 or UTF-16 by an editor, and texts the code page cannot hold.
 #include "support.h"
 
 using namespace e2e;
@@ -53,49 +53,64 @@ TEST(SettingsText, QuotationMarksAroundAPathAreLeftOut) {
     EXPECT_EQ(RomsTextAfterStart(folder), L"C:\\My Roms");
 }
 
-// A folder name the code page cannot hold is stored by its short name, which names the same
-// folder in plain characters.
-TEST(SettingsText, FolderOutsideTheCodePageIsStoredByItsShortName) {
+// A text the code page cannot hold (Japanese on a Western Windows) makes the whole file UTF-8 with
+// a byte-order mark, so it always comes back; once the code page holds the text again, the file
+// is ANSI again.
+TEST(SettingsText, TextOutsideTheCodePageIsStoredAsUtf8AndComesBack) {
     EmulatorFolder folder;
-    const std::wstring name = L"\u30B2\u30FC\u30E0 Roms"; // Japanese, then " Roms"
-    folder.MakeDirectory(name);
+    const std::wstring japanese = L"C:\\\u30B2\u30FC\u30E0 Roms"; // no such folder: no short name
     {
         Launcher app(folder);
         ASSERT_TRUE(app.Started());
-        app.SetText(IDC_ROMS, name);
+        app.ClickGame(3);
+        app.SetText(IDC_ROMS, japanese);
+        CloseAndWait(app); // with nothing to report
+    }
+    const std::string utf8 = "\xEF\xBB\xBF"
+                             "3\r\n0\r\n0\r\n\"C:\\\xE3\x82\xB2\xE3\x83\xBC\xE3\x83\xA0 Roms\"\r\n";
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), utf8);
+    EXPECT_EQ(RomsTextAfterStart(folder), japanese);
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), utf8);
+
+    {
+        Launcher app(folder);
+        ASSERT_TRUE(app.Started());
+        app.SetText(IDC_ROMS, L"C:\\Jeux r\u00E9tro");
         CloseAndWait(app);
     }
-    const std::string stored = folder.Read(L"qennet.cfg");
-    for (unsigned char c : stored) {
-        EXPECT_LT(c, 0x80) << "stored: " << stored;
-    }
-    const std::wstring restored = RomsTextAfterStart(folder);
-    ASSERT_FALSE(restored.empty());
-    EXPECT_NE(restored, L"Roms");
-    // The short name leads to the same folder.
-    wchar_t longPath[MAX_PATH] = {};
-    ASSERT_NE(GetLongPathNameW(folder.PathOf(restored).c_str(), longPath, MAX_PATH), 0u)
-        << Narrow(restored);
-    EXPECT_EQ(CompareStringOrdinal(longPath, -1, folder.PathOf(name).c_str(), -1, TRUE), CSTR_EQUAL)
-        << Narrow(longPath);
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), "3\r\n0\r\n0\r\n\"C:\\Jeux r\xE9tro\"\r\n");
 }
 
-// With no folder behind the text there is no short name either: the player is told, and the next
-// start has the default.
-TEST(SettingsText, TextOutsideTheCodePageWithoutAFolderIsReported) {
+// Notepad's default since Windows 10: UTF-8 without a byte-order mark.
+TEST(SettingsText, FileSavedAsUtf8WithoutAMarkIsReadAsUtf8) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
-    app.ClickGame(3);
-    app.SetText(IDC_ROMS, L"C:\\\u30B2\u30FC\u30E0");
-    app.Close(CloseBy::QuitButton);
-    HWND box = app.WaitForDialog();
-    ASSERT_NE(box, nullptr) << "no message about the ROM folder";
-    const std::wstring text = Launcher::DialogText(box);
-    EXPECT_NE(text.find(L"C:\\\u30B2\u30FC\u30E0"), std::wstring::npos) << Narrow(text);
-    EXPECT_NE(text.find(L"qennet.cfg"), std::wstring::npos) << Narrow(text);
-    app.CloseDialog(box);
-    EXPECT_EQ(app.WaitForExit(), 0u);
-    EXPECT_EQ(folder.Read(L"qennet.cfg"), "3\r\n0\r\n0\r\n\"Roms\"\r\n")
-        << "the other choices are saved";
+    folder.Write(L"qennet.cfg", "0\r\n0\r\n0\r\n\"Spiele\\R\xC3\xB6ms\"\r\n");
+    EXPECT_EQ(RomsTextAfterStart(folder), L"Spiele\\R\u00F6ms");
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), "0\r\n0\r\n0\r\n\"Spiele\\R\xF6ms\"\r\n")
+        << "written back in the ANSI code page";
+}
+
+TEST(SettingsText, FileSavedAsUtf16IsReadAndPlayed) {
+    const std::wstring text = L"4\r\n0\r\n0\r\n\"C:\\R\u00F6ms\"\r\n";
+    for (bool bigEndian : {false, true}) {
+        SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
+        EmulatorFolder folder(EmulatorFolder::Standard, bigEndian ? L"BE" : L"LE");
+        std::string bytes;
+        for (wchar_t c : L"\uFEFF" + text) {
+            const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
+            bytes += bigEndian ? high : low;
+            bytes += bigEndian ? low : high;
+        }
+        folder.Write(L"qennet.cfg", bytes);
+        Launcher app(folder);
+        ASSERT_TRUE(app.Started());
+        EXPECT_EQ(app.GameSelection(), 4);
+        EXPECT_EQ(app.Text(IDC_ROMS), L"C:\\R\u00F6ms");
+        app.Click(IDC_PLAY);
+        app.WaitForPrograms();
+        EXPECT_EQ(folder.Lines(L"Vresk.log"),
+                  std::vector<std::string>{"Vresk.exe 5 --roms-directory=C:\\R\xC3\xB6ms"});
+        CloseAndWait(app);
+        EXPECT_EQ(folder.Read(L"qennet.cfg"), "4\r\n0\r\n0\r\n\"C:\\R\xF6ms\"\r\n");
+    }
 }
