@@ -139,8 +139,9 @@ TEST(RomsFolder, ConfirmedFolderWithABlankIsTakenAndQuotedByPlay) {
     app.CloseDialog(browser, IDOK);
 
     const std::wstring chosen = app.Text(IDC_ROMS);
-    EXPECT_EQ(_wcsicmp(chosen.c_str(), myRoms.c_str()), 0)
-        << Narrow(chosen) << " is not " << Narrow(myRoms);
+    ASSERT_EQ(_wcsicmp(chosen.c_str(), myRoms.c_str()), 0)
+        << "the field holds " << Narrow(chosen) << " after the browser was confirmed on "
+        << Narrow(myRoms);
     ExpectFocusOnTheWholeField(app);
 
     app.Click(IDC_PLAY);
@@ -156,14 +157,13 @@ TEST(RomsFolder, TypedTextIsUsedAsItIs) {
 
     app.Type(IDC_ROMS, L"D:\\My Games");
     EXPECT_EQ(app.Text(IDC_ROMS), L"D:\\My Games");
-    app.Click(IDC_PLAY);
+    app.ClickAndWaitForProgram(IDC_PLAY);
     app.Type(IDC_ROMS, L"\b"); // everything selected, then deleted
     EXPECT_EQ(app.Text(IDC_ROMS), L"");
-    app.Click(IDC_PLAY);
+    app.ClickAndWaitForProgram(IDC_PLAY);
     app.Type(IDC_ROMS, L"roms2");
-    app.Click(IDC_PLAY);
+    app.ClickAndWaitForProgram(IDC_PLAY);
 
-    app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"Vresk.log"),
               (Lines{"Vresk.exe 1 --roms-directory=\"D:\\My Games\"",
                      "Vresk.exe 1 --roms-directory=", "Vresk.exe 1 --roms-directory=roms2"}));
