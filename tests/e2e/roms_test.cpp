@@ -106,8 +106,8 @@ class DesktopFolder {
 
 // Selects a folder on the browser's top level (a folder on the Desktop) as if the player had
 // clicked it. The browser fills its top level before it is shown, deeper levels only as they
-// are opened. Now and then (3 of about 500 browsers measured here) Wine's browser leaves a folder
-// on the way to a deeper one empty, and no selection then reaches it, however often it is asked.
+// are opened. Now and then Wine's browser leaves a folder on the way to a deeper one empty, and
+// no selection then reaches it, however often it is asked for.
 void SelectOnTopLevel(Launcher& app, HWND browser, const std::wstring& name) {
     HWND tree = FindWindowExW(browser, nullptr, L"SysTreeView32", nullptr);
     ASSERT_NE(tree, nullptr) << "the browser has no folder tree";
