@@ -137,6 +137,17 @@ qennet_e2e_env_prepare_prefix() {
             return 1
         }
     fi
+    # Wine links the user's Desktop to the home folder; the tests make folders on the Desktop,
+    # so it is made a folder of the prefix's own.
+    local desktop
+    for desktop in "$prefix"/drive_c/users/*/Desktop; do
+        if [ -L "$desktop" ]; then
+            rm -f -- "$desktop" && mkdir -- "$desktop" || {
+                qennet_e2e_env_log "could not make $desktop a folder"
+                return 1
+            }
+        fi
+    done
     : >"$prefix/.qennet-ready"
     return 0
 }

@@ -39,3 +39,16 @@ qennet_build_win32() {
   qennet_build "$QENNET_BUILD/win32" \
     -DCMAKE_TOOLCHAIN_FILE="$QENNET_ROOT/cmake/i686-w64-mingw32.cmake" -DQENNET_E2E=$e2e
 }
+
+# Builds what the end-to-end tests run on and sets QENNET_E2E_DIR to its tree: build/win32 where
+# Wine runs 32-bit programs, otherwise the 64-bit build of the same sources.
+qennet_build_e2e() {
+  qennet_build_win32 || return 1
+  QENNET_E2E_DIR="$QENNET_BUILD/win32"
+  if [ "$QENNET_WINEARCH" = win64 ]; then
+    echo "This kernel cannot run 32-bit code: the end-to-end tests run the 64-bit build of the same sources."
+    QENNET_E2E_DIR="$QENNET_BUILD/win64"
+    qennet_build "$QENNET_E2E_DIR" -DCMAKE_TOOLCHAIN_FILE="$QENNET_ROOT/cmake/x86_64-w64-mingw32.cmake" \
+      -DQENNET_E2E=ON -DQENNET_WINE="$QENNET_WINE" || return 1
+  fi
+}

@@ -32,18 +32,11 @@ fuzz() {
 # The shipped program is always the 32-bit one; where Wine can run it, its end-to-end tests run
 # on it, otherwise on the 64-bit build of the same sources.
 windows_tests() {
-  qennet_build_win32 || return 1
-  local dir="$QENNET_BUILD/win32"
-  if [ "$QENNET_WINEARCH" = win64 ]; then
-    echo "This kernel cannot run 32-bit code: the end-to-end tests run the 64-bit build of the same sources."
-    dir="$QENNET_BUILD/win64"
-    qennet_build "$dir" -DCMAKE_TOOLCHAIN_FILE="$QENNET_ROOT/cmake/x86_64-w64-mingw32.cmake" \
-      -DQENNET_E2E=ON -DQENNET_WINE="$QENNET_WINE" || return 1
-  fi
+  qennet_build_e2e || return 1
   source scripts/e2e-env.sh
   qennet_e2e_env_up || return 1
   ctest --test-dir "$QENNET_BUILD/win32" --output-on-failure -R '^win32_' || local bad=1
-  ctest --test-dir "$dir" --output-on-failure || bad=1
+  ctest --test-dir "$QENNET_E2E_DIR" --output-on-failure || bad=1
   qennet_e2e_env_down
   return ${bad:-0}
 }

@@ -36,6 +36,12 @@ void Configure(Launcher& app) {
     EXPECT_EQ(FocusId(app), IDC_RENDERER) << "after the renderer's ... button";
 }
 
+// The same where the button opens the editor: waits until the editor has recorded its file.
+void OpenEditor(Launcher& app) {
+    app.ClickAndWaitForProgram(IDC_CONFIG_RENDERER);
+    EXPECT_EQ(FocusId(app), IDC_RENDERER) << "after the renderer's ... button";
+}
+
 } // namespace
 
 TEST(Renderer, ListShowsTheSixRenderersInOrder) {
@@ -108,10 +114,8 @@ TEST(Renderer, EditorOpensTheRenderersSettingsFile) {
 
     for (int renderer : {1, 3, 4}) {
         app.SelectCombo(IDC_RENDERER, renderer);
-        Configure(app);
+        OpenEditor(app);
     }
-    EXPECT_EQ(app.ProgramsStarted(), 3);
-    app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"NOTEPAD.log"),
               (Lines{"NOTEPAD.EXE glide_renderer.cfg", "NOTEPAD.EXE d3d_renderer.cfg",
                      "NOTEPAD.EXE ogl_renderer.cfg"}));
@@ -226,8 +230,7 @@ TEST(Renderer, EditorThatCannotStartIsReported) {
 
     folder.Remove(L"NOTEPAD.EXE");
     folder.AddEditor();
-    Configure(app);
-    app.WaitForPrograms();
+    OpenEditor(app);
     EXPECT_EQ(folder.Lines(L"NOTEPAD.log"), Lines{"NOTEPAD.EXE glide_renderer.cfg"});
 }
 

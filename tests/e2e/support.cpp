@@ -771,6 +771,20 @@ void Launcher::WaitForPrograms() {
     }
 }
 
+void Launcher::ClickAndWaitForProgram(int id) {
+    const int before = ProgramsStarted();
+    Click(id);
+    // Waiting for the job's report, rather than reading the count once, does not depend on
+    // whether the report is queued before the click has been handled.
+    if (!WaitUntil([&] { return ProgramsStarted() > before; })) {
+        ADD_FAILURE() << "The button with the ID " << id << " started no program.";
+        return;
+    }
+    EXPECT_EQ(ProgramsStarted(), before + 1)
+        << "the button with the ID " << id << " started more than one program";
+    WaitForPrograms();
+}
+
 void Launcher::Close(CloseBy how) {
     switch (how) {
     case CloseBy::QuitButton:

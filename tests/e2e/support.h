@@ -198,6 +198,10 @@ class Launcher {
     int ProgramsStarted();
     // Waits until every program it started has ended, so their records are complete.
     void WaitForPrograms();
+    // Clicks a button that starts one program (Play, an editor's "..."), checks that exactly one
+    // started, and waits until it has ended. Programs started back to back append to a shared
+    // record in whatever order they happen to run; waiting for each keeps the order of the clicks.
+    void ClickAndWaitForProgram(int id);
 
     void Close(CloseBy how);
     // Waits for the launcher to end and returns its exit code; a launcher still running after the
