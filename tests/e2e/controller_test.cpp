@@ -18,11 +18,9 @@ void OpenEditor(Launcher& app) {
     EXPECT_EQ(FocusId(app), IDC_CONTROLLER) << "after the scope's ... button";
 }
 
+// Presses Play, checks that it started exactly one program, and waits until that program ended.
 void Play(Launcher& app) {
-    const int before = app.ProgramsStarted();
-    app.Click(IDC_PLAY);
-    EXPECT_EQ(app.ProgramsStarted(), before + 1);
-    app.WaitForPrograms();
+    app.ClickAndWaitForProgram(IDC_PLAY);
 }
 
 std::string WithController(const std::string& game, const std::string& file) {

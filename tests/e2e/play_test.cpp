@@ -12,10 +12,7 @@ namespace {
 
 // Presses Play, checks that it started exactly one program, and waits until that program ended.
 void Play(Launcher& app) {
-    const int before = app.ProgramsStarted();
-    app.Click(IDC_PLAY);
-    EXPECT_EQ(app.ProgramsStarted(), before + 1) << "Play did not start exactly one program";
-    app.WaitForPrograms();
+    app.ClickAndWaitForProgram(IDC_PLAY);
 }
 
 } // namespace
