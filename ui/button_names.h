@@ -14,8 +14,8 @@ using NameFn = bool (*)(HWND control, const wchar_t* name);
 // technology (WM_GETOBJECT), not at start-up, since naming loads COM.
 void NameButtonsForScreenReaders(HWND window, NameFn name = nullptr);
 
-// The tooltip that shows each named button's name; made when the mouse first comes over the
-// window, not at start-up. nullptr on failure.
+// The tooltip that shows each named button's name; made when the mouse first comes over one of
+// them, not at start-up. nullptr on failure.
 HWND CreateButtonTips(HWND window);
 
 } // namespace qennet::ui

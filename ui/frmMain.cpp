@@ -122,8 +122,11 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
-    case WM_SETCURSOR: // the mouse is over the window: the buttons' tooltip is needed now
-        if (!buttonTipsMade_) {
+    case WM_SETCURSOR:
+        // The mouse is over one of the named buttons: their tooltip is needed now. Not sooner:
+        // a window that opens under the mouse would make it during start-up.
+        if (!buttonTipsMade_ &&
+            ButtonName(GetDlgCtrlID(reinterpret_cast<HWND>(wParam))) != nullptr) {
             buttonTipsMade_ = true;
             CreateButtonTips(hwnd_); // owned by the window, and destroyed with it
         }

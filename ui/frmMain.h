@@ -70,7 +70,7 @@ class frmMain {
     HWND txtRomsDirectory = nullptr;
     HWND focusedControl_ = nullptr; // the control that had the focus last
     HFONT font_ = nullptr;
-    bool buttonTipsMade_ = false; // when the mouse first comes over the window
+    bool buttonTipsMade_ = false; // when the mouse first comes over a named button
     int dpi_ = 96;
     std::vector<Box> placed_; // where the controls are, in the order of the layout table
     bool pluginCallRunning_ = false;
