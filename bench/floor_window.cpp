@@ -49,10 +49,10 @@ HFONT MessageFont() {
 
 void CreateControls(HWND window, HINSTANCE instance, HFONT font) {
     for (const ControlLayout& layout : kLayout) {
-        const bool dropDown = layout.id == IDC_RENDERER || layout.id == IDC_CONTROLLER;
+        const bool dropDown = layout.kind == ControlKind::DropDown;
         const int height = dropDown ? layout.height + kDropDownListHeight : layout.height;
         HWND control = CreateWindowExW(
-            layout.extendedStyle, layout.windowClass, layout.caption, layout.style,
+            layout.extendedStyle, WindowClassOf(layout.kind), layout.caption, layout.style,
             Scale(layout.left), Scale(layout.top), Scale(layout.width), Scale(height), window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

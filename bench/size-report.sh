@@ -79,7 +79,7 @@ printf '%s\n' "size of the 32-bit build (static, stripped, -Os, link-time optimi
 printf '  %-40s %9s bytes   imports: %s\n' "qennet.exe" "$(size "$exe")" "$imports"
 printf '  %-40s %s\n' "iostreams / locale machinery inside" "$streams"
 if "$(dirname "$0")/../tests/imports/check-no-exception-runtime.sh" "$exe" >/dev/null; then
-    exceptions="none (see platform/runtime_support.cpp)"
+    exceptions="none (see runtime/runtime_support.cpp)"
 else
     exceptions="PRESENT (tests/imports/check-no-exception-runtime.sh tells what)"
 fi

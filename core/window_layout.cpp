@@ -112,6 +112,11 @@ int ScaleToDpi(int pixelsAt96, int dpi) {
     return static_cast<int>((product + half) / 96);
 }
 
+int CentredStart(int from, int to, int length) {
+    const std::int64_t twice = static_cast<std::int64_t>(from) + to - length;
+    return static_cast<int>(twice >= 0 ? (twice + 1) / 2 : -((1 - twice) / 2));
+}
+
 WindowLayout LayOutWindow(const std::vector<Box>& table, Extent client, int dpi,
                           const std::vector<Extent>& needs) {
     const size_t count = table.size();

@@ -25,6 +25,10 @@ struct WindowLayout {
 // pixelsAt96 * dpi / 96, rounded to the nearest pixel (halves away from zero), as MulDiv does.
 int ScaleToDpi(int pixelsAt96, int dpi);
 
+// Where a length starts when centred between two edges (a window in a work area): half the room
+// left over, halves rounded away from zero.
+int CentredStart(int from, int to, int length);
+
 // table: the controls at 96 DPI; client: the client area at 96 DPI; needs: for each control the
 // least width and height its text takes at dpi (0 where it has no need). Controls whose table
 // rectangles overlap (a label reaching under the field it names) may keep overlapping, but never

@@ -9,27 +9,16 @@
 namespace qennet::platform {
 namespace {
 
-using InitialiseComFn = HRESULT(WINAPI*)(LPVOID, DWORD);
-using CreateInstanceFn = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
-
 bool annotated = false; // a name was given, so the service exists
 
-// The annotation service, made once on the window's thread and kept until the program ends.
+// The annotation service, made once on the window's thread and kept until the program ends. COM
+// is looked up when the first name is given, not at start-up.
 IAccPropServices* Annotations() {
     static IAccPropServices* service = [] {
         IAccPropServices* made = nullptr;
-        HMODULE com = LoadSystemLibrary(L"ole32.dll");
-        if (!com)
-            return made;
-        auto initialise = reinterpret_cast<InitialiseComFn>(
-            reinterpret_cast<void*>(GetProcAddress(com, "CoInitializeEx")));
-        auto create = reinterpret_cast<CreateInstanceFn>(
-            reinterpret_cast<void*>(GetProcAddress(com, "CoCreateInstance")));
-        if (!initialise || !create)
-            return made;
-        const HRESULT result =
-            initialise(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-        if (FAILED(result) && result != RPC_E_CHANGED_MODE)
+        const auto create =
+            SystemCall<decltype(&::CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
+        if (!create || InitialiseCom() != 0)
             return made;
         if (FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                           IID_IAccPropServices, reinterpret_cast<void**>(&made))))

@@ -8,50 +8,28 @@
 namespace qennet::platform {
 namespace {
 
-using BrowseFn = PIDLIST_ABSOLUTE(WINAPI*)(LPBROWSEINFOW);
-using PathFromItemFn = BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, LPWSTR);
-using InitialiseComFn = HRESULT(WINAPI*)(LPVOID, DWORD);
-using FreeTaskMemoryFn = void(WINAPI*)(LPVOID);
-
 struct ShellCalls {
-    BrowseFn browse = nullptr;
-    PathFromItemFn pathFromItem = nullptr;
-    FreeTaskMemoryFn freeItem = nullptr;
+    decltype(&::SHBrowseForFolderW) browse = nullptr;
+    decltype(&::SHGetPathFromIDListW) pathFromItem = nullptr;
+    decltype(&::CoTaskMemFree) freeItem = nullptr;
     bool ready = false;
     unsigned long error = 0;
 };
 
-// The shell and COM are only needed here, so they are loaded at the first browse and not at
-// start-up. COM is initialised once, apartment-threaded, on the window's thread, and stays so
-// until the program ends.
+// The shell and COM are looked up at the first browse, not at start-up.
 const ShellCalls& Shell() {
     static ShellCalls calls = [] {
         ShellCalls c;
-        HMODULE shell = LoadSystemLibrary(L"shell32.dll");
-        HMODULE com = LoadSystemLibrary(L"ole32.dll");
-        if (!shell || !com) {
-            c.error = GetLastError();
+        c.browse = SystemCall<decltype(c.browse)>(L"shell32.dll", "SHBrowseForFolderW");
+        c.pathFromItem =
+            SystemCall<decltype(c.pathFromItem)>(L"shell32.dll", "SHGetPathFromIDListW");
+        c.freeItem = SystemCall<decltype(c.freeItem)>(L"ole32.dll", "CoTaskMemFree");
+        if (!c.browse || !c.pathFromItem || !c.freeItem) {
+            c.error = GetLastError() ? GetLastError() : ERROR_PROC_NOT_FOUND;
             return c;
         }
-        c.browse = reinterpret_cast<BrowseFn>(
-            reinterpret_cast<void*>(GetProcAddress(shell, "SHBrowseForFolderW")));
-        c.pathFromItem = reinterpret_cast<PathFromItemFn>(
-            reinterpret_cast<void*>(GetProcAddress(shell, "SHGetPathFromIDListW")));
-        c.freeItem = reinterpret_cast<FreeTaskMemoryFn>(
-            reinterpret_cast<void*>(GetProcAddress(com, "CoTaskMemFree")));
-        auto initialise = reinterpret_cast<InitialiseComFn>(
-            reinterpret_cast<void*>(GetProcAddress(com, "CoInitializeEx")));
-        if (!c.browse || !c.pathFromItem || !c.freeItem || !initialise) {
-            c.error = ERROR_PROC_NOT_FOUND;
-            return c;
-        }
-        const HRESULT result =
-            initialise(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-        if (FAILED(result) && result != RPC_E_CHANGED_MODE) {
-            c.error = static_cast<unsigned long>(result);
-            return c;
-        }
-        c.ready = true;
+        c.error = InitialiseCom();
+        c.ready = c.error == 0;
         return c;
     }();
     return calls;

@@ -1,5 +1,7 @@
 #include "platform/plugin.h"
 
+#include "platform/paths.h"
+#include "platform/system_library.h"
 #include "platform/text.h"
 
 #include <windows.h>
@@ -8,26 +10,6 @@ namespace qennet::platform {
 namespace {
 
 using GpuConfigureFn = LONG(WINAPI*)();
-
-std::wstring FullPath(const std::wstring& name) {
-    const DWORD needed = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
-    if (needed == 0)
-        return {};
-    std::wstring path(needed, L'\0');
-    const DWORD length = GetFullPathNameW(name.c_str(), needed, path.data(), nullptr);
-    if (length == 0 || length >= needed)
-        return {};
-    path.resize(length);
-    return path;
-}
-
-std::wstring CurrentDirectory() {
-    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
-    std::wstring path(needed, L'\0');
-    const DWORD length = needed ? GetCurrentDirectoryW(needed, path.data()) : 0;
-    path.resize(length < needed ? length : 0);
-    return path;
-}
 
 } // namespace
 
@@ -43,8 +25,7 @@ PluginCall ShowPluginSettings(const std::string& fileName) {
     if (!plugin)
         return {PluginCall::Outcome::NotLoaded, GetLastError()};
 
-    auto configure = reinterpret_cast<GpuConfigureFn>(
-        reinterpret_cast<void*>(GetProcAddress(plugin, "GPUconfigure")));
+    const auto configure = FunctionOf<GpuConfigureFn>(plugin, "GPUconfigure");
     if (!configure) {
         FreeLibrary(plugin);
         return {PluginCall::Outcome::NoEntryPoint, ERROR_PROC_NOT_FOUND};

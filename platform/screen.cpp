@@ -1,14 +1,121 @@
 #include "platform/screen.h"
 
-namespace qennet::platform {
+#include "platform/system_library.h"
 
-int ScreenDpi() {
+namespace qennet::platform {
+namespace {
+
+// A USER32 function of Windows 10 (or 8.1), or nullptr where the system is older.
+template <typename Function> void LookUp(const char* name, Function& function) {
+    function = SystemCall<Function>(L"user32.dll", name);
+}
+
+const NewerDpiCalls* standIn = nullptr;
+
+const NewerDpiCalls& Calls() {
+    return standIn ? *standIn : SystemNewerDpiCalls();
+}
+
+// What the screen's device context says, where the system has no call of its own for it.
+int ScreenDeviceDpi() {
     HDC screen = GetDC(nullptr);
     if (!screen)
         return 96;
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : 96;
+}
+
+bool MessageFontAtSystemDpi(LOGFONTW& font) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    BOOL found = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+    if (!found) {
+        // Systems before Vista know the structure without its last field.
+        metrics.cbSize = sizeof metrics - sizeof metrics.iPaddedBorderWidth;
+        found = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+    }
+    if (found)
+        font = metrics.lfMessageFont;
+    return found;
+}
+
+} // namespace
+
+const NewerDpiCalls& SystemNewerDpiCalls() {
+    static const NewerDpiCalls calls = [] {
+        NewerDpiCalls found;
+        LookUp("GetDpiForSystem", found.getDpiForSystem);
+        LookUp("GetDpiForWindow", found.getDpiForWindow);
+        LookUp("SystemParametersInfoForDpi", found.systemParametersInfoForDpi);
+        LookUp("GetSystemMetricsForDpi", found.getSystemMetricsForDpi);
+        LookUp("AdjustWindowRectExForDpi", found.adjustWindowRectExForDpi);
+        return found;
+    }();
+    return calls;
+}
+
+void UseNewerDpiCalls(const NewerDpiCalls* calls) {
+    standIn = calls;
+}
+
+int SystemDpi() {
+    const auto forSystem = Calls().getDpiForSystem;
+    const int dpi = forSystem ? static_cast<int>(forSystem()) : 0;
+    return dpi > 0 ? dpi : ScreenDeviceDpi();
+}
+
+int WindowDpi(HWND window) {
+    const auto forWindow = Calls().getDpiForWindow;
+    const int dpi = forWindow && window ? static_cast<int>(forWindow(window)) : 0;
+    return dpi > 0 ? dpi : SystemDpi();
+}
+
+HFONT CreateMessageFont(int dpi) {
+    const auto forDpi = Calls().systemParametersInfoForDpi;
+    LOGFONTW font{};
+    bool found = false;
+    if (forDpi) {
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        found = forDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0,
+                       static_cast<UINT>(dpi)) != FALSE;
+        if (found)
+            font = metrics.lfMessageFont;
+    }
+    if (!found && MessageFontAtSystemDpi(font)) {
+        found = true;
+        font.lfHeight = MulDiv(font.lfHeight, dpi, SystemDpi());
+    }
+    HFONT created = found ? CreateFontIndirectW(&font) : nullptr;
+    return created ? created : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+int SystemMetricForDpi(int index, int dpi) {
+    const auto forDpi = Calls().getSystemMetricsForDpi;
+    if (forDpi)
+        return forDpi(index, static_cast<UINT>(dpi));
+    return MulDiv(GetSystemMetrics(index), dpi, SystemDpi());
+}
+
+SIZE OuterSizeForClient(HWND window, SIZE client) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    // The default handling of WM_NCCALCSIZE turns a window rectangle into its client rectangle.
+    RECT inner = outer;
+    DefWindowProcW(window, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&inner));
+    return {client.cx + (outer.right - outer.left) - (inner.right - inner.left),
+            client.cy + (outer.bottom - outer.top) - (inner.bottom - inner.top)};
+}
+
+SIZE OuterSizeForClientAt(HWND window, SIZE client, int dpi) {
+    const auto forDpi = Calls().adjustWindowRectExForDpi;
+    const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+    const auto extendedStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
+    RECT frame{0, 0, client.cx, client.cy};
+    if (!forDpi || !forDpi(&frame, style, FALSE, extendedStyle, static_cast<UINT>(dpi)))
+        return OuterSizeForClient(window, client); // where the frame does not follow the density
+    return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 RECT WorkArea() {
@@ -22,6 +129,33 @@ RECT OuterRect(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
     return rect;
+}
+
+TextMeasure::TextMeasure(HFONT font) {
+    dc_ = GetDC(nullptr);
+    if (dc_)
+        previous_ = SelectObject(dc_, font);
+}
+
+TextMeasure::~TextMeasure() {
+    if (!dc_)
+        return;
+    if (previous_)
+        SelectObject(dc_, previous_);
+    ReleaseDC(nullptr, dc_);
+}
+
+SIZE TextMeasure::Extent(const std::wstring& text) const {
+    SIZE size{};
+    if (!dc_)
+        return size;
+    if (text.empty()) { // the font's height still counts: measure a blank and keep no width
+        if (GetTextExtentPoint32W(dc_, L" ", 1, &size))
+            size.cx = 0;
+        return size;
+    }
+    GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
 }
 
 } // namespace qennet::platform

@@ -1,16 +1,70 @@
 #pragma once
-// The screen facts the window lays itself out by.
+// The screen as the window sees it: the DPI of each monitor (96 at 100 %), the fonts, metrics and
+// frames at a DPI, and the work area. The DPI calls that came after Windows 7 are looked up at
+// run time; where they are missing the system DPI stands in, so the program behaves on XP and 7
+// as a system-DPI-aware one.
 #include <windows.h>
+
+#include <string>
 
 namespace qennet::platform {
 
-// Dots per inch of the screen the program was started on (96 at 100 %).
-int ScreenDpi();
+// The USER32 calls that came after Windows 7 (8.1 and 10), nullptr where the system has none.
+struct NewerDpiCalls {
+    UINT(WINAPI* getDpiForSystem)() = nullptr;
+    UINT(WINAPI* getDpiForWindow)(HWND) = nullptr;
+    BOOL(WINAPI* systemParametersInfoForDpi)(UINT, UINT, PVOID, UINT, UINT) = nullptr;
+    int(WINAPI* getSystemMetricsForDpi)(int, UINT) = nullptr;
+    BOOL(WINAPI* adjustWindowRectExForDpi)(LPRECT, DWORD, BOOL, DWORD, UINT) = nullptr;
+};
+
+// Those of this system, looked up once.
+const NewerDpiCalls& SystemNewerDpiCalls();
+
+// Makes the functions below use these calls instead (a test stands in for an older system);
+// nullptr returns to the system's own.
+void UseNewerDpiCalls(const NewerDpiCalls* calls);
+
+// The DPI the system's metrics and fonts are given at (the primary screen's at log-on).
+int SystemDpi();
+
+// The DPI of the monitor the window is on.
+int WindowDpi(HWND window);
+
+// The system's message font at the given DPI; the caller deletes it (DeleteObject ignores
+// the stock font returned when none can be made).
+HFONT CreateMessageFont(int dpi);
+
+// A system metric (SM_CXVSCROLL...) at the given DPI.
+int SystemMetricForDpi(int index, int dpi);
+
+// The outer size that gives the window a client area of the given size, with the frame the system
+// draws for it now (per-monitor v1 systems do not scale the frame with the monitor; v2 ones do).
+SIZE OuterSizeForClient(HWND window, SIZE client);
+
+// The outer size the window would need for that client area with its frame drawn at the DPI.
+SIZE OuterSizeForClientAt(HWND window, SIZE client, int dpi);
 
 // The desktop work area: the screen less its task bars.
 RECT WorkArea();
 
 // The window's outer rectangle in screen pixels.
 RECT OuterRect(HWND window);
+
+// Measures texts in one font.
+class TextMeasure {
+  public:
+    explicit TextMeasure(HFONT font);
+    ~TextMeasure();
+    TextMeasure(const TextMeasure&) = delete;
+    TextMeasure& operator=(const TextMeasure&) = delete;
+
+    // Width and height of one line of text (the height is the font's own, also for "").
+    SIZE Extent(const std::wstring& text) const;
+
+  private:
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
 
 } // namespace qennet::platform

@@ -1,5 +1,7 @@
 #include "platform/settings_store.h"
 
+#include "platform/file_exists.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 #include <windows.h>
@@ -7,7 +9,9 @@
 namespace qennet::platform {
 namespace {
 
-constexpr DWORD kLargestSettingsFile = 64 * 1024; // four short lines; anything bigger is not ours
+// The file holds four short lines; only this much of a bigger one is read, and the reader
+// takes the lines it knows from it.
+constexpr DWORD kLargestSettingsFile = 64 * 1024;
 
 // Another program (an editor, a sync tool, antivirus, the indexer) holding the file usually lets
 // go within a second.
@@ -62,23 +66,6 @@ DWORD LastErrorOr(DWORD fallback) {
     return error ? error : fallback;
 }
 
-bool IsFolder(DWORD attributes) {
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// The full path, whose folder is where the temporary twin is made.
-std::wstring FullPath(const std::wstring& name) {
-    const DWORD needed = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
-    if (needed == 0)
-        return {};
-    std::wstring full(needed, L'\0');
-    const DWORD length = GetFullPathNameW(name.c_str(), needed, full.data(), nullptr);
-    if (length == 0 || length >= needed)
-        return {};
-    full.resize(length);
-    return full;
-}
-
 // The temporary twin is made in the target's own folder, so the final step never crosses volumes.
 std::wstring TemporaryNameBeside(const std::wstring& target) {
     const std::wstring folder = target.substr(0, target.find_last_of(L'\\') + 1);
@@ -108,7 +95,7 @@ DWORD WriteWholeFile(const std::wstring& path, const std::string& bytes) {
 SettingsFileRead ReadSettingsFile(const std::string& name) {
     SettingsFileRead result;
     const std::wstring path = Utf8ToWide(name);
-    if (IsFolder(GetFileAttributesW(path.c_str())))
+    if (FolderExists(path))
         return result; // not a settings file; the save at close reports it
     std::string& bytes = result.bytes;
     const DWORD error = Retried(

@@ -1,5 +1,6 @@
 #include "platform/start_program.h"
 
+#include "platform/paths.h"
 #include "platform/system_library.h"
 #include "platform/text.h"
 
@@ -23,8 +24,9 @@ ProgramAndParameters Split(const std::wstring& commandLine) {
     return {commandLine.substr(0, blank), commandLine.substr(blank + 1)};
 }
 
-// The program's full path as CreateProcessW finds it (the launcher's folder, the working
-// directory, the system folders, then PATH); the bare name when it cannot be found.
+// The program's full path as SearchPathW finds it (the launcher's folder, then the working folder
+// or the system folders first, as the process's search mode says, then PATH); the bare name when
+// it cannot be found.
 std::wstring ProgramPath(const std::wstring& program) {
     wchar_t path[MAX_PATH];
     const DWORD length = SearchPathW(nullptr, program.c_str(), L".exe", MAX_PATH, path, nullptr);
@@ -33,21 +35,9 @@ std::wstring ProgramPath(const std::wstring& program) {
     return std::wstring(path, length);
 }
 
-std::wstring CurrentDirectory() {
-    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
-    std::wstring path(needed, L'\0');
-    const DWORD length = GetCurrentDirectoryW(needed, path.data());
-    path.resize(length < needed ? length : 0);
-    return path;
-}
-
 // Shell32 is loaded only when a program asks for elevation, never at start-up.
 ProcessCalls::ShellExecuteFn SystemShellExecute() {
-    HMODULE shell = LoadSystemLibrary(L"shell32.dll");
-    if (!shell)
-        return nullptr;
-    return reinterpret_cast<ProcessCalls::ShellExecuteFn>(
-        reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteExW")));
+    return SystemCall<ProcessCalls::ShellExecuteFn>(L"shell32.dll", "ShellExecuteExW");
 }
 
 unsigned long StartElevated(const std::wstring& commandLine, const ProcessCalls& calls) {

@@ -75,6 +75,13 @@ std::wstring AnsiCharToWide(unsigned char c, const CodePage& codePage) {
     return ToWide(page, std::string_view(&byte, 1));
 }
 
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 std::wstring DecimalText(unsigned long long number) {
     const std::string digits = std::to_string(number);
     return std::wstring(digits.begin(), digits.end());

@@ -33,6 +33,9 @@ std::optional<std::string> Utf8ToAnsi(std::string_view utf8,
 // one-byte characters beyond ASCII; there the byte is taken as the Western code page's (1252).
 std::wstring AnsiCharToWide(unsigned char c, const CodePage& codePage = SystemCodePage());
 
+// The text a window or control shows.
+std::wstring WindowText(HWND window);
+
 // A number in decimal digits, for messages (std::to_wstring would bring in the wide printf
 // family, a quarter of the exe).
 std::wstring DecimalText(unsigned long long number);

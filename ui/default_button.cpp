@@ -2,40 +2,26 @@
 
 #include "ui/frmMain_layout.h"
 
-#include <string_view>
-
 namespace qennet::ui {
 namespace {
 
 // What each kind of control sends the window when it receives the focus.
 struct FocusNotification {
-    const wchar_t* windowClass;
+    ControlKind kind;
     int code;
 };
 constexpr FocusNotification kFocusNotifications[] = {
-    {L"LISTBOX", LBN_SETFOCUS},
-    {L"COMBOBOX", CBN_SETFOCUS},
-    {L"EDIT", EN_SETFOCUS},
-    {L"BUTTON", BN_SETFOCUS},
+    {ControlKind::List, LBN_SETFOCUS},
+    {ControlKind::DropDown, CBN_SETFOCUS},
+    {ControlKind::TextField, EN_SETFOCUS},
+    {ControlKind::PushButton, BN_SETFOCUS},
 };
-
-const ControlLayout* LayoutOf(int id) {
-    for (const ControlLayout& layout : kLayout) {
-        if (layout.id == id)
-            return &layout;
-    }
-    return nullptr;
-}
-
-bool IsButtonClass(const ControlLayout& layout) {
-    return layout.windowClass == std::wstring_view(L"BUTTON");
-}
 
 } // namespace
 
 bool IsPushButton(int id) {
     const ControlLayout* layout = LayoutOf(id);
-    return layout && IsButtonClass(*layout);
+    return layout && layout->kind == ControlKind::PushButton;
 }
 
 bool IsFocusNotification(int id, int code) {
@@ -43,7 +29,7 @@ bool IsFocusNotification(int id, int code) {
     if (!layout)
         return false;
     for (const FocusNotification& notification : kFocusNotifications) {
-        if (layout->windowClass == std::wstring_view(notification.windowClass))
+        if (layout->kind == notification.kind)
             return code == notification.code;
     }
     return false;
@@ -53,7 +39,7 @@ void ShowDefaultBorder(HWND window, HWND focused) {
     const int focusId = focused ? GetDlgCtrlID(focused) : 0;
     const int defaultId = IsPushButton(focusId) ? focusId : IDC_PLAY;
     for (const ControlLayout& layout : kLayout) {
-        if (!IsButtonClass(layout))
+        if (layout.kind != ControlKind::PushButton)
             continue;
         HWND button = GetDlgItem(window, layout.id);
         const LONG style = GetWindowLongW(button, GWL_STYLE);

@@ -5,23 +5,21 @@
 #include "core/controller_scope.h"
 #include "core/renderer_options.h"
 #include "core/settings_file.h"
-#include "platform/dpi.h"
 #include "platform/file_exists.h"
 #include "platform/folder_browser.h"
 #include "platform/plugin.h"
-#include "platform/screen.h"
 #include "platform/start_program.h"
 #include "platform/system_error.h"
 #include "platform/text.h"
 #include "ui/button_names.h"
 #include "ui/default_button.h"
-#include "ui/failure_texts.h"
 #include "ui/frmMain_layout.h"
-#include "ui/layout_controls.h"
+#include "ui/player_texts.h"
 #include "ui/stored_choices.h"
 #include "ui/window_icons.h"
 
 #include <string>
+#include <utility>
 
 // Windows 10 1703 sends it; the headers show it only to programs for that version.
 #ifndef WM_GETDPISCALEDSIZE
@@ -33,10 +31,8 @@ namespace {
 
 using platform::Utf8ToWide;
 using platform::WideToUtf8;
+using platform::WindowText;
 
-constexpr wchar_t kCaption[] = L"Vresk";
-constexpr wchar_t kCaptionPrefix[] = L"Vresk: ";
-constexpr wchar_t kMessageCaption[] = L"Qennet";
 constexpr UINT kSelectRomsText = WM_APP + 1;
 constexpr UINT kShowDefaultButton = WM_APP + 2;
 constexpr UINT kTellSettingsUnread = WM_APP + 3; // wParam: the system's error code
@@ -46,20 +42,14 @@ const FileExistsFn& FileExists() {
     return exists;
 }
 
-// Half of a number, rounded half away from zero: where a centred edge goes.
-int HalfRounded(int twice) {
-    return twice >= 0 ? (twice + 1) / 2 : -((1 - twice) / 2);
-}
-
 ListPosition SelectedPosition(HWND list, UINT getSelection) {
     return static_cast<ListPosition>(SendMessageW(list, getSelection, 0, 0));
 }
 
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+// What the window acts on: a click of a push button, a double-click of the game list (which
+// plays). Everything else a control reports (a focus change, a new selection) only follows.
+bool IsAction(int id, int code) {
+    return id == IDC_GAMES ? code == LBN_DBLCLK : code == BN_CLICKED;
 }
 
 } // namespace
@@ -78,13 +68,10 @@ HWND frmMain::Create(HINSTANCE instance) {
     if (!RegisterClassExW(&windowClass))
         return nullptr;
 
-    dpi_ = platform::ScreenDpi();
+    // Sized and placed once its controls are laid out for its monitor's DPI (Form_Load).
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
-    return CreateWindowExW(0, QENNET_WINDOW_CLASS, kCaption, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                           frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                           instance, this);
+    return CreateWindowExW(0, QENNET_WINDOW_CLASS, kWindowCaption, style, CW_USEDEFAULT,
+                           CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
 }
 
 LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -123,13 +110,7 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_SETCURSOR:
-        // The mouse is over one of the named buttons: their tooltip is needed now. Not sooner:
-        // a window that opens under the mouse would make it during start-up.
-        if (!buttonTipsMade_ &&
-            ButtonName(GetDlgCtrlID(reinterpret_cast<HWND>(wParam))) != nullptr) {
-            buttonTipsMade_ = true;
-            CreateButtonTips(hwnd_); // owned by the window, and destroyed with it
-        }
+        OnSetCursor(reinterpret_cast<HWND>(wParam));
         break;
     case kShowDefaultButton:
         ShowDefaultBorder(hwnd_, focusedControl_);
@@ -138,45 +119,22 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         RestoreFocus();
         return 0;
     case kSelectRomsText:
-        if (GetFocus() == txtRomsDirectory)
-            SendMessageW(txtRomsDirectory, EM_SETSEL, 0, -1);
+        OnSelectRomsText();
         return 0;
     case kTellSettingsUnread:
-        ShowError(L"Qennet could not read qennet.cfg, so it shows the default choices. It will "
-                  L"not save your choices this time, so that the ones in qennet.cfg are kept.",
-                  static_cast<unsigned long>(wParam));
+        ShowError(kSettingsUnreadText, static_cast<unsigned long>(wParam));
         return 0;
     case WM_SYSCOMMAND:
-        // The disabled window would drop the close box's command; like any close asked for
-        // during a plug-in call, it waits for the call to return.
-        if (pluginCallRunning_ && (wParam & 0xFFF0) == SC_CLOSE) {
-            closeAskedDuringPluginCall_ = true;
+        if (OnSysCommand(wParam))
             return 0;
-        }
         break;
     case WM_CLOSE:
-        if (pluginCallRunning_) {
-            closeAskedDuringPluginCall_ = true;
-            return 0;
-        }
-        // A second close queued behind the first (Quit clicked twice) comes in while the first
-        // one's message is shown: it neither saves again nor stacks another message.
-        if (closing_)
-            return 0;
-        closing_ = true;
-        Form_Unload();
-        DestroyWindow(hwnd_);
+        OnClose();
         return 0;
     case WM_ENDSESSION:
-        // Log-off, shut-down or a restart for updates ends the process without WM_CLOSE; nothing
-        // may hold it up, so a failure goes untold.
-        if (wParam)
-            SaveChoices(false);
+        OnEndSession(wParam != FALSE);
         return 0;
     case WM_DESTROY:
-        if (font_)
-            DeleteObject(font_);
-        font_ = nullptr;
         PostQuitMessage(0);
         return 0;
     }
@@ -192,8 +150,7 @@ void frmMain::OnCommand(int id, int code) {
         code = BN_CLICKED;
     // Clicks that reach the disabled window during a plug-in call (sent by another program) do
     // nothing; Quit goes on to ask for the close, which waits for the plug-in.
-    const bool acts = id == IDC_GAMES ? code == LBN_DBLCLK : code == BN_CLICKED;
-    if (pluginCallRunning_ && acts && id != IDC_QUIT)
+    if (pluginCallRunning_ && IsAction(id, code) && id != IDC_QUIT)
         return;
     switch (id) {
     case IDC_GAMES:
@@ -239,6 +196,45 @@ void frmMain::OnCommand(int id, int code) {
     }
 }
 
+// The mouse is over one of the named buttons: their tooltip is needed now. Not sooner: a window
+// that opens under the mouse would make it during start-up.
+void frmMain::OnSetCursor(HWND under) {
+    if (buttonTipsMade_ || ButtonName(GetDlgCtrlID(under)) == nullptr)
+        return;
+    buttonTipsMade_ = true;
+    CreateButtonTips(hwnd_); // owned by the window, and destroyed with it
+}
+
+// The disabled window would drop the close box's command; like any close asked for during a
+// plug-in call, it waits for the call to return. True when the command is taken care of.
+bool frmMain::OnSysCommand(WPARAM command) {
+    if (!pluginCallRunning_ || (command & 0xFFF0) != SC_CLOSE)
+        return false;
+    closeAskedDuringPluginCall_ = true;
+    return true;
+}
+
+void frmMain::OnClose() {
+    if (pluginCallRunning_) {
+        closeAskedDuringPluginCall_ = true;
+        return;
+    }
+    // A second close queued behind the first (Quit clicked twice) comes in while the first one's
+    // message is shown: it neither saves again nor stacks another message.
+    if (closing_)
+        return;
+    closing_ = true;
+    Form_Unload();
+    DestroyWindow(hwnd_);
+}
+
+// Log-off, shut-down or a restart for updates ends the process without WM_CLOSE; nothing may hold
+// it up, so a failure goes untold.
+void frmMain::OnEndSession(bool ending) {
+    if (ending)
+        SaveChoices(false);
+}
+
 // A plain window does not remember its focused control across deactivation or minimising as a
 // dialog does; the controls report each focus change, and the last one gets it back.
 void frmMain::OnActivate(bool active) {
@@ -261,80 +257,36 @@ void frmMain::OnControlFocus(int id) {
     PostMessageW(hwnd_, kShowDefaultButton, 0, 0);
 }
 
-// Moved to a monitor of another scale: the font, every control and the window are made anew for
-// it, and the window goes where the system suggests.
+// Moved to a monitor of another DPI: the font and every control are made anew for it, and the
+// window goes where the system suggests.
 void frmMain::OnDpiChanged(int dpi, const RECT& suggested) {
-    if (dpi <= 0 || !lstGames)
-        return;
-    HFONT font = platform::CreateMessageFont(dpi);
-    dpi_ = dpi;
-    for (const ControlLayout& layout : kLayout)
-        SendMessageW(GetDlgItem(hwnd_, layout.id), WM_SETFONT, reinterpret_cast<WPARAM>(font),
-                     TRUE);
-    if (font_)
-        DeleteObject(font_);
-    font_ = font;
-    LayOut(&suggested);
+    if (lstGames)
+        layout_.LayOut(dpi, &suggested);
 }
 
-// Asked, before a move to a monitor of another scale, what size the window will take there, so
-// that the rectangle the system then suggests is exactly that.
+// Asked, before a move to a monitor of another DPI, what size the window will take there, so that
+// the rectangle the system then suggests is exactly that.
 bool frmMain::OnGetDpiScaledSize(int dpi, SIZE& size) {
     if (dpi <= 0 || !lstGames)
         return false;
-    HFONT font = platform::CreateMessageFont(dpi);
-    const SIZE client = ClientAreaFor(hwnd_, font, dpi);
-    DeleteObject(font);
-    size = platform::OuterSizeForClientAt(hwnd_, client, dpi);
+    size = layout_.OuterSizeAt(dpi);
     return true;
 }
 
-int frmMain::Scale(int pixelsAt96Dpi) const {
-    return MulDiv(pixelsAt96Dpi, dpi_, 96);
-}
-
 bool frmMain::Form_Load() {
-    dpi_ = platform::WindowDpi(hwnd_); // the scale of the monitor the window was made on
     if (!CreateControls())
         return false;
     FillOptionLists();
     FillGameList();
     ApplyStoredChoices();
-    LayOut(nullptr);
+    layout_.LayOut(layout_.dpi()); // the texts are in: each control gets the room it needs
     CentreForm();
     return true;
 }
 
-// The controls laid out for the window's density and font, and the window sized to hold them: at
-// the suggested rectangle's corner when one is given, where it is otherwise.
-void frmMain::LayOut(const RECT* suggested) {
-    const SIZE client = LayOutControls(hwnd_, font_, dpi_, placed_);
-    const SIZE outer = platform::OuterSizeForClient(hwnd_, client);
-    const RECT now = platform::OuterRect(hwnd_);
-    if (!suggested && outer.cx == now.right - now.left && outer.cy == now.bottom - now.top)
-        return;
-    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-    if (!suggested)
-        flags |= SWP_NOMOVE;
-    SetWindowPos(hwnd_, nullptr, suggested ? suggested->left : 0, suggested ? suggested->top : 0,
-                 outer.cx, outer.cy, flags);
-}
-
 bool frmMain::CreateControls() {
-    font_ = platform::CreateMessageFont(dpi_);
-    placed_ = ScaledTable(dpi_);
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
-    for (const ControlLayout& layout : kLayout) {
-        const bool dropDown = layout.windowClass == std::wstring_view(L"COMBOBOX");
-        const int height = dropDown ? layout.height + kDropDownListHeight : layout.height;
-        HWND control = CreateWindowExW(
-            layout.extendedStyle, layout.windowClass, layout.caption, layout.style,
-            Scale(layout.left), Scale(layout.top), Scale(layout.width), Scale(height), hwnd_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance, nullptr);
-        if (!control)
-            return false;
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    }
+    if (!layout_.CreateControls(hwnd_))
+        return false;
     lstGames = GetDlgItem(hwnd_, IDC_GAMES);
     cmbRenderer = GetDlgItem(hwnd_, IDC_RENDERER);
     cmdConfigRenderer = GetDlgItem(hwnd_, IDC_CONFIG_RENDERER);
@@ -390,13 +342,7 @@ void frmMain::ApplyStoredChoices() {
 }
 
 void frmMain::CentreForm() {
-    const RECT work = platform::WorkArea();
-    const RECT window = platform::OuterRect(hwnd_);
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
-    SetWindowPos(hwnd_, nullptr, HalfRounded(work.left + work.right - width),
-                 HalfRounded(work.top + work.bottom - height), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    layout_.Centre();
 }
 
 void frmMain::lstGames_Click() {
@@ -405,7 +351,7 @@ void frmMain::lstGames_Click() {
     const std::string_view title = GameTitle(GameNumber);
     // With no game selected the caption is the plain name, not "Vresk: " and nothing.
     const std::wstring caption =
-        title.empty() ? std::wstring(kCaption) : kCaptionPrefix + Utf8ToWide(title);
+        title.empty() ? std::wstring(kWindowCaption) : kWindowCaptionPrefix + Utf8ToWide(title);
     SetWindowTextW(hwnd_, caption.c_str());
 }
 
@@ -440,12 +386,9 @@ void frmMain::cmdConfigRenderer_Click() {
             return; // closed as the player asked while the plug-in's dialog was open
         const std::wstring name = Utf8ToWide(file);
         if (call.outcome == platform::PluginCall::Outcome::NotLoaded)
-            ShowError(L"Could not load the renderer plug-in " + name + L".",
-                      PluginLoadFailureCause(file, call.error));
+            ShowError(PluginNotLoadedText(name), PluginLoadFailureCause(file, call.error));
         else if (call.outcome == platform::PluginCall::Outcome::NoEntryPoint)
-            ShowError(L"The renderer plug-in " + name +
-                          L" has no GPUconfigure entry point, so it has no settings to show.",
-                      0);
+            ShowError(PluginWithoutSettingsText(name), 0);
         break;
     }
     }
@@ -483,6 +426,11 @@ void frmMain::cmdConfigControllerConfigFile_Click() {
         StartEditor(file);
 }
 
+void frmMain::OnSelectRomsText() {
+    if (GetFocus() == txtRomsDirectory)
+        SendMessageW(txtRomsDirectory, EM_SETSEL, 0, -1);
+}
+
 void frmMain::txtRomsDirectory_GotFocus() {
     SendMessageW(txtRomsDirectory, EM_SETSEL, 0, -1);
     // A mouse click places the caret after the focus arrives; select again once it has.
@@ -494,21 +442,19 @@ void frmMain::cmdConfigRomsDirectory_Click() {
     if (choice.outcome == platform::FolderChoice::Outcome::Chosen)
         SetWindowTextW(txtRomsDirectory, choice.path.c_str());
     else if (choice.outcome == platform::FolderChoice::Outcome::Failed)
-        ShowError(L"Could not use the folder browser.", choice.error);
+        ShowError(kFolderBrowserFailedText, choice.error);
     SetFocus(txtRomsDirectory);
 }
 
 void frmMain::cmdPlay_Click() {
-    PlayChoices choices;
-    choices.game = GameNumber;
-    choices.renderer = SelectedPosition(cmbRenderer, CB_GETCURSEL);
-    choices.scope = SelectedPosition(cmbControllerConfigFile, CB_GETCURSEL);
-    choices.romsDirectory = WideToUtf8(WindowText(txtRomsDirectory));
+    // Play sends the game number; the other three are the choices the close saves.
+    StoredChoices current = CurrentChoices();
+    const PlayChoices choices{GameNumber, current.renderer, current.scope,
+                              std::move(current.romsDirectory)};
     const std::string commandLine = ComposeCommandLine(choices, FileExists());
     const unsigned long error = platform::StartProgram(commandLine);
     if (error)
-        ShowError(L"Could not start Vresk.exe.",
-                  StartFailureCause(L"Vresk.exe", commandLine, error));
+        ShowError(kEmulatorNotStartedText, StartFailureCause(L"Vresk.exe", commandLine, error));
 }
 
 void frmMain::cmdQuit_Click() {
@@ -534,14 +480,14 @@ void frmMain::SaveChoices(bool tellPlayer) {
         return;
     const unsigned long error = WriteStoredChoices(CurrentChoices());
     if (error && tellPlayer)
-        ShowError(L"Your choices could not be saved to qennet.cfg.", error);
+        ShowError(kSettingsNotSavedText, error);
 }
 
 void frmMain::StartEditor(const std::string& file) {
     const std::string commandLine = EditorCommand(file);
     const unsigned long error = platform::StartProgram(commandLine);
     if (error)
-        ShowError(L"Could not start NOTEPAD.EXE to edit " + Utf8ToWide(file) + L".",
+        ShowError(EditorNotStartedText(Utf8ToWide(file)),
                   StartFailureCause(L"NOTEPAD.EXE", commandLine, error));
 }
 

@@ -2,12 +2,10 @@
 // The launcher's one window: the game list, the three option rows, Play and Quit.
 #include "core/settings_file.h"
 #include "core/types.h"
-#include "core/window_layout.h"
 #include "platform/plugin.h"
+#include "ui/form_layout.h"
 
 #include <windows.h>
-
-#include <vector>
 
 namespace qennet::ui {
 
@@ -25,6 +23,10 @@ class frmMain {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code);
+    void OnSetCursor(HWND under);
+    bool OnSysCommand(WPARAM command);
+    void OnClose();
+    void OnEndSession(bool ending);
     void OnActivate(bool active);
     void OnDpiChanged(int dpi, const RECT& suggested);
     bool OnGetDpiScaledSize(int dpi, SIZE& size);
@@ -34,7 +36,6 @@ class frmMain {
     bool Form_Load();
     void Form_Unload();
     bool CreateControls();
-    void LayOut(const RECT* suggested);
     void FillOptionLists();
     void FillGameList();
     void ApplyStoredChoices();
@@ -48,6 +49,7 @@ class frmMain {
     void cmbControllerConfigFile_Click();
     void cmdConfigControllerConfigFile_Click();
     void txtRomsDirectory_GotFocus();
+    void OnSelectRomsText();
     void cmdConfigRomsDirectory_Click();
     void cmdPlay_Click();
     void cmdQuit_Click();
@@ -59,7 +61,6 @@ class frmMain {
     void StartEditor(const std::string& file);
     void ShowError(const std::wstring& what, unsigned long error);
     void ShowError(const std::wstring& what, const std::wstring& cause);
-    int Scale(int pixelsAt96Dpi) const;
 
     HWND hwnd_ = nullptr;
     HWND lstGames = nullptr;
@@ -69,10 +70,8 @@ class frmMain {
     HWND cmdConfigControllerConfigFile = nullptr;
     HWND txtRomsDirectory = nullptr;
     HWND focusedControl_ = nullptr; // the control that had the focus last
-    HFONT font_ = nullptr;
-    bool buttonTipsMade_ = false; // when the mouse first comes over a named button
-    int dpi_ = 96;
-    std::vector<Box> placed_; // where the controls are, in the order of the layout table
+    bool buttonTipsMade_ = false;   // when the mouse first comes over a named button
+    FormLayout layout_;             // the controls' geometry and font
     bool pluginCallRunning_ = false;
     bool closeAskedDuringPluginCall_ = false;
     bool closing_ = false;

@@ -1,5 +1,7 @@
 #include "ui/start_failure.h"
 
+#include "ui/player_texts.h"
+
 #include <windows.h>
 
 namespace qennet::ui {
@@ -10,8 +12,7 @@ void ReportStartFailure() {
     MSG quit;
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
-    MessageBoxW(nullptr, L"The launcher's window could not be created.", L"Qennet",
-                MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, kWindowNotCreatedText, kMessageCaption, MB_OK | MB_ICONERROR);
 }
 
 } // namespace qennet::ui

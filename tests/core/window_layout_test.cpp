@@ -37,6 +37,20 @@ TEST(ScaleToDpi, RoundsAsMulDivDoes) {
     EXPECT_EQ(ScaleToDpi(441, 192), 882);
 }
 
+TEST(CentredStart, HalvesGoAwayFromZeroOnEveryMonitor) {
+    struct Case {
+        int from, to, length, start;
+    } cases[] = {
+        {0, 1040, 457, 292},      // 291.5
+        {0, 1040, 458, 291},      // even room
+        {-1280, 0, 457, -869},    // a monitor left of the primary: -868.5
+        {-1280, -200, 100, -790}, // even room, negative
+        {0, 300, 457, -79},       // bigger than the area: -78.5
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CentredStart(c.from, c.to, c.length), c.start) << c.from << ".." << c.to;
+}
+
 TEST(WindowLayout, WithoutNeedsEveryValueIsScaledOnItsOwn) {
     for (int dpi : {96, 120, 144, 168, 192}) {
         const WindowLayout layout = LayOutWindow(kTable, kClient, dpi, NoNeeds());

@@ -3,7 +3,7 @@
 // with the launcher's own runtime pieces runs into each error.
 #include "support.h"
 
-#include "platform/runtime_support.h"
+#include "runtime/runtime_support.h"
 
 using namespace e2e;
 
@@ -72,24 +72,31 @@ Stop RunInto(const std::wstring& error) {
 
 constexpr wchar_t kHeadline[] = L"Qennet has to stop because of an internal error:\n";
 
+// The launcher's headline and a reason after it: the C++ library's own wording of the reason is
+// the compiler's, and may change with it.
+void ExpectHeadlineWithReason(const std::wstring& text) {
+    const std::wstring headline = kHeadline;
+    EXPECT_EQ(text.compare(0, headline.size(), headline), 0) << Narrow(text);
+    EXPECT_GT(text.size(), headline.size()) << "no reason given";
+}
+
 } // namespace
 
 TEST(InternalError, PositionOutOfRangeStopsTheProgramNamingIt) {
     const Stop stop = RunInto(L"position");
     EXPECT_EQ(stop.caption, L"Qennet");
-    EXPECT_EQ(stop.text, std::wstring(kHeadline) +
-                             L"basic_string::at: __n (which is 8) >= this->size() (which is 3)");
-    EXPECT_EQ(stop.exitCode, qennet::platform::kInternalErrorExitCode);
+    ExpectHeadlineWithReason(stop.text);
+    EXPECT_EQ(stop.exitCode, qennet::runtime::kInternalErrorExitCode);
 }
 
 TEST(InternalError, LengthErrorStopsTheProgramNamingIt) {
     const Stop stop = RunInto(L"length");
-    EXPECT_EQ(stop.text, std::wstring(kHeadline) + L"basic_string::_M_replace_aux");
-    EXPECT_EQ(stop.exitCode, qennet::platform::kInternalErrorExitCode);
+    ExpectHeadlineWithReason(stop.text);
+    EXPECT_EQ(stop.exitCode, qennet::runtime::kInternalErrorExitCode);
 }
 
 TEST(InternalError, OutOfMemoryStopsTheProgramNamingIt) {
     const Stop stop = RunInto(L"memory");
     EXPECT_EQ(stop.text, std::wstring(kHeadline) + L"out of memory");
-    EXPECT_EQ(stop.exitCode, qennet::platform::kInternalErrorExitCode);
+    EXPECT_EQ(stop.exitCode, qennet::runtime::kInternalErrorExitCode);
 }

@@ -2,7 +2,7 @@
 # Fails when a Windows program holds the C++ library's exception runtime. Its texts (the terminate
 # handler's messages, the type names of the runtime's own classes) are in every exe that has it,
 # stripped or not. The launcher keeps the runtime out with a few definitions of its own
-# (platform/runtime_support.cpp); with link-time optimisation a missing one brings it back
+# (runtime/runtime_support.cpp); with link-time optimisation a missing one brings it back
 # without any link error, so this is what notices.
 #   check-no-exception-runtime.sh EXE
 set -uo pipefail

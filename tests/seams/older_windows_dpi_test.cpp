@@ -2,7 +2,7 @@
 // missing: the screen's density stands in and the program scales the system's font and metrics
 // itself. Wine has the newer calls; they are hidden here, and what they answer is the yardstick.
 // The tests run at the prefix's density and once more in a copy of this program at 144 DPI.
-#include "platform/dpi.h"
+#include "platform/screen.h"
 #include "tests/e2e/support.h"
 
 #include <gtest/gtest.h>

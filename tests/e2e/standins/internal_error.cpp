@@ -1,5 +1,5 @@
 // A program that runs into an error the launcher cannot go on from, built with the launcher's
-// own runtime pieces (platform/runtime_support.cpp), so the tests see what the player would.
+// own runtime pieces (runtime/runtime_support.cpp), so the tests see what the player would.
 // Its command line names the error: "position" (std::string::at past the end), "length" (a
 // string longer than the library allows) or "memory" (an allocation that cannot succeed).
 #include <windows.h>

@@ -3,7 +3,7 @@
 // length or position out of range) come here instead of throwing, since the launcher is built
 // without exceptions. See runtime_support.cpp.
 
-namespace qennet::platform {
+namespace qennet::runtime {
 
 // The exit code of a program stopped by an internal error.
 constexpr unsigned kInternalErrorExitCode = 3;
@@ -12,4 +12,4 @@ constexpr unsigned kInternalErrorExitCode = 3;
 // ASCII), then ends the process at once with kInternalErrorExitCode.
 [[noreturn]] void StopOnInternalError(const char* reason);
 
-} // namespace qennet::platform
+} // namespace qennet::runtime

@@ -1,4 +1,4 @@
-#include "ui/failure_texts.h"
+#include "ui/player_texts.h"
 
 #include "core/message_inserts.h"
 #include "platform/file_exists.h"
@@ -20,6 +20,19 @@ std::wstring SystemTextNaming(unsigned long error, const std::wstring& name) {
 }
 
 } // namespace
+
+std::wstring EditorNotStartedText(const std::wstring& file) {
+    return L"Could not start NOTEPAD.EXE to edit " + file + L".";
+}
+
+std::wstring PluginNotLoadedText(const std::wstring& plugin) {
+    return L"Could not load the renderer plug-in " + plugin + L".";
+}
+
+std::wstring PluginWithoutSettingsText(const std::wstring& plugin) {
+    return L"The renderer plug-in " + plugin +
+           L" has no GPUconfigure entry point, so it has no settings to show.";
+}
 
 std::wstring StartFailureCause(const std::wstring& program, const std::string& commandLine,
                                unsigned long error) {

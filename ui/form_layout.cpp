@@ -1,39 +1,18 @@
-// Lays the main window's controls out for a density and a font: what each text needs is measured
-// here, where that puts every control is worked out by the core's window layout.
-#include "ui/layout_controls.h"
+// The main window's geometry: what each text needs is measured here, where that puts every
+// control is worked out by the core's window layout.
+#include "ui/form_layout.h"
 
 #include "ui/frmMain_layout.h"
 
-#include "platform/dpi.h"
+#include "platform/screen.h"
+#include "platform/text.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
-#include <string_view>
 
 namespace qennet::ui {
 namespace {
-
-enum class Kind { List, Label, DropDown, Button, TextField };
-
-Kind KindOf(const ControlLayout& layout) {
-    const std::wstring_view windowClass = layout.windowClass;
-    if (windowClass == L"LISTBOX")
-        return Kind::List;
-    if (windowClass == L"STATIC")
-        return Kind::Label;
-    if (windowClass == L"COMBOBOX")
-        return Kind::DropDown;
-    if (windowClass == L"EDIT")
-        return Kind::TextField;
-    return Kind::Button;
-}
-
-std::wstring TextOf(HWND control) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 int ClosedHeight(HWND dropDown) {
     RECT closed{};
@@ -41,7 +20,7 @@ int ClosedHeight(HWND dropDown) {
     return closed.bottom - closed.top;
 }
 
-// What the needs are made of at one density and font.
+// What the needs are made of at one DPI and font.
 struct TextRoom {
     int textHeight; // the font's own height
     int edges;      // both 3-D edges across
@@ -59,20 +38,21 @@ TextRoom RoomFor(const platform::TextMeasure& measure, int dpi) {
 }
 
 // The least size at which the control shows its text whole.
-Extent Need(HWND control, Kind kind, const platform::TextMeasure& measure, const TextRoom& room) {
+Extent Need(HWND control, ControlKind kind, const platform::TextMeasure& measure,
+            const TextRoom& room) {
     switch (kind) {
-    case Kind::Label: {
-        const SIZE text = measure.Extent(TextOf(control));
+    case ControlKind::Label: {
+        const SIZE text = measure.Extent(platform::WindowText(control));
         return {text.cx, text.cy};
     }
-    case Kind::Button: {
-        const SIZE text = measure.Extent(TextOf(control));
+    case ControlKind::PushButton: {
+        const SIZE text = measure.Extent(platform::WindowText(control));
         return {text.cx + room.edges, text.cy + room.edgesHigh};
     }
-    case Kind::TextField: // any width: the field scrolls
-    case Kind::List:      // at least one whole row
+    case ControlKind::TextField: // any width: the field scrolls
+    case ControlKind::List:      // at least one whole row
         return {0, room.textHeight + room.edgesHigh};
-    case Kind::DropDown: {
+    case ControlKind::DropDown: {
         // The longest entry beside the arrow; the closed field as high as it is with an item
         // height of the font's own.
         int widest = 0;
@@ -123,14 +103,16 @@ WindowLayout Plan(HWND window, const platform::TextMeasure& measure, const TextR
                   int dpi) {
     std::vector<Extent> needs;
     for (const ControlLayout& layout : kLayout)
-        needs.push_back(Need(GetDlgItem(window, layout.id), KindOf(layout), measure, room));
+        needs.push_back(Need(GetDlgItem(window, layout.id), layout.kind, measure, room));
     return LayOutWindow(TableBoxes(), {kClientWidth, kClientHeight}, dpi, needs);
 }
 
-} // namespace
-
-std::vector<Box> ScaledTable(int dpi) {
-    return LayOutWindow(TableBoxes(), {kClientWidth, kClientHeight}, dpi, {}).controls;
+// A window's height for its box: a drop-down list's is its closed field and the list that opens
+// below it.
+int WindowHeight(const ControlLayout& layout, const Box& box, int dpi) {
+    if (layout.kind != ControlKind::DropDown)
+        return box.height;
+    return box.height + ScaleToDpi(kDropDownListHeight, dpi);
 }
 
 SIZE ClientAreaFor(HWND window, HFONT font, int dpi) {
@@ -139,31 +121,91 @@ SIZE ClientAreaFor(HWND window, HFONT font, int dpi) {
     return {planned.client.width, planned.client.height};
 }
 
-SIZE LayOutControls(HWND window, HFONT font, int dpi, std::vector<Box>& placed) {
-    const platform::TextMeasure measure(font);
-    const TextRoom room = RoomFor(measure, dpi);
-    const WindowLayout planned = Plan(window, measure, room, dpi);
+} // namespace
 
-    placed.resize(planned.controls.size());
+FormLayout::~FormLayout() {
+    if (font_)
+        DeleteObject(font_);
+}
+
+bool FormLayout::CreateControls(HWND window) {
+    window_ = window;
+    dpi_ = platform::WindowDpi(window); // the DPI of the monitor the window was made on
+    placed_ = LayOutWindow(TableBoxes(), {kClientWidth, kClientHeight}, dpi_, {}).controls;
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    for (size_t i = 0; i < std::size(kLayout); ++i) {
+        const ControlLayout& layout = kLayout[i];
+        const Box& box = placed_[i];
+        if (!CreateWindowExW(
+                layout.extendedStyle, WindowClassOf(layout.kind), layout.caption, layout.style,
+                box.left, box.top, box.width, WindowHeight(layout, box, dpi_), window,
+                reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance, nullptr))
+            return false;
+    }
+    UseFont(platform::CreateMessageFont(dpi_));
+    return true;
+}
+
+void FormLayout::UseFont(HFONT font) {
+    for (const ControlLayout& layout : kLayout)
+        SendMessageW(GetDlgItem(window_, layout.id), WM_SETFONT, reinterpret_cast<WPARAM>(font),
+                     TRUE);
+    if (font_)
+        DeleteObject(font_);
+    font_ = font;
+}
+
+void FormLayout::LayOut(int dpi, const RECT* suggested) {
+    if (dpi <= 0)
+        return;
+    if (dpi != dpi_) {
+        dpi_ = dpi;
+        UseFont(platform::CreateMessageFont(dpi));
+    }
+    const platform::TextMeasure measure(font_);
+    const TextRoom room = RoomFor(measure, dpi_);
+    const WindowLayout planned = Plan(window_, measure, room, dpi_);
+    placed_.resize(planned.controls.size());
     for (size_t i = 0; i < planned.controls.size(); ++i) {
         const ControlLayout& layout = kLayout[i];
-        HWND control = GetDlgItem(window, layout.id);
+        HWND control = GetDlgItem(window_, layout.id);
         const Box& box = planned.controls[i];
-        const bool dropDown = KindOf(layout) == Kind::DropDown;
-        const Box& was = placed[i];
+        const Box& was = placed_[i];
         if (box.left != was.left || box.top != was.top || box.width != was.width ||
             box.height != was.height) {
-            // A drop-down list's height is its closed field and the list that opens below it.
-            const int height =
-                dropDown ? box.height + ScaleToDpi(kDropDownListHeight, dpi) : box.height;
-            SetWindowPos(control, nullptr, box.left, box.top, box.width, height,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-            placed[i] = box;
+            SetWindowPos(control, nullptr, box.left, box.top, box.width,
+                         WindowHeight(layout, box, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+            placed_[i] = box;
         }
-        if (dropDown)
+        if (layout.kind == ControlKind::DropDown)
             FitDropDown(control, box.height, room.textHeight);
     }
-    return {planned.client.width, planned.client.height};
+
+    const SIZE outer =
+        platform::OuterSizeForClient(window_, {planned.client.width, planned.client.height});
+    const RECT now = platform::OuterRect(window_);
+    if (!suggested && outer.cx == now.right - now.left && outer.cy == now.bottom - now.top)
+        return;
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (!suggested)
+        flags |= SWP_NOMOVE;
+    SetWindowPos(window_, nullptr, suggested ? suggested->left : 0, suggested ? suggested->top : 0,
+                 outer.cx, outer.cy, flags);
+}
+
+SIZE FormLayout::OuterSizeAt(int dpi) const {
+    HFONT font = platform::CreateMessageFont(dpi);
+    const SIZE client = ClientAreaFor(window_, font, dpi);
+    DeleteObject(font);
+    return platform::OuterSizeForClientAt(window_, client, dpi);
+}
+
+void FormLayout::Centre() const {
+    const RECT work = platform::WorkArea();
+    const RECT window = platform::OuterRect(window_);
+    SetWindowPos(window_, nullptr, CentredStart(work.left, work.right, window.right - window.left),
+                 CentredStart(work.top, work.bottom, window.bottom - window.top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace qennet::ui

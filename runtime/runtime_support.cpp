@@ -6,7 +6,7 @@
 //
 // All three parts are needed together: leave one out and the runtime comes back. With link-time
 // optimisation that happens silently, so a test checks the exe for it (tests/imports).
-#include "platform/runtime_support.h"
+#include "runtime/runtime_support.h"
 
 #include <windows.h>
 
@@ -22,7 +22,7 @@
 template class std::basic_string<char>;
 template class std::basic_string<wchar_t>;
 
-namespace qennet::platform {
+namespace qennet::runtime {
 namespace {
 
 constexpr wchar_t kHeadline[] = L"Qennet has to stop because of an internal error:\n";
@@ -90,13 +90,13 @@ namespace {
 }
 
 } // namespace
-} // namespace qennet::platform
+} // namespace qennet::runtime
 
 // Memory: never null, since callers do not check.
 void* operator new(std::size_t size) {
     if (void* memory = std::malloc(size ? size : 1))
         return memory;
-    qennet::platform::StopOnInternalError("out of memory");
+    qennet::runtime::StopOnInternalError("out of memory");
 }
 void* operator new[](std::size_t size) {
     return operator new(size);
@@ -130,7 +130,7 @@ void operator delete[](void* memory, std::size_t) noexcept {
 
 // The library's throw helpers (bits/functexcept.h), each ending the program with its reason.
 namespace std {
-using qennet::platform::StopOnInternalError;
+using qennet::runtime::StopOnInternalError;
 void __throw_bad_exception() {
     StopOnInternalError("bad exception");
 }
@@ -164,7 +164,7 @@ void __throw_out_of_range(const char* reason) {
 void __throw_out_of_range_fmt(const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);
-    qennet::platform::StopWithFormat(format, arguments);
+    qennet::runtime::StopWithFormat(format, arguments);
 }
 void __throw_runtime_error(const char* reason) {
     StopOnInternalError(reason);

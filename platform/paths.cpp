@@ -1,0 +1,30 @@
+#include "platform/paths.h"
+
+#include <windows.h>
+
+namespace qennet::platform {
+
+std::wstring FullPath(const std::wstring& name) {
+    const DWORD needed = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+    if (needed == 0)
+        return {};
+    std::wstring path(needed, L'\0');
+    const DWORD length = GetFullPathNameW(name.c_str(), needed, path.data(), nullptr);
+    if (length == 0 || length >= needed)
+        return {};
+    path.resize(length);
+    return path;
+}
+
+std::wstring CurrentDirectory() {
+    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
+    if (needed == 0)
+        return {};
+    std::wstring path(needed, L'\0');
+    const DWORD length = GetCurrentDirectoryW(needed, path.data());
+    // A folder changed in between to a longer one is a failure too.
+    path.resize(length < needed ? length : 0);
+    return path;
+}
+
+} // namespace qennet::platform

@@ -1,0 +1,46 @@
+#pragma once
+// The main window's geometry: its controls made from the layout table, the font they show, the
+// DPI they are laid out for, and where each one is. Every DPI or font change comes through here.
+#include "core/window_layout.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace qennet::ui {
+
+class FormLayout {
+  public:
+    FormLayout() = default;
+    ~FormLayout();
+    FormLayout(const FormLayout&) = delete;
+    FormLayout& operator=(const FormLayout&) = delete;
+
+    // Makes the table's controls in the window, at the DPI of the monitor it is on, with the
+    // system's message font for it. False when a control cannot be made.
+    bool CreateControls(HWND window);
+
+    // Lays the controls out for a DPI (a new font is made when it differs from the one now): each
+    // control grows where its text needs more than the table gives and the others move along (see
+    // core/window_layout.h). The window is sized to hold them, at the suggested rectangle's corner
+    // when one is given, where it is otherwise.
+    void LayOut(int dpi, const RECT* suggested = nullptr);
+
+    // The outer size the window would take at another DPI, with nothing moved.
+    SIZE OuterSizeAt(int dpi) const;
+
+    // Centres the window in the work area.
+    void Centre() const;
+
+    int dpi() const { return dpi_; }
+
+  private:
+    void UseFont(HFONT font);
+
+    HWND window_ = nullptr;
+    HFONT font_ = nullptr;
+    int dpi_ = 96;
+    std::vector<Box> placed_; // where the controls are, in the order of the table
+};
+
+} // namespace qennet::ui

@@ -1,0 +1,40 @@
+#pragma once
+// Every text of the launcher's own that the player reads: the window's caption, the messages'
+// caption and headlines, and why a program or a plug-in could not be used, in words a player can
+// act on (the system's own text where it is right, the real cause where the system's code
+// misleads). The controls' captions are in the layout table, the options' in the core.
+#include <string>
+
+namespace qennet::ui {
+
+// The window's caption with no game selected, and before the selected game's title.
+constexpr wchar_t kWindowCaption[] = L"Vresk";
+constexpr wchar_t kWindowCaptionPrefix[] = L"Vresk: ";
+
+// The caption of every message the launcher shows.
+constexpr wchar_t kMessageCaption[] = L"Qennet";
+
+// The headlines: what could not be done.
+constexpr wchar_t kWindowNotCreatedText[] = L"The launcher's window could not be created.";
+constexpr wchar_t kSettingsUnreadText[] =
+    L"Qennet could not read qennet.cfg, so it shows the default choices. It will not save your "
+    L"choices this time, so that the ones in qennet.cfg are kept.";
+constexpr wchar_t kSettingsNotSavedText[] = L"Your choices could not be saved to qennet.cfg.";
+constexpr wchar_t kFolderBrowserFailedText[] = L"Could not use the folder browser.";
+constexpr wchar_t kEmulatorNotStartedText[] = L"Could not start Vresk.exe.";
+std::wstring EditorNotStartedText(const std::wstring& file);
+std::wstring PluginNotLoadedText(const std::wstring& plugin);
+std::wstring PluginWithoutSettingsText(const std::wstring& plugin);
+
+// The causes: why.
+
+// The cause line for a program (Vresk.exe, NOTEPAD.EXE) that StartProgram could not start with
+// that command line.
+std::wstring StartFailureCause(const std::wstring& program, const std::string& commandLine,
+                               unsigned long error);
+
+// The cause line for a renderer plug-in (a file name in the working directory) that could not be
+// loaded.
+std::wstring PluginLoadFailureCause(const std::string& fileName, unsigned long error);
+
+} // namespace qennet::ui
