@@ -10,12 +10,6 @@ template <typename Function> void LookUp(const char* name, Function& function) {
     function = SystemCall<Function>(L"user32.dll", name);
 }
 
-const NewerDpiCalls* standIn = nullptr;
-
-const NewerDpiCalls& Calls() {
-    return standIn ? *standIn : SystemNewerDpiCalls();
-}
-
 // What the screen's device context says, where the system has no call of its own for it.
 int ScreenDeviceDpi() {
     HDC screen = GetDC(nullptr);
@@ -55,24 +49,20 @@ const NewerDpiCalls& SystemNewerDpiCalls() {
     return calls;
 }
 
-void UseNewerDpiCalls(const NewerDpiCalls* calls) {
-    standIn = calls;
-}
-
-int SystemDpi() {
-    const auto forSystem = Calls().getDpiForSystem;
+int SystemDpi(const NewerDpiCalls& calls) {
+    const auto forSystem = calls.getDpiForSystem;
     const int dpi = forSystem ? static_cast<int>(forSystem()) : 0;
     return dpi > 0 ? dpi : ScreenDeviceDpi();
 }
 
-int WindowDpi(HWND window) {
-    const auto forWindow = Calls().getDpiForWindow;
+int WindowDpi(HWND window, const NewerDpiCalls& calls) {
+    const auto forWindow = calls.getDpiForWindow;
     const int dpi = forWindow && window ? static_cast<int>(forWindow(window)) : 0;
-    return dpi > 0 ? dpi : SystemDpi();
+    return dpi > 0 ? dpi : SystemDpi(calls);
 }
 
-HFONT CreateMessageFont(int dpi) {
-    const auto forDpi = Calls().systemParametersInfoForDpi;
+HFONT CreateMessageFont(int dpi, const NewerDpiCalls& calls) {
+    const auto forDpi = calls.systemParametersInfoForDpi;
     LOGFONTW font{};
     bool found = false;
     if (forDpi) {
@@ -85,17 +75,17 @@ HFONT CreateMessageFont(int dpi) {
     }
     if (!found && MessageFontAtSystemDpi(font)) {
         found = true;
-        font.lfHeight = MulDiv(font.lfHeight, dpi, SystemDpi());
+        font.lfHeight = MulDiv(font.lfHeight, dpi, SystemDpi(calls));
     }
     HFONT created = found ? CreateFontIndirectW(&font) : nullptr;
     return created ? created : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-int SystemMetricForDpi(int index, int dpi) {
-    const auto forDpi = Calls().getSystemMetricsForDpi;
+int SystemMetricForDpi(int index, int dpi, const NewerDpiCalls& calls) {
+    const auto forDpi = calls.getSystemMetricsForDpi;
     if (forDpi)
         return forDpi(index, static_cast<UINT>(dpi));
-    return MulDiv(GetSystemMetrics(index), dpi, SystemDpi());
+    return MulDiv(GetSystemMetrics(index), dpi, SystemDpi(calls));
 }
 
 SIZE OuterSizeForClient(HWND window, SIZE client) {
@@ -108,8 +98,8 @@ SIZE OuterSizeForClient(HWND window, SIZE client) {
             client.cy + (outer.bottom - outer.top) - (inner.bottom - inner.top)};
 }
 
-SIZE OuterSizeForClientAt(HWND window, SIZE client, int dpi) {
-    const auto forDpi = Calls().adjustWindowRectExForDpi;
+SIZE OuterSizeForClientAt(HWND window, SIZE client, int dpi, const NewerDpiCalls& calls) {
+    const auto forDpi = calls.adjustWindowRectExForDpi;
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     const auto extendedStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
     RECT frame{0, 0, client.cx, client.cy};

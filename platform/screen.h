@@ -18,32 +18,30 @@ struct NewerDpiCalls {
     BOOL(WINAPI* adjustWindowRectExForDpi)(LPRECT, DWORD, BOOL, DWORD, UINT) = nullptr;
 };
 
-// Those of this system, looked up once.
+// Those of this system, looked up once. The functions below take them as their last argument,
+// so that a test can stand in for an older system.
 const NewerDpiCalls& SystemNewerDpiCalls();
 
-// Makes the functions below use these calls instead (a test stands in for an older system);
-// nullptr returns to the system's own.
-void UseNewerDpiCalls(const NewerDpiCalls* calls);
-
 // The DPI the system's metrics and fonts are given at (the primary screen's at log-on).
-int SystemDpi();
+int SystemDpi(const NewerDpiCalls& calls = SystemNewerDpiCalls());
 
 // The DPI of the monitor the window is on.
-int WindowDpi(HWND window);
+int WindowDpi(HWND window, const NewerDpiCalls& calls = SystemNewerDpiCalls());
 
 // The system's message font at the given DPI; the caller deletes it (DeleteObject ignores
 // the stock font returned when none can be made).
-HFONT CreateMessageFont(int dpi);
+HFONT CreateMessageFont(int dpi, const NewerDpiCalls& calls = SystemNewerDpiCalls());
 
 // A system metric (SM_CXVSCROLL...) at the given DPI.
-int SystemMetricForDpi(int index, int dpi);
+int SystemMetricForDpi(int index, int dpi, const NewerDpiCalls& calls = SystemNewerDpiCalls());
 
 // The outer size that gives the window a client area of the given size, with the frame the system
 // draws for it now (per-monitor v1 systems do not scale the frame with the monitor; v2 ones do).
 SIZE OuterSizeForClient(HWND window, SIZE client);
 
 // The outer size the window would need for that client area with its frame drawn at the DPI.
-SIZE OuterSizeForClientAt(HWND window, SIZE client, int dpi);
+SIZE OuterSizeForClientAt(HWND window, SIZE client, int dpi,
+                          const NewerDpiCalls& calls = SystemNewerDpiCalls());
 
 // The desktop work area: the screen less its task bars.
 RECT WorkArea();

@@ -35,18 +35,7 @@ std::wstring ProgramPath(const std::wstring& program) {
     return std::wstring(path, length);
 }
 
-// Shell32 is loaded only when a program asks for elevation, never at start-up.
-ProcessCalls::ShellExecuteFn SystemShellExecute() {
-    return SystemCall<ProcessCalls::ShellExecuteFn>(L"shell32.dll", "ShellExecuteExW");
-}
-
 unsigned long StartElevated(const std::wstring& commandLine, const ProcessCalls& calls) {
-    ProcessCalls::ShellExecuteFn shellExecute = calls.shellExecute;
-    if (!shellExecute)
-        shellExecute = SystemShellExecute();
-    if (!shellExecute)
-        return GetLastError() ? GetLastError() : ERROR_PROC_NOT_FOUND;
-
     const ProgramAndParameters split = Split(commandLine);
     const std::wstring program = ProgramPath(split.program);
     const std::wstring directory = CurrentDirectory();
@@ -59,12 +48,22 @@ unsigned long StartElevated(const std::wstring& commandLine, const ProcessCalls&
     info.lpParameters = split.parameters.empty() ? nullptr : split.parameters.c_str();
     info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
     info.nShow = SW_SHOWNORMAL;
-    if (!shellExecute(&info))
+    if (!calls.shellExecute(&info))
         return GetLastError();
     return 0;
 }
 
 } // namespace
+
+BOOL WINAPI ShellExecuteFromShell32(SHELLEXECUTEINFOW* info) {
+    static const auto shellExecute =
+        SystemCall<ProcessCalls::ShellExecuteFn>(L"shell32.dll", "ShellExecuteExW");
+    static const DWORD missing = shellExecute ? 0 : GetLastError();
+    if (shellExecute)
+        return shellExecute(info);
+    SetLastError(missing ? missing : ERROR_PROC_NOT_FOUND);
+    return FALSE;
+}
 
 unsigned long StartProgram(const std::string& commandLine, const ProcessCalls& calls) {
     // The wide form keeps a ROM folder name outside the ANSI code page intact; CreateProcessW

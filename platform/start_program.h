@@ -13,6 +13,10 @@ constexpr std::size_t kLongestCommandLine = 32766;
 // StartProgram's answer for a command line longer than kLongestCommandLine; nothing is started.
 constexpr unsigned long kCommandLineTooLong = ERROR_FILENAME_EXCED_RANGE;
 
+// shell32's ShellExecuteExW, looked up at its first call: shell32 is loaded only when a program
+// asks for elevation, never at start-up.
+BOOL WINAPI ShellExecuteFromShell32(SHELLEXECUTEINFOW* info);
+
 // The system calls StartProgram makes, so that a test can stand in for them.
 struct ProcessCalls {
     using CreateProcessFn = BOOL(WINAPI*)(LPCWSTR, LPWSTR, LPSECURITY_ATTRIBUTES,
@@ -20,8 +24,7 @@ struct ProcessCalls {
                                           LPSTARTUPINFOW, LPPROCESS_INFORMATION);
     using ShellExecuteFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
     CreateProcessFn createProcess = CreateProcessW;
-    // nullptr: shell32's ShellExecuteExW, loaded from the system folder when first needed.
-    ShellExecuteFn shellExecute = nullptr;
+    ShellExecuteFn shellExecute = ShellExecuteFromShell32;
 };
 
 // Starts a command line as a separate program, its window shown normally, in the current working

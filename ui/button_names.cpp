@@ -20,8 +20,7 @@ constexpr NamedButton kNamedButtons[] = {
 
 constexpr wchar_t kOriginalProcedure[] = L"QennetButtonProcedure";
 constexpr wchar_t kNamed[] = L"QennetButtonNamed";
-
-NameFn giveName = platform::SetAccessibleName;
+constexpr wchar_t kNameCall[] = L"QennetButtonNameCall"; // the NameFn that gives the name
 
 // A named button's own procedure runs as before; an assistive technology's first WM_GETOBJECT
 // gives the button its name before the system makes the button's accessible object.
@@ -29,11 +28,13 @@ LRESULT CALLBACK NamedButtonProcedure(HWND button, UINT message, WPARAM wParam, 
     const auto original = reinterpret_cast<WNDPROC>(GetPropW(button, kOriginalProcedure));
     if (message == WM_GETOBJECT && !GetPropW(button, kNamed)) {
         SetPropW(button, kNamed, reinterpret_cast<HANDLE>(1));
-        giveName(button, ButtonName(GetDlgCtrlID(button)));
+        if (const auto giveName = reinterpret_cast<NameFn>(GetPropW(button, kNameCall)))
+            giveName(button, ButtonName(GetDlgCtrlID(button)));
     } else if (message == WM_NCDESTROY) {
         if (GetPropW(button, kNamed))
             platform::ClearAccessibleName(button);
         RemovePropW(button, kNamed);
+        RemovePropW(button, kNameCall);
         RemovePropW(button, kOriginalProcedure);
         SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
     }
@@ -51,10 +52,9 @@ const wchar_t* ButtonName(int id) {
 }
 
 void NameButtonsForScreenReaders(HWND window, NameFn name) {
-    giveName = name ? name : platform::SetAccessibleName;
     for (const NamedButton& named : kNamedButtons) {
         HWND button = GetDlgItem(window, named.id);
-        if (!button)
+        if (!button || !SetPropW(button, kNameCall, reinterpret_cast<HANDLE>(name)))
             continue;
         const LONG_PTR original = GetWindowLongPtrW(button, GWLP_WNDPROC);
         if (SetPropW(button, kOriginalProcedure, reinterpret_cast<HANDLE>(original)))

@@ -37,11 +37,6 @@ constexpr UINT kSelectRomsText = WM_APP + 1;
 constexpr UINT kShowDefaultButton = WM_APP + 2;
 constexpr UINT kTellSettingsUnread = WM_APP + 3; // wParam: the system's error code
 
-const FileExistsFn& FileExists() {
-    static const FileExistsFn exists = platform::FileExists;
-    return exists;
-}
-
 ListPosition SelectedPosition(HWND list, UINT getSelection) {
     return static_cast<ListPosition>(SendMessageW(list, getSelection, 0, 0));
 }
@@ -361,7 +356,7 @@ void frmMain::lstGames_DblClick() {
 
 void frmMain::cmbRenderer_Click() {
     const auto enabled =
-        RendererSettingsEnabled(SelectedPosition(cmbRenderer, CB_GETCURSEL), FileExists());
+        RendererSettingsEnabled(SelectedPosition(cmbRenderer, CB_GETCURSEL), platform::FileExists);
     if (enabled)
         EnableWindow(cmdConfigRenderer, *enabled);
 }
@@ -451,7 +446,7 @@ void frmMain::cmdPlay_Click() {
     StoredChoices current = CurrentChoices();
     const PlayChoices choices{GameNumber, current.renderer, current.scope,
                               std::move(current.romsDirectory)};
-    const std::string commandLine = ComposeCommandLine(choices, FileExists());
+    const std::string commandLine = ComposeCommandLine(choices, platform::FileExists);
     const unsigned long error = platform::StartProgram(commandLine);
     if (error)
         ShowError(kEmulatorNotStartedText, StartFailureCause(L"Vresk.exe", commandLine, error));

@@ -24,9 +24,7 @@ class OlderWindowsDpi : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(real_.systemParametersInfoForDpi && real_.getSystemMetricsForDpi);
-        UseNewerDpiCalls(&none_);
     }
-    void TearDown() override { UseNewerDpiCalls(nullptr); }
 
     const NewerDpiCalls& real_ = SystemNewerDpiCalls();
     const NewerDpiCalls none_{};
@@ -37,8 +35,8 @@ TEST_F(OlderWindowsDpi, TheScreenDensityStandsForTheSystemAndEachWindow) {
     HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED, 0, 0, 200, 100, nullptr,
                                   nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(SystemDpi(), ScreenLogPixels());
-    EXPECT_EQ(WindowDpi(window), ScreenLogPixels());
+    EXPECT_EQ(SystemDpi(none_), ScreenLogPixels());
+    EXPECT_EQ(WindowDpi(window, none_), ScreenLogPixels());
     DestroyWindow(window);
 }
 
@@ -48,7 +46,7 @@ TEST_F(OlderWindowsDpi, TheMessageFontIsScaledFromTheSystemDensity) {
         metrics.cbSize = sizeof metrics;
         ASSERT_TRUE(real_.systemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics,
                                                      &metrics, 0, dpi));
-        HFONT font = CreateMessageFont(dpi);
+        HFONT font = CreateMessageFont(dpi, none_);
         LOGFONTW made{};
         ASSERT_EQ(GetObjectW(font, sizeof made, &made), static_cast<int>(sizeof made));
         EXPECT_NEAR(made.lfHeight, metrics.lfMessageFont.lfHeight, 1) << "at " << dpi << " DPI";
@@ -62,7 +60,8 @@ TEST_F(OlderWindowsDpi, TheMessageFontIsScaledFromTheSystemDensity) {
 TEST_F(OlderWindowsDpi, MetricsAreScaledFromTheSystemDensity) {
     for (int index : {SM_CXVSCROLL, SM_CYHSCROLL}) {
         for (int dpi : densities_) {
-            EXPECT_NEAR(SystemMetricForDpi(index, dpi), real_.getSystemMetricsForDpi(index, dpi), 1)
+            EXPECT_NEAR(SystemMetricForDpi(index, dpi, none_),
+                        real_.getSystemMetricsForDpi(index, dpi), 1)
                 << "metric " << index << " at " << dpi << " DPI";
         }
     }
@@ -76,7 +75,7 @@ TEST_F(OlderWindowsDpi, TheFrameStaysTheSystemOneAtEveryDensity) {
     RECT frame{0, 0, 300, 200};
     ASSERT_TRUE(AdjustWindowRectEx(&frame, style, FALSE, 0));
     for (int dpi : densities_) {
-        const SIZE outer = OuterSizeForClientAt(window, {300, 200}, dpi);
+        const SIZE outer = OuterSizeForClientAt(window, {300, 200}, dpi, none_);
         EXPECT_EQ(outer.cx, frame.right - frame.left) << "at " << dpi << " DPI";
         EXPECT_EQ(outer.cy, frame.bottom - frame.top) << "at " << dpi << " DPI";
     }
