@@ -138,7 +138,7 @@ SettingsEncoding DetectSettingsEncoding(std::string_view bytes) {
     return IsUtf8BeyondAscii(bytes) ? SettingsEncoding::Utf8 : SettingsEncoding::Ansi;
 }
 
-std::string DecodeSettingsFile(std::string_view bytes, const AnsiCodePage& ansi) {
+std::string SettingsTextFromBytes(std::string_view bytes, const AnsiCodePage& ansi) {
     switch (DetectSettingsEncoding(bytes)) {
     case SettingsEncoding::Ansi:
         return ansi.ToUtf8(bytes);
@@ -154,11 +154,11 @@ std::string DecodeSettingsFile(std::string_view bytes, const AnsiCodePage& ansi)
     return {};
 }
 
-std::string EncodeSettingsFile(std::string_view utf8, const AnsiCodePage& ansi) {
+std::string SettingsBytesFromText(std::string_view utf8, const AnsiCodePage& ansi) {
     // ANSI bytes that happen to be valid UTF-8 would be read as UTF-8 ("Ã©" in code page 1252 is
     // the UTF-8 of "é"), so the ANSI form is kept only when it reads back as the same text.
     if (const std::optional<std::string> bytes = ansi.FromUtf8(utf8)) {
-        if (DecodeSettingsFile(*bytes, ansi) == utf8)
+        if (SettingsTextFromBytes(*bytes, ansi) == utf8)
             return *bytes;
     }
     std::string bytes(kUtf8ByteOrderMark);

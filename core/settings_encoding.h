@@ -30,7 +30,7 @@ SettingsEncoding DetectSettingsEncoding(std::string_view bytes);
 
 // The file's text as UTF-8. Unicode text is decoded here, its byte-order mark dropped and a
 // sequence that is not a character turned into U+FFFD; ANSI text goes through the code page.
-std::string DecodeSettingsFile(std::string_view bytes, const AnsiCodePage& ansi);
+std::string SettingsTextFromBytes(std::string_view bytes, const AnsiCodePage& ansi);
 
 // The text with every byte that is not part of a well-formed UTF-8 sequence turned into U+FFFD,
 // as Windows converts such bytes.
@@ -38,6 +38,6 @@ std::string WellFormedUtf8(std::string_view text);
 
 // The bytes to store: the text in the ANSI code page when the code page holds it and those bytes
 // read back as the same text; otherwise the text as UTF-8 after a byte-order mark.
-std::string EncodeSettingsFile(std::string_view utf8, const AnsiCodePage& ansi);
+std::string SettingsBytesFromText(std::string_view utf8, const AnsiCodePage& ansi);
 
 } // namespace qennet

@@ -4,7 +4,7 @@
 #include "core/command_line.h"
 #include "core/controller_scope.h"
 #include "core/renderer_options.h"
-#include "core/settings_file.h"
+#include "core/choices_text.h"
 #include "platform/file_exists.h"
 #include "platform/folder_browser.h"
 #include "platform/plugin.h"
@@ -319,7 +319,7 @@ void frmMain::FillGameList() {
 // The stored choices, or the defaults, go through the same handlers as a click, so the caption,
 // GameNumber and both "..." buttons follow them.
 void frmMain::ApplyStoredChoices() {
-    const ChoicesRead read = ReadStoredChoices();
+    const ChoicesRead read = LoadStoredChoices();
     const StoredChoices& choices = read.choices;
     // The choices the player made are in a file that cannot be read now: they are not to be
     // overwritten with defaults the player never chose. Told once the window is up.
@@ -473,7 +473,7 @@ StoredChoices frmMain::CurrentChoices() const {
 void frmMain::SaveChoices(bool tellPlayer) {
     if (leaveSettingsFileAlone_)
         return;
-    const unsigned long error = WriteStoredChoices(CurrentChoices());
+    const unsigned long error = SaveStoredChoices(CurrentChoices());
     if (error && tellPlayer)
         ShowError(kSettingsNotSavedText, error);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The launcher's one window: the game list, the three option rows, Play and Quit.
-#include "core/settings_file.h"
+#include "core/choices_text.h"
 #include "core/types.h"
 #include "platform/plugin.h"
 #include "ui/form_layout.h"

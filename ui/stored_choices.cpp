@@ -21,19 +21,21 @@ class SystemAnsi : public AnsiCodePage {
 
 } // namespace
 
-ChoicesRead ReadStoredChoices(const platform::CodePage& codePage) {
-    const platform::SettingsFileRead file = platform::ReadSettingsFile(kSettingsFileName);
+ChoicesRead LoadStoredChoices(const platform::CodePage& codePage) {
+    const platform::SettingsBytesRead file = platform::ReadSettingsBytes(kSettingsFileName);
     ChoicesRead result;
     result.outcome = file.outcome;
     result.error = file.error;
     if (file.outcome == ChoicesRead::Outcome::Read)
-        result.choices = ReadSettings(DecodeSettingsFile(file.bytes, SystemAnsi(codePage)));
+        result.choices =
+            ChoicesFromSettingsText(SettingsTextFromBytes(file.bytes, SystemAnsi(codePage)));
     return result;
 }
 
-unsigned long WriteStoredChoices(const StoredChoices& choices, const platform::CodePage& codePage) {
-    return platform::ReplaceSettingsFile(
-        kSettingsFileName, EncodeSettingsFile(WriteSettings(choices), SystemAnsi(codePage)));
+unsigned long SaveStoredChoices(const StoredChoices& choices, const platform::CodePage& codePage) {
+    return platform::WriteSettingsBytes(
+        kSettingsFileName,
+        SettingsBytesFromText(SettingsTextFromChoices(choices), SystemAnsi(codePage)));
 }
 
 } // namespace qennet::ui

@@ -1,6 +1,6 @@
 #include "core/settings_encoding.h"
 
-#include "core/settings_file.h"
+#include "core/choices_text.h"
 #include "fake_code_pages.h"
 
 #include <gtest/gtest.h>
@@ -20,23 +20,24 @@ std::string Bytes(const char* text, std::size_t size) {
 
 // ---- Reading ----
 
-TEST(DecodeSettingsFile, TheLaunchersOwnAnsiBytesReadAsBefore) {
+TEST(SettingsTextFromBytes, TheLaunchersOwnAnsiBytesReadAsBefore) {
     const std::string ansi = "0\r\n0\r\n0\r\n\"C:\\Jeux r\xE9tro\"\r\n"; // é in code page 1252
     EXPECT_EQ(DetectSettingsEncoding(ansi), SettingsEncoding::Ansi);
-    EXPECT_EQ(DecodeSettingsFile(ansi, kWestern), "0\r\n0\r\n0\r\n\"C:\\Jeux r\xC3\xA9tro\"\r\n");
+    EXPECT_EQ(SettingsTextFromBytes(ansi, kWestern),
+              "0\r\n0\r\n0\r\n\"C:\\Jeux r\xC3\xA9tro\"\r\n");
     EXPECT_EQ(DetectSettingsEncoding("0\r\n0\r\n0\r\n\"Roms\"\r\n"), SettingsEncoding::Ansi);
 }
 
-TEST(DecodeSettingsFile, Utf8WithoutAMarkIsReadAsUtf8) {
+TEST(SettingsTextFromBytes, Utf8WithoutAMarkIsReadAsUtf8) {
     // Notepad's default since Windows 10: "Spiele\Röms" without a byte-order mark.
     const std::string utf8 = "0\r\n0\r\n0\r\n\"Spiele\\R\xC3\xB6ms\"\r\n";
     EXPECT_EQ(DetectSettingsEncoding(utf8), SettingsEncoding::Utf8);
-    EXPECT_EQ(DecodeSettingsFile(utf8, kWestern), utf8);
-    EXPECT_EQ(ReadSettings(DecodeSettingsFile(utf8, kWestern)).romsDirectory,
+    EXPECT_EQ(SettingsTextFromBytes(utf8, kWestern), utf8);
+    EXPECT_EQ(ChoicesFromSettingsText(SettingsTextFromBytes(utf8, kWestern)).romsDirectory,
               "Spiele\\R\xC3\xB6ms");
 }
 
-TEST(DecodeSettingsFile, OnlyWellFormedUtf8CountsAsUtf8) {
+TEST(SettingsTextFromBytes, OnlyWellFormedUtf8CountsAsUtf8) {
     for (const char* ansi : {"\"R\xC3\"",                // cut short
                              "\"R\xC0\xAF\"",            // overlong "/"
                              "\"R\xED\xA0\x80\"",        // a surrogate
@@ -48,16 +49,16 @@ TEST(DecodeSettingsFile, OnlyWellFormedUtf8CountsAsUtf8) {
     EXPECT_EQ(DetectSettingsEncoding("\xF0\x9F\x8E\xAE \xE3\x82\xB2"), SettingsEncoding::Utf8);
 }
 
-TEST(DecodeSettingsFile, Utf8AfterAMarkIsReadWithTheMarkDropped) {
-    EXPECT_EQ(DecodeSettingsFile("\xEF\xBB\xBF"
-                                 "1\r\n",
-                                 kWestern),
+TEST(SettingsTextFromBytes, Utf8AfterAMarkIsReadWithTheMarkDropped) {
+    EXPECT_EQ(SettingsTextFromBytes("\xEF\xBB\xBF"
+                                    "1\r\n",
+                                    kWestern),
               "1\r\n");
     // A broken sequence after the mark becomes U+FFFD, so the text is always well-formed.
-    EXPECT_EQ(DecodeSettingsFile("\xEF\xBB\xBF\"R\xE9s\"", kWestern), "\"R\xEF\xBF\xBDs\"");
+    EXPECT_EQ(SettingsTextFromBytes("\xEF\xBB\xBF\"R\xE9s\"", kWestern), "\"R\xEF\xBF\xBDs\"");
 }
 
-TEST(DecodeSettingsFile, Utf16WithAMarkIsRead) {
+TEST(SettingsTextFromBytes, Utf16WithAMarkIsRead) {
     // "5\r\n" then "Röms" and a character beyond the 16-bit range (U+1F3AE, a surrogate pair).
     const std::string little = Bytes("\xFF\xFE"
                                      "5\0\r\0\n\0\"\0R\0\xF6\0m\0s\0\x3C\xD8\xAE\xDF\"\0",
@@ -69,22 +70,22 @@ TEST(DecodeSettingsFile, Utf16WithAMarkIsRead) {
     const std::string expected = "5\r\n\"R\xC3\xB6ms\xF0\x9F\x8E\xAE\"";
     EXPECT_EQ(DetectSettingsEncoding(little), SettingsEncoding::Utf16Le);
     EXPECT_EQ(DetectSettingsEncoding(big), SettingsEncoding::Utf16Be);
-    EXPECT_EQ(DecodeSettingsFile(little, kWestern), expected);
-    EXPECT_EQ(DecodeSettingsFile(big, kWestern), expected);
+    EXPECT_EQ(SettingsTextFromBytes(little, kWestern), expected);
+    EXPECT_EQ(SettingsTextFromBytes(big, kWestern), expected);
 }
 
-TEST(DecodeSettingsFile, BrokenUtf16GivesReplacementCharacters) {
+TEST(SettingsTextFromBytes, BrokenUtf16GivesReplacementCharacters) {
     // A lone low surrogate, a high surrogate followed by a letter, and half a character.
     const std::string little = Bytes("\xFF\xFE\x00\xDC"
                                      "a\0\x00\xD8"
                                      "b\0c",
                                      11);
-    EXPECT_EQ(DecodeSettingsFile(little, kWestern), "\xEF\xBF\xBD"
-                                                    "a\xEF\xBF\xBD"
-                                                    "b\xEF\xBF\xBD");
+    EXPECT_EQ(SettingsTextFromBytes(little, kWestern), "\xEF\xBF\xBD"
+                                                       "a\xEF\xBF\xBD"
+                                                       "b\xEF\xBF\xBD");
 }
 
-TEST(DecodeSettingsFile, Utf16ChoicesComeUp) {
+TEST(SettingsTextFromBytes, Utf16ChoicesComeUp) {
     const std::string little = Bytes("\xFF\xFE"
                                      "7\0\r\0\n\0"
                                      "1\0\r\0\n\0"
@@ -96,42 +97,42 @@ TEST(DecodeSettingsFile, Utf16ChoicesComeUp) {
     expected.renderer = 1;
     expected.scope = 2;
     expected.romsDirectory = "D:\\r";
-    EXPECT_EQ(ReadSettings(DecodeSettingsFile(little, kWestern)), expected);
+    EXPECT_EQ(ChoicesFromSettingsText(SettingsTextFromBytes(little, kWestern)), expected);
 }
 
 // ---- Writing ----
 
-TEST(EncodeSettingsFile, TextTheCodePageHoldsIsWrittenInIt) {
-    EXPECT_EQ(EncodeSettingsFile("0\r\n0\r\n0\r\n\"Roms\"\r\n", kWestern),
+TEST(SettingsBytesFromText, TextTheCodePageHoldsIsWrittenInIt) {
+    EXPECT_EQ(SettingsBytesFromText("0\r\n0\r\n0\r\n\"Roms\"\r\n", kWestern),
               "0\r\n0\r\n0\r\n\"Roms\"\r\n");
-    EXPECT_EQ(EncodeSettingsFile("\"Spiele\\R\xC3\xB6ms\"", kWestern), "\"Spiele\\R\xF6ms\"");
+    EXPECT_EQ(SettingsBytesFromText("\"Spiele\\R\xC3\xB6ms\"", kWestern), "\"Spiele\\R\xF6ms\"");
 }
 
-TEST(EncodeSettingsFile, TextBeyondTheCodePageIsWrittenAsUtf8WithAMark) {
+TEST(SettingsBytesFromText, TextBeyondTheCodePageIsWrittenAsUtf8WithAMark) {
     const std::string japanese = "\"C:\\\xE3\x82\xB2\xE3\x83\xBC\xE3\x83\xA0\"";
-    EXPECT_EQ(EncodeSettingsFile(japanese, kWestern), "\xEF\xBB\xBF" + japanese);
+    EXPECT_EQ(SettingsBytesFromText(japanese, kWestern), "\xEF\xBB\xBF" + japanese);
 }
 
-TEST(EncodeSettingsFile, AnsiBytesThatWouldReadAsUtf8GetAMark) {
+TEST(SettingsBytesFromText, AnsiBytesThatWouldReadAsUtf8GetAMark) {
     // "Ã©" in code page 1252 is the UTF-8 of "é".
     const std::string text = "\"\xC3\x83\xC2\xA9\"";
-    EXPECT_EQ(EncodeSettingsFile(text, kWestern), "\xEF\xBB\xBF" + text);
+    EXPECT_EQ(SettingsBytesFromText(text, kWestern), "\xEF\xBB\xBF" + text);
 }
 
-TEST(EncodeSettingsFile, UnderAUtf8CodePageEveryTextIsWrittenAsUtf8WithoutAMark) {
+TEST(SettingsBytesFromText, UnderAUtf8CodePageEveryTextIsWrittenAsUtf8WithoutAMark) {
     const std::string japanese = "\"C:\\\xE3\x82\xB2\xE3\x83\xBC\xE3\x83\xA0 R\xC3\xB6ms\"";
-    EXPECT_EQ(EncodeSettingsFile(japanese, kUtf8Ansi), japanese);
+    EXPECT_EQ(SettingsBytesFromText(japanese, kUtf8Ansi), japanese);
     // And it reads back the same under any code page.
-    EXPECT_EQ(DecodeSettingsFile(japanese, kUtf8Ansi), japanese);
-    EXPECT_EQ(DecodeSettingsFile(japanese, kWestern), japanese);
+    EXPECT_EQ(SettingsTextFromBytes(japanese, kUtf8Ansi), japanese);
+    EXPECT_EQ(SettingsTextFromBytes(japanese, kWestern), japanese);
 }
 
-TEST(EncodeSettingsFile, WhatIsWrittenReadsBack) {
+TEST(SettingsBytesFromText, WhatIsWrittenReadsBack) {
     for (const char* text : {"Roms", "R\xC3\xB6ms", "\xC3\x83\xC2\xA9", "\xE3\x82\xB2 \xC3\xA9",
                              "\xF0\x9F\x8E\xAE", ""}) {
         SCOPED_TRACE(text);
-        EXPECT_EQ(DecodeSettingsFile(EncodeSettingsFile(text, kWestern), kWestern), text);
-        EXPECT_EQ(DecodeSettingsFile(EncodeSettingsFile(text, kUtf8Ansi), kUtf8Ansi), text);
+        EXPECT_EQ(SettingsTextFromBytes(SettingsBytesFromText(text, kWestern), kWestern), text);
+        EXPECT_EQ(SettingsTextFromBytes(SettingsBytesFromText(text, kUtf8Ansi), kUtf8Ansi), text);
     }
 }
 

@@ -68,13 +68,13 @@ TEST(CodePage65001, ChoicesAreSavedAsUtf8AndReadBack) {
     choices.renderer = 2;
     choices.scope = 1;
     choices.romsDirectory = kJapaneseRoms;
-    ASSERT_EQ(ui::WriteStoredChoices(choices, kUtf8Ansi), 0u);
+    ASSERT_EQ(ui::SaveStoredChoices(choices, kUtf8Ansi), 0u);
     // The code page's own bytes, which are UTF-8: no byte-order mark needed.
     EXPECT_EQ(folder.Read(L"qennet.cfg"),
               std::string("9\r\n2\r\n1\r\n\"") + kJapaneseRoms + "\"\r\n");
-    const ui::ChoicesRead read = ui::ReadStoredChoices(kUtf8Ansi);
+    const ui::ChoicesRead read = ui::LoadStoredChoices(kUtf8Ansi);
     EXPECT_EQ(read.outcome, ui::ChoicesRead::Outcome::Read);
     EXPECT_EQ(read.choices, choices);
     // The same file also reads right once the player switches the option off again.
-    EXPECT_EQ(ui::ReadStoredChoices(kWestern).choices, choices);
+    EXPECT_EQ(ui::LoadStoredChoices(kWestern).choices, choices);
 }

@@ -3,7 +3,7 @@
 // whatever it reads must come back the same from what the launcher writes, and from the same text
 // saved in every other encoding the reader accepts.
 #include "core/settings_encoding.h"
-#include "core/settings_file.h"
+#include "core/choices_text.h"
 #include "tests/core/fake_code_pages.h"
 
 #include <cstddef>
@@ -21,7 +21,7 @@ bool InRange(const StoredChoices& choices) {
 }
 
 StoredChoices Read(std::string_view bytes, const AnsiCodePage& ansi) {
-    return qennet::ReadSettings(qennet::DecodeSettingsFile(bytes, ansi));
+    return qennet::ChoicesFromSettingsText(qennet::SettingsTextFromBytes(bytes, ansi));
 }
 
 // UTF-16 with a byte-order mark, from well-formed UTF-8.
@@ -53,9 +53,9 @@ void Check(std::string_view bytes, const AnsiCodePage& ansi) {
     const StoredChoices read = Read(bytes, ansi);
     if (!InRange(read))
         __builtin_trap();
-    const std::string text = qennet::WriteSettings(read);
+    const std::string text = qennet::SettingsTextFromChoices(read);
     const std::string saved[] = {
-        qennet::EncodeSettingsFile(text, ansi), // what the launcher writes
+        qennet::SettingsBytesFromText(text, ansi), // what the launcher writes
         std::string(qennet::kUtf8ByteOrderMark) + text,
         text, // UTF-8 without a mark
         Utf16(text, false),

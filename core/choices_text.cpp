@@ -1,7 +1,7 @@
 // "qennet.cfg" holds four fields: three list positions and the quoted ROM text. The file may have
 // been edited by hand or cut short, so reading takes each usable field and leaves the rest at
 // their defaults; it never fails.
-#include "settings_file.h"
+#include "choices_text.h"
 
 #include "catalogue.h"
 #include "controller_scope.h"
@@ -163,7 +163,7 @@ constexpr ListPosition kLastScope = kScopeCount - 1;
 
 } // namespace
 
-StoredChoices ReadSettings(std::string_view text) {
+StoredChoices ChoicesFromSettingsText(std::string_view text) {
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         text.remove_prefix(kByteOrderMark.size());
     }
@@ -182,7 +182,7 @@ StoredChoices ReadSettings(std::string_view text) {
     return choices;
 }
 
-std::string WriteSettings(const StoredChoices& choices) {
+std::string SettingsTextFromChoices(const StoredChoices& choices) {
     std::string text;
     for (ListPosition position : {choices.game, choices.renderer, choices.scope}) {
         text += std::to_string(position);

@@ -1,10 +1,10 @@
 #pragma once
-// The launcher's settings file on disk, as bytes (core/settings_encoding.h says what they hold).
+// The settings file's bytes on disk (core/settings_encoding.h says what text they hold).
 #include <string>
 
 namespace qennet::platform {
 
-struct SettingsFileRead {
+struct SettingsBytesRead {
     enum class Outcome { Read, Missing, Unreadable } outcome = Outcome::Missing;
     std::string bytes;       // when Read: the file's contents
     unsigned long error = 0; // when Unreadable: the system's error code
@@ -13,13 +13,13 @@ struct SettingsFileRead {
 // Reads the file whatever its attributes (hidden, system, read-only). Missing: there is no file
 // of that name (or a folder has it). Unreadable: it is there but cannot be read, also after
 // waiting about a second for another program that holds it open.
-SettingsFileRead ReadSettingsFile(const std::string& name);
+SettingsBytesRead ReadSettingsBytes(const std::string& name);
 
 // Replaces the file with the bytes in one step: a temporary file in the same folder is written
 // and flushed, then takes the old one's place (keeping its attributes), so a failure never leaves
 // a truncated file or a stray temporary one. A collision with another program that holds the file
 // for a moment is retried for about a second. A read-only file is never replaced. Returns 0, or
 // the system's error code.
-unsigned long ReplaceSettingsFile(const std::string& name, const std::string& bytes);
+unsigned long WriteSettingsBytes(const std::string& name, const std::string& bytes);
 
 } // namespace qennet::platform

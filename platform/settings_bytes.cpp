@@ -1,4 +1,4 @@
-#include "platform/settings_store.h"
+#include "platform/settings_bytes.h"
 
 #include "platform/file_exists.h"
 #include "platform/paths.h"
@@ -92,8 +92,8 @@ DWORD WriteWholeFile(const std::wstring& path, const std::string& bytes) {
 
 } // namespace
 
-SettingsFileRead ReadSettingsFile(const std::string& name) {
-    SettingsFileRead result;
+SettingsBytesRead ReadSettingsBytes(const std::string& name) {
+    SettingsBytesRead result;
     const std::wstring path = Utf8ToWide(name);
     if (FolderExists(path))
         return result; // not a settings file; the save at close reports it
@@ -120,15 +120,15 @@ SettingsFileRead ReadSettingsFile(const std::string& name) {
     }
     if (error != 0) {
         bytes.clear();
-        result.outcome = SettingsFileRead::Outcome::Unreadable;
+        result.outcome = SettingsBytesRead::Outcome::Unreadable;
         result.error = error;
         return result;
     }
-    result.outcome = SettingsFileRead::Outcome::Read;
+    result.outcome = SettingsBytesRead::Outcome::Read;
     return result;
 }
 
-unsigned long ReplaceSettingsFile(const std::string& name, const std::string& bytes) {
+unsigned long WriteSettingsBytes(const std::string& name, const std::string& bytes) {
     const std::wstring target = FullPath(Utf8ToWide(name));
     if (target.empty())
         return LastErrorOr(ERROR_INVALID_NAME);

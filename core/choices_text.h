@@ -1,6 +1,7 @@
 #pragma once
-// "qennet.cfg": the four remembered choices, as text (UTF-8 here; settings_encoding.h turns it
-// into the file's bytes and back).
+// The settings file, "qennet.cfg", in layers: its bytes on disk (platform/settings_bytes.h), the
+// text they hold (core/settings_encoding.h), the four choices that text holds (this file), and
+// the window's choices loaded and saved (ui/stored_choices.h). Here: the choices as text, UTF-8.
 #include "types.h"
 
 #include <optional>
@@ -30,10 +31,10 @@ inline bool operator!=(const StoredChoices& a, const StoredChoices& b) {
 // (first game, "Default", "Default", "Roms"); the usable ones are taken. A field ends at a comma or
 // at any line end (CR LF, LF or CR), and a leading UTF-8 byte-order mark is skipped. A ROM text
 // holding a NUL character is unusable.
-StoredChoices ReadSettings(std::string_view text);
+StoredChoices ChoicesFromSettingsText(std::string_view text);
 
 // Four lines ending in CR LF: the three positions in decimal, then the ROM text in quotation
 // marks. A quotation mark or line break inside the text cannot be stored and is dropped.
-std::string WriteSettings(const StoredChoices& choices);
+std::string SettingsTextFromChoices(const StoredChoices& choices);
 
 } // namespace qennet
