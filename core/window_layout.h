@@ -1,5 +1,5 @@
 #pragma once
-// The window's controls laid out from their table at 96 dots per inch for a screen of any density
+// The window's controls laid out from their table at 96 DPI for a screen of any DPI
 // and a font of any size. Every position and size is scaled by dpi/96 on its own (so the table
 // holds exactly where the font fits); a control whose text needs more grows just enough, and what
 // lies after it in its row or column moves along, so nothing overlaps and the client area grows

@@ -104,7 +104,7 @@ SIZE OuterSizeForClientAt(HWND window, SIZE client, int dpi, const NewerDpiCalls
     const auto extendedStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
     RECT frame{0, 0, client.cx, client.cy};
     if (!forDpi || !forDpi(&frame, style, FALSE, extendedStyle, static_cast<UINT>(dpi)))
-        return OuterSizeForClient(window, client); // where the frame does not follow the density
+        return OuterSizeForClient(window, client); // where the frame does not follow the DPI
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ clang libclang-rt-14-dev googletest clang-format
+  cmake make g++ clang libclang-rt-14-dev googletest clang-format clang-tidy
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32
   wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick zip unzip
 )

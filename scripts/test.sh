@@ -44,6 +44,7 @@ windows_tests() {
 run "unit tests (core, native)" unit_tests
 run "fuzzing the settings reader" fuzz
 run "Windows program and end-to-end tests under Wine" windows_tests
+run "format and static checks of the product's code" scripts/check-code.sh
 
 echo
 if [ ${#failed[@]} -eq 0 ]; then

@@ -9,7 +9,7 @@ struct WindowIcons {
 };
 
 // The icon resource's own images at the sizes the system shows (16, 24 or 32 pixels by the
-// screen's density), not its large image shrunk. Either may be nullptr, and the system then
+// screen's DPI), not its large image shrunk. Either may be nullptr, and the system then
 // draws its default.
 WindowIcons LoadWindowIcons(HINSTANCE instance, int iconId);
 
