@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Runs scripts/release.sh into a temporary folder and checks the package: exactly qennet.exe,
-# README.md and LICENSE, and the zipped exe byte for byte the one this build tree made.
-#   check-release.sh TREE_EXE
+# Packs this build tree's exe as the release script does, into a temporary folder, and checks the
+# package: exactly qennet.exe, README.md and LICENSE, and the zipped exe byte for byte the one
+# this build tree made. Nothing is built or installed.
+#   check-release.sh TREE_EXE VERSION
 set -uo pipefail
 tree_exe="$1"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
 
-QENNET_DIST="$out" "$root/scripts/release.sh" || exit 1
+"$root/scripts/pack-release.sh" "$tree_exe" "$2" "$out" || exit 1
 zips=("$out"/qennet-*.zip)
 if [ ${#zips[@]} -ne 1 ] || [ ! -f "${zips[0]}" ]; then
     echo "expected one qennet-<version>.zip in the output, found: $(ls "$out")" >&2
