@@ -37,6 +37,8 @@ TEST(LaunchFailure, EmulatorThatIsNotAProgramIsReported) {
     const std::wstring text = CloseOneMessage(app);
     EXPECT_NE(text.find(L"Vresk.exe"), std::wstring::npos) << Narrow(text);
     EXPECT_EQ(text.find(L"%1"), std::wstring::npos) << Narrow(text);
+    // The system's text comes with a line break at its end; the message ends with its last word.
+    EXPECT_EQ(text.find_last_not_of(L"\r\n "), text.size() - 1) << Narrow(text);
     EXPECT_EQ(app.ProgramsStarted(), 0);
 
     folder.Remove(L"Vresk.exe");

@@ -136,6 +136,16 @@ void ExpectFocusOnTheWholeField(Launcher& app) {
 
 } // namespace
 
+TEST(RomsFolder, ClickIntoTheFieldSelectsItsWholeText) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.SetText(IDC_ROMS, L"C:\\My Roms");
+
+    app.ClickTextField(IDC_ROMS);
+    ExpectFocusOnTheWholeField(app);
+}
+
 TEST(RomsFolder, CancelledBrowserLeavesTheText) {
     EmulatorFolder folder;
     Launcher app(folder);

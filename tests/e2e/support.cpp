@@ -466,6 +466,10 @@ void Launcher::Start(const std::wstring& directory, const std::wstring& executab
     }
     window_ = search.found;
     threadId_ = GetWindowThreadProcessId(window_, nullptr);
+    // The launcher starts nothing before its window is up: whatever started in the job so far is
+    // Wine's (its services and desktop, started for the session's first program).
+    DrainJob(0);
+    started_.clear();
 }
 
 Launcher::~Launcher() {
@@ -637,6 +641,26 @@ void Launcher::Click(int id) {
     Flush();
 }
 
+void Launcher::ClickTextField(int id) {
+    HWND field = Control(id);
+    RECT client = {};
+    GetClientRect(field, &client);
+    const LPARAM at = MAKELPARAM(client.right / 2, client.bottom / 2);
+    // The caret's placement is posted behind the click, with the launcher's thread held so that
+    // all of it is queued before the click is handled: whatever the launcher posts while it
+    // handles the focus comes after the caret is placed, as on Windows.
+    Handle thread(OpenThread(THREAD_SUSPEND_RESUME, FALSE, threadId_));
+    if (!thread.Valid() || SuspendThread(thread.Get()) == static_cast<DWORD>(-1)) {
+        ADD_FAILURE() << "Cannot hold the launcher's thread (error " << GetLastError() << ").";
+        return;
+    }
+    Post(field, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    Post(field, WM_LBUTTONUP, 0, at);
+    Post(field, EM_SETSEL, 1, 1);
+    ResumeThread(thread.Get());
+    Flush();
+}
+
 void Launcher::PressKey(UINT key) {
     HWND target = Focus();
     if (!target) {
@@ -733,6 +757,21 @@ bool Launcher::Flush() {
     return !gone;
 }
 
+// A program of Wine's system folder (services.exe, explorer.exe, winedevice.exe...), which Wine
+// starts in the first process that needs it. The launcher never starts one; the stand-ins live
+// elsewhere. A process that has already ended cannot be asked, and is not one of these.
+static bool IsWineService(DWORD processId) {
+    Handle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    wchar_t image[MAX_PATH] = {}, system[MAX_PATH] = {};
+    DWORD length = MAX_PATH;
+    const UINT systemLength = GetSystemDirectoryW(system, MAX_PATH);
+    if (!process.Valid() || !QueryFullProcessImageNameW(process.Get(), 0, image, &length) ||
+        systemLength == 0 || systemLength >= MAX_PATH)
+        return false;
+    return length > systemLength && image[systemLength] == L'\\' &&
+           _wcsnicmp(image, system, systemLength) == 0;
+}
+
 void Launcher::DrainJob(DWORD waitMs) {
     DWORD message = 0;
     ULONG_PTR key = 0;
@@ -745,7 +784,8 @@ void Launcher::DrainJob(DWORD waitMs) {
             continue;
         }
         if (message == JOB_OBJECT_MSG_NEW_PROCESS) {
-            started_.push_back(processId);
+            if (!IsWineService(processId))
+                started_.push_back(processId);
         } else if (message == JOB_OBJECT_MSG_EXIT_PROCESS ||
                    message == JOB_OBJECT_MSG_ABNORMAL_EXIT_PROCESS) {
             ended_.push_back(processId);

@@ -178,6 +178,9 @@ class Launcher {
     void SetText(int id, const std::wstring& text);
     void Type(int id, const std::wstring& text);
     void Click(int id);
+    // A mouse click into a text field, as Windows' edit control handles it: it takes the focus,
+    // then places the caret at the click (Wine's places the caret first).
+    void ClickTextField(int id);
     void PressKey(UINT key);
     // What the system sends a window moved to a monitor of another density: WM_DPICHANGED with
     // the rectangle it suggests, written into the launcher's memory (the message's pointer is

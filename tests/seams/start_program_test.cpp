@@ -17,6 +17,8 @@ struct Recorded {
     int creates = 0;
     std::wstring commandLine;
     DWORD flags = 0;
+    DWORD startupFlags = 0;
+    WORD startupShow = 0;
     int shellExecutes = 0;
     std::wstring verb, file, parameters, directory;
     int show = 0;
@@ -35,10 +37,13 @@ BOOL WINAPI RefuseForElevation(LPCWSTR, LPWSTR commandLine, LPSECURITY_ATTRIBUTE
 }
 
 BOOL WINAPI Succeed(LPCWSTR, LPWSTR commandLine, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
-                    DWORD flags, LPVOID, LPCWSTR, LPSTARTUPINFOW, LPPROCESS_INFORMATION process) {
+                    DWORD flags, LPVOID, LPCWSTR, LPSTARTUPINFOW startup,
+                    LPPROCESS_INFORMATION process) {
     ++recorded.creates;
     recorded.commandLine = commandLine;
     recorded.flags = flags;
+    recorded.startupFlags = startup->dwFlags;
+    recorded.startupShow = startup->wShowWindow;
     process->hProcess = nullptr;
     process->hThread = nullptr;
     return TRUE;
@@ -127,12 +132,15 @@ TEST_F(StartingAProgram, OtherFailuresAreNotRetriedThroughTheShell) {
     EXPECT_EQ(recorded.shellExecutes, 0);
 }
 
-// The launcher fails critical errors quietly; the programs it starts must not inherit that.
+// The launcher fails critical errors quietly; the programs it starts must not inherit that. They
+// are shown normally and active, not as their creator's default would have them.
 TEST_F(StartingAProgram, ProgramsGetTheDefaultErrorMode) {
     calls_.createProcess = Succeed;
     EXPECT_EQ(StartProgram("NOTEPAD.EXE ctrlr\\controller.cfg", calls_), 0u);
     EXPECT_EQ(recorded.commandLine, L"NOTEPAD.EXE ctrlr\\controller.cfg");
     EXPECT_TRUE(recorded.flags & CREATE_DEFAULT_ERROR_MODE);
+    EXPECT_TRUE(recorded.startupFlags & STARTF_USESHOWWINDOW);
+    EXPECT_EQ(recorded.startupShow, SW_SHOWNORMAL);
 }
 
 TEST_F(StartingAProgram, CommandLineLongerThanWindowsTakesIsNotStarted) {
