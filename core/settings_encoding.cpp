@@ -1,5 +1,6 @@
 #include "settings_encoding.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -110,6 +111,22 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     return out;
 }
 
+// UTF-16 without a byte-order mark, as some tools write it. The file begins with the game's list
+// position, so its first characters are ASCII (a digit, a minus sign or a blank, then more such
+// and line ends) with every other byte zero; the launcher's own 8-bit files never hold a zero.
+bool IsUnmarkedUtf16(std::string_view bytes, bool bigEndian) {
+    const std::size_t units = std::min<std::size_t>(bytes.size() / 2, 4);
+    for (std::size_t i = 0; i < units; ++i) {
+        const auto low = static_cast<unsigned char>(bytes[2 * i + (bigEndian ? 1 : 0)]);
+        const auto high = static_cast<unsigned char>(bytes[2 * i + (bigEndian ? 0 : 1)]);
+        const bool fits = i == 0 ? (low >= '0' && low <= '9') || low == '-' || low == ' '
+                                 : low != 0 && low < 0x80;
+        if (high != 0 || !fits)
+            return false;
+    }
+    return units > 0;
+}
+
 } // namespace
 
 std::string WellFormedUtf8(std::string_view text) {
@@ -135,6 +152,10 @@ SettingsEncoding DetectSettingsEncoding(std::string_view bytes) {
         return SettingsEncoding::Utf16Le;
     if (StartsWith(bytes, kUtf16BeMark))
         return SettingsEncoding::Utf16Be;
+    if (IsUnmarkedUtf16(bytes, false))
+        return SettingsEncoding::Utf16Le;
+    if (IsUnmarkedUtf16(bytes, true))
+        return SettingsEncoding::Utf16Be;
     return IsUtf8BeyondAscii(bytes) ? SettingsEncoding::Utf8 : SettingsEncoding::Ansi;
 }
 
@@ -147,9 +168,13 @@ std::string SettingsTextFromBytes(std::string_view bytes, const AnsiCodePage& an
             bytes.remove_prefix(kUtf8ByteOrderMark.size());
         return WellFormedUtf8(bytes);
     case SettingsEncoding::Utf16Le:
-        return Utf16ToUtf8(bytes.substr(kUtf16LeMark.size()), false);
+        if (StartsWith(bytes, kUtf16LeMark))
+            bytes.remove_prefix(kUtf16LeMark.size());
+        return Utf16ToUtf8(bytes, false);
     case SettingsEncoding::Utf16Be:
-        return Utf16ToUtf8(bytes.substr(kUtf16BeMark.size()), true);
+        if (StartsWith(bytes, kUtf16BeMark))
+            bytes.remove_prefix(kUtf16BeMark.size());
+        return Utf16ToUtf8(bytes, true);
     }
     return {};
 }

@@ -2,6 +2,7 @@
 // The bytes of "qennet.cfg" and the UTF-8 text they hold. The launcher writes 8-bit text in the
 // ANSI code page; editors save the same file as UTF-8 (with or without a byte-order mark) or as
 // UTF-16 with a mark. Only the ANSI code page needs the platform: it comes in as an AnsiCodePage.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,13 @@
 namespace qennet {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The longest ROM folder text the field takes as typed, in UTF-16 units; Play starts a little less.
+constexpr std::size_t kLongestRomsText = 32767;
+
+// The most of a settings file that is read. Every file the launcher writes for a ROM text up to
+// kLongestRomsText fits: three bytes of UTF-8 at the most for each unit, a mark and four lines.
+constexpr std::size_t kLargestSettingsFile = 128 * 1024;
 
 // Conversions between UTF-8 and the system's ANSI code page.
 class AnsiCodePage {
@@ -23,7 +31,9 @@ class AnsiCodePage {
 
 enum class SettingsEncoding { Ansi, Utf8, Utf16Le, Utf16Be };
 
-// How the bytes are read: a byte-order mark names the encoding; without one, bytes that are valid
+// How the bytes are read: a byte-order mark names the encoding; without one, a file that begins
+// with ASCII characters each followed (or preceded) by a zero byte is UTF-16 little-endian (or
+// big-endian), as some tools write it without a mark; otherwise bytes that are valid
 // UTF-8 and hold a character beyond ASCII are UTF-8 (an editor's "UTF-8" without a mark), and
 // anything else is ANSI, as the launcher writes it.
 SettingsEncoding DetectSettingsEncoding(std::string_view bytes);

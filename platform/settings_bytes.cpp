@@ -9,10 +9,6 @@
 namespace qennet::platform {
 namespace {
 
-// The file holds four short lines; only this much of a bigger one is read, and the reader
-// takes the lines it knows from it.
-constexpr DWORD kLargestSettingsFile = 64 * 1024;
-
 // Another program (an editor, a sync tool, antivirus, the indexer) holding the file usually lets
 // go within a second.
 constexpr int kAttempts = 10;
@@ -92,7 +88,7 @@ DWORD WriteWholeFile(const std::wstring& path, const std::string& bytes) {
 
 } // namespace
 
-SettingsBytesRead ReadSettingsBytes(const std::string& name) {
+SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest) {
     SettingsBytesRead result;
     const std::wstring path = Utf8ToWide(name);
     if (FolderExists(path))
@@ -106,9 +102,9 @@ SettingsBytesRead ReadSettingsBytes(const std::string& name) {
                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
             if (!file.valid())
                 return GetLastError();
-            bytes.assign(kLargestSettingsFile, '\0');
+            bytes.assign(largest, '\0');
             DWORD read = 0;
-            if (!ReadFile(file.get(), bytes.data(), kLargestSettingsFile, &read, nullptr))
+            if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(largest), &read, nullptr))
                 return GetLastError();
             bytes.resize(read);
             return 0;

@@ -1,5 +1,6 @@
 #pragma once
 // The settings file's bytes on disk (core/settings_encoding.h says what text they hold).
+#include <cstddef>
 #include <string>
 
 namespace qennet::platform {
@@ -12,8 +13,9 @@ struct SettingsBytesRead {
 
 // Reads the file whatever its attributes (hidden, system, read-only). Missing: there is no file
 // of that name (or a folder has it). Unreadable: it is there but cannot be read, also after
-// waiting about a second for another program that holds it open.
-SettingsBytesRead ReadSettingsBytes(const std::string& name);
+// waiting about a second for another program that holds it open. Only the first `largest` bytes
+// of a bigger file are read.
+SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest);
 
 // Replaces the file with the bytes in one step: a temporary file in the same folder is written
 // and flushed, then takes the old one's place (keeping its attributes), so a failure never leaves

@@ -22,7 +22,8 @@ class SystemAnsi : public AnsiCodePage {
 } // namespace
 
 ChoicesRead LoadStoredChoices(const platform::CodePage& codePage) {
-    const platform::SettingsBytesRead file = platform::ReadSettingsBytes(kSettingsFileName);
+    const platform::SettingsBytesRead file =
+        platform::ReadSettingsBytes(kSettingsFileName, kLargestSettingsFile);
     ChoicesRead result;
     result.outcome = file.outcome;
     result.error = file.error;

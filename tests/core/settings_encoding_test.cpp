@@ -98,6 +98,17 @@ TEST(SettingsTextFromBytes, Utf16ChoicesComeUp) {
     expected.scope = 2;
     expected.romsDirectory = "D:\\r";
     EXPECT_EQ(ChoicesFromSettingsText(SettingsTextFromBytes(little, kWestern)), expected);
+    // The same without its mark, as some tools write it, in either byte order; and a file with a
+    // negative game position.
+    const std::string unmarked = little.substr(2);
+    std::string swapped = unmarked;
+    for (size_t i = 0; i + 1 < swapped.size(); i += 2)
+        std::swap(swapped[i], swapped[i + 1]);
+    EXPECT_EQ(DetectSettingsEncoding(unmarked), SettingsEncoding::Utf16Le);
+    EXPECT_EQ(DetectSettingsEncoding(swapped), SettingsEncoding::Utf16Be);
+    EXPECT_EQ(ChoicesFromSettingsText(SettingsTextFromBytes(unmarked, kWestern)), expected);
+    EXPECT_EQ(ChoicesFromSettingsText(SettingsTextFromBytes(swapped, kWestern)), expected);
+    EXPECT_EQ(DetectSettingsEncoding(Bytes("-\0\x31\0\r\0", 6)), SettingsEncoding::Utf16Le);
 }
 
 // ---- Writing ----

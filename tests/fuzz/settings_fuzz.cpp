@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the settings reader, as the file's bytes under a Western and a UTF-8
 // ANSI code page: it must never crash, must only hand back positions inside their lists, and
 // whatever it reads must come back the same from what the launcher writes, and from the same text
-// saved in every other encoding the reader accepts.
+// saved in every other encoding the reader accepts; and the longest text the field takes, saved,
+// fits what the launcher reads.
 #include "core/settings_encoding.h"
 #include "core/choices_text.h"
 #include "tests/core/fake_code_pages.h"
@@ -49,6 +50,34 @@ std::string Utf16(std::string_view utf8, bool bigEndian) {
     return out;
 }
 
+// The ROM text's length in UTF-16 units, as the field counts it.
+std::size_t Utf16Units(std::string_view utf8) {
+    std::size_t units = 0;
+    for (char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        units += (byte & 0xC0) != 0x80; // a character's first byte
+        units += byte >= 0xF0;          // beyond 16 bits: a surrogate pair
+    }
+    return units;
+}
+
+// The read ROM text made as long as the field takes, saved: the reader must take all of it.
+void CheckLongestSaveFits(StoredChoices choices, const AnsiCodePage& ansi) {
+    if (choices.romsDirectory.empty())
+        return;
+    const std::string piece = choices.romsDirectory;
+    const std::size_t pieceUnits = Utf16Units(piece);
+    std::size_t units = pieceUnits;
+    while (units + pieceUnits <= qennet::kLongestRomsText) {
+        choices.romsDirectory += piece;
+        units += pieceUnits;
+    }
+    const std::string file =
+        qennet::SettingsBytesFromText(qennet::SettingsTextFromChoices(choices), ansi);
+    if (file.size() > qennet::kLargestSettingsFile || Read(file, ansi) != choices)
+        __builtin_trap();
+}
+
 void Check(std::string_view bytes, const AnsiCodePage& ansi) {
     const StoredChoices read = Read(bytes, ansi);
     if (!InRange(read))
@@ -65,6 +94,7 @@ void Check(std::string_view bytes, const AnsiCodePage& ansi) {
         if (Read(file, ansi) != read)
             __builtin_trap();
     }
+    CheckLongestSaveFits(read, ansi);
 }
 
 } // namespace
