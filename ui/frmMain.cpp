@@ -7,6 +7,7 @@
 #include "core/choices_text.h"
 #include "platform/file_exists.h"
 #include "platform/folder_browser.h"
+#include "platform/paths.h"
 #include "platform/plugin.h"
 #include "platform/start_program.h"
 #include "platform/system_error.h"
@@ -219,15 +220,21 @@ void frmMain::OnClose() {
     if (closing_)
         return;
     closing_ = true;
-    Form_Unload();
+    // After the session's end was announced (a restart for updates closes the window that way)
+    // the choices are saved already, and no message may hold up the end.
+    if (!sessionEnding_)
+        Form_Unload();
     DestroyWindow(hwnd_);
 }
 
-// Log-off, shut-down or a restart for updates ends the process without WM_CLOSE; nothing may hold
-// it up, so a failure goes untold.
+// Log-off, shut-down or a restart for updates (which may close the window afterwards) ends the
+// process without a close of its own; nothing may hold it up, so a failure goes untold. The
+// choices are saved once, even if the end is announced again.
 void frmMain::OnEndSession(bool ending) {
-    if (ending)
-        SaveChoices(false);
+    if (!ending || sessionEnding_)
+        return;
+    sessionEnding_ = true;
+    SaveChoices(false);
 }
 
 // A plain window does not remember its focused control across deactivation or minimising as a
@@ -319,7 +326,11 @@ void frmMain::FillGameList() {
 // The stored choices, or the defaults, go through the same handlers as a click, so the caption,
 // GameNumber and both "..." buttons follow them.
 void frmMain::ApplyStoredChoices() {
-    const ChoicesRead read = LoadStoredChoices();
+    // Every read and write goes to the folder the launcher started in, also while a plug-in has
+    // moved the working folder (a log-off during its dialog saves from inside the call).
+    const std::wstring file = platform::FullPath(Utf8ToWide(kSettingsFileName));
+    settingsFile_ = file.empty() ? std::string(kSettingsFileName) : WideToUtf8(file);
+    const ChoicesRead read = LoadStoredChoices(platform::SystemCodePage(), settingsFile_);
     const StoredChoices& choices = read.choices;
     // The choices the player made are in a file that cannot be read now: they are not to be
     // overwritten with defaults the player never chose. Told once the window is up.
@@ -473,7 +484,8 @@ StoredChoices frmMain::CurrentChoices() const {
 void frmMain::SaveChoices(bool tellPlayer) {
     if (leaveSettingsFileAlone_)
         return;
-    const unsigned long error = SaveStoredChoices(CurrentChoices());
+    const unsigned long error =
+        SaveStoredChoices(CurrentChoices(), platform::SystemCodePage(), settingsFile_);
     if (error && tellPlayer)
         ShowError(kSettingsNotSavedText, error);
 }

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace qennet::ui {
 
 class frmMain {
@@ -76,6 +78,8 @@ class frmMain {
     bool closeAskedDuringPluginCall_ = false;
     bool closing_ = false;
     bool leaveSettingsFileAlone_ = false; // qennet.cfg could not be read at start
+    bool sessionEnding_ = false;          // the choices were saved for the session's end
+    std::string settingsFile_;            // qennet.cfg's full name in the folder started in
 
     qennet::GameNumber GameNumber = 0; // 0 until a game is selected, then its position plus one
 };

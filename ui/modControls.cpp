@@ -6,6 +6,16 @@
 #include <commctrl.h>
 
 namespace qennet::ui {
+namespace {
+
+// Enter held down repeats its key-down (bit 30: the key was down already). Only a fresh press
+// plays: a held key must not start one emulator per repeat.
+bool IsHeldEnter(const MSG& message) {
+    return message.message == WM_KEYDOWN && message.wParam == VK_RETURN &&
+           (message.lParam & (LPARAM{1} << 30)) != 0;
+}
+
+} // namespace
 
 int Main(HINSTANCE instance) {
     // A damaged plug-in or an empty drive gets the launcher's own message, not a system box.
@@ -32,6 +42,8 @@ int Main(HINSTANCE instance) {
     while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
         if (got == -1)
             return 1;
+        if (IsHeldEnter(message))
+            continue;
         if (IsWindow(window) && IsDialogMessageW(window, &message))
             continue;
         TranslateMessage(&message);

@@ -21,22 +21,22 @@ class SystemAnsi : public AnsiCodePage {
 
 } // namespace
 
-ChoicesRead LoadStoredChoices(const platform::CodePage& codePage) {
-    const platform::SettingsBytesRead file =
-        platform::ReadSettingsBytes(kSettingsFileName, kLargestSettingsFile);
+ChoicesRead LoadStoredChoices(const platform::CodePage& codePage, const std::string& file) {
+    const platform::SettingsBytesRead read =
+        platform::ReadSettingsBytes(file, kLargestSettingsFile);
     ChoicesRead result;
-    result.outcome = file.outcome;
-    result.error = file.error;
-    if (file.outcome == ChoicesRead::Outcome::Read)
+    result.outcome = read.outcome;
+    result.error = read.error;
+    if (read.outcome == ChoicesRead::Outcome::Read)
         result.choices =
-            ChoicesFromSettingsText(SettingsTextFromBytes(file.bytes, SystemAnsi(codePage)));
+            ChoicesFromSettingsText(SettingsTextFromBytes(read.bytes, SystemAnsi(codePage)));
     return result;
 }
 
-unsigned long SaveStoredChoices(const StoredChoices& choices, const platform::CodePage& codePage) {
+unsigned long SaveStoredChoices(const StoredChoices& choices, const platform::CodePage& codePage,
+                                const std::string& file) {
     return platform::WriteSettingsBytes(
-        kSettingsFileName,
-        SettingsBytesFromText(SettingsTextFromChoices(choices), SystemAnsi(codePage)));
+        file, SettingsBytesFromText(SettingsTextFromChoices(choices), SystemAnsi(codePage)));
 }
 
 } // namespace qennet::ui

@@ -15,10 +15,13 @@ struct ChoicesRead {
     unsigned long error = 0; // when Unreadable: the system's error code
 };
 
-ChoicesRead LoadStoredChoices(const platform::CodePage& codePage = platform::SystemCodePage());
+// `file` is the settings file's name, by default "qennet.cfg" in the working folder.
+ChoicesRead LoadStoredChoices(const platform::CodePage& codePage = platform::SystemCodePage(),
+                              const std::string& file = kSettingsFileName);
 
 // Returns 0, or the system's error code.
 unsigned long SaveStoredChoices(const StoredChoices& choices,
-                                const platform::CodePage& codePage = platform::SystemCodePage());
+                                const platform::CodePage& codePage = platform::SystemCodePage(),
+                                const std::string& file = kSettingsFileName);
 
 } // namespace qennet::ui

@@ -86,6 +86,23 @@ TEST(Keyboard, EnterPlaysFromTheListTheDropDownsTheFieldAndPlay) {
               std::vector<Lines>(5, {"Vresk.exe", "1", "--roms-directory=Roms"}));
 }
 
+// Held down, Enter repeats its key-down (bit 30 set): it plays once, not once a repeat.
+TEST(Keyboard, HeldEnterPlaysOnce) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+
+    HWND list = app.Focus();
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(VK_RETURN, MAPVK_VK_TO_VSC)) << 16;
+    ASSERT_TRUE(PostMessageW(list, WM_KEYDOWN, VK_RETURN, 1 | scan));
+    for (int repeat = 0; repeat < 9; ++repeat)
+        ASSERT_TRUE(PostMessageW(list, WM_KEYDOWN, VK_RETURN, 1 | scan | (LPARAM{1} << 30)));
+    ASSERT_TRUE(PostMessageW(list, WM_KEYUP, VK_RETURN, 1 | scan | (LPARAM{3} << 30)));
+    ASSERT_TRUE(app.Flush());
+    EXPECT_EQ(app.ProgramsStarted(), 1);
+    app.WaitForPrograms();
+}
+
 TEST(Keyboard, EnterOnQuitQuits) {
     EmulatorFolder folder;
     Launcher app(folder);

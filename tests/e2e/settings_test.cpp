@@ -263,6 +263,47 @@ TEST(Settings, LogOffSavesTheChoicesWithoutAWord) {
     EXPECT_TRUE(app.OwnedDialogs().empty());
 }
 
+// A restart for updates announces the end of the session, then closes the window. The choices are
+// saved once, quietly, in the folder the launcher started in, also while a plug-in's dialog has
+// moved the working folder; the window closes once the dialog does, and a failed save shows
+// nothing.
+TEST(Settings, RestartForUpdatesSavesOnceWhereTheLauncherStarted) {
+    auto restartForUpdates = [](Launcher& app) {
+        DWORD_PTR answer = 0;
+        ASSERT_TRUE(SendMessageTimeoutW(app.Window(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP,
+                                        SMTO_NORMAL, kDeadlineMs, &answer));
+        ASSERT_TRUE(SendMessageTimeoutW(app.Window(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP,
+                                        SMTO_NORMAL, kDeadlineMs, &answer));
+        ASSERT_TRUE(PostMessageW(app.Window(), WM_CLOSE, 0, 0));
+    };
+    EmulatorFolder folder;
+    folder.MakeDirectory(L"elsewhere");
+    folder.AddPlugin(L"ogl2_renderer.vrk");
+    folder.Write(L"plugin-actions.txt",
+                 "chdir " + Narrow(folder.PathOf(L"elsewhere")) + "\r\ndialog\r\n");
+    {
+        Launcher app(folder);
+        ASSERT_TRUE(app.Started());
+        app.SelectCombo(IDC_RENDERER, 5);
+        app.Click(IDC_CONFIG_RENDERER);
+        HWND dialog = app.WaitForDialogTitled(L"Stand-in plug-in");
+        ASSERT_NE(dialog, nullptr);
+        app.SetText(IDC_ROMS, L"E:\\later");
+        restartForUpdates(app);
+        app.Flush();
+        EXPECT_TRUE(app.Running()) << "ended under the plug-in's dialog";
+        EXPECT_EQ(folder.Read(L"qennet.cfg"), "0\r\n5\r\n0\r\n\"E:\\later\"\r\n");
+        EXPECT_FALSE(folder.Exists(L"elsewhere\\qennet.cfg"));
+        folder.SetAttributes(L"qennet.cfg", FILE_ATTRIBUTE_READONLY); // saving twice would fail
+        app.CloseDialog(dialog);
+        EXPECT_EQ(app.WaitForExit(), 0u);
+    }
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    restartForUpdates(app);
+    EXPECT_EQ(app.WaitForExit(), 0u) << "a message held up the restart";
+}
+
 TEST(Settings, HiddenOrSystemFileIsReadAndKeepsItsAttribute) {
     EmulatorFolder folder;
     for (DWORD attribute : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {

@@ -165,6 +165,25 @@ TEST(Window, ProgramCarriesItsIconAndVersion) {
     ASSERT_NE(image, nullptr);
     EXPECT_NE(FindResourceW(image, MAKEINTRESOURCEW(IDI_QENNET), RT_GROUP_ICON), nullptr)
         << "no application icon";
+    // Windows takes a program without an execution level whose texts name an installer's work for
+    // an installer, and asks for administrator rights; with one, the program loses the emulator's
+    // view of a folder under Program Files (see the README).
+    auto lowered = [](std::string text) {
+        for (char& c : text)
+            c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    auto expectNoInstallerWord = [](const std::string& text, const char* where) {
+        for (const char* word : {"setup", "install", "update", "patch"})
+            EXPECT_EQ(text.find(word), std::string::npos) << where << " says " << word;
+    };
+    HRSRC manifestResource = FindResourceW(image, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_NE(manifestResource, nullptr) << "no manifest";
+    const std::string manifest(
+        static_cast<const char*>(LockResource(LoadResource(image, manifestResource))),
+        SizeofResource(image, manifestResource));
+    EXPECT_EQ(manifest.find("requestedExecutionLevel"), std::string::npos);
+    expectNoInstallerWord(lowered(manifest), "the manifest");
     FreeLibrary(image);
 
     DWORD ignored = 0;
@@ -181,6 +200,14 @@ TEST(Window, ProgramCarriesItsIconAndVersion) {
             VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
             << Narrow(key);
         EXPECT_EQ(std::wstring(value), expected);
+    }
+    for (const wchar_t* key : {L"CompanyName", L"FileDescription", L"InternalName",
+                               L"OriginalFilename", L"ProductName", L"LegalCopyright"}) {
+        wchar_t* value = nullptr;
+        UINT length = 0;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + key;
+        if (VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
+            expectNoInstallerWord(lowered(Narrow(value)), Narrow(key).c_str());
     }
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
