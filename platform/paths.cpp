@@ -27,4 +27,15 @@ std::wstring CurrentDirectory() {
     return path;
 }
 
+std::wstring InWindowsFolder(const wchar_t* name) {
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemWindowsDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return {};
+    std::wstring path(folder, length);
+    if (path.back() != L'\\')
+        path += L'\\';
+    return path + name;
+}
+
 } // namespace qennet::platform

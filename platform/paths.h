@@ -11,4 +11,8 @@ std::wstring FullPath(const std::wstring& name);
 // The working folder; empty on failure.
 std::wstring CurrentDirectory();
 
+// A file of the Windows folder by its full path (the system's own one, also where each user of a
+// terminal server has a private Windows folder); empty on failure.
+std::wstring InWindowsFolder(const wchar_t* name);
+
 } // namespace qennet::platform

@@ -11,41 +11,29 @@ namespace {
 // for it. (This compiler's headers lack the name.)
 constexpr DWORD kElevationRequired = 740;
 
-struct ProgramAndParameters {
-    std::wstring program;
-    std::wstring parameters;
-};
-
-// The command lines the launcher composes begin with a bare program name and a blank.
-ProgramAndParameters Split(const std::wstring& commandLine) {
+// What follows the program's own name: the command lines the launcher composes begin with a bare
+// program name and a blank.
+std::wstring ParametersOf(const std::wstring& commandLine) {
     const size_t blank = commandLine.find_first_of(L" \t");
-    if (blank == std::wstring::npos)
-        return {commandLine, {}};
-    return {commandLine.substr(0, blank), commandLine.substr(blank + 1)};
+    return blank == std::wstring::npos ? std::wstring() : commandLine.substr(blank + 1);
 }
 
-// The program's full path as SearchPathW finds it (the launcher's folder, then the working folder
-// or the system folders first, as the process's search mode says, then PATH); the bare name when
-// it cannot be found.
-std::wstring ProgramPath(const std::wstring& program) {
-    wchar_t path[MAX_PATH];
-    const DWORD length = SearchPathW(nullptr, program.c_str(), L".exe", MAX_PATH, path, nullptr);
-    if (length == 0 || length >= MAX_PATH)
-        return program;
-    return std::wstring(path, length);
-}
-
-unsigned long StartElevated(const std::wstring& commandLine, const ProcessCalls& calls) {
-    const ProgramAndParameters split = Split(commandLine);
-    const std::wstring program = ProgramPath(split.program);
+unsigned long StartElevated(const std::wstring& program, const std::wstring& commandLine,
+                            const ProcessCalls& calls) {
+    const std::wstring parameters = ParametersOf(commandLine);
     const std::wstring directory = CurrentDirectory();
+    // The shell's calls may use COM; its documentation asks for an apartment-threaded one. A
+    // failure to initialise it is left to the shell call to report.
+    InitialiseCom();
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_FLAG_NO_UI; // a failure comes back here and gets the launcher's message
+    // A failure comes back here and gets the launcher's message; and the call returns only once
+    // the start is done, as the window's thread may go on to other things.
+    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
     info.hwnd = GetActiveWindow();
     info.lpVerb = L"runas";
     info.lpFile = program.c_str();
-    info.lpParameters = split.parameters.empty() ? nullptr : split.parameters.c_str();
+    info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
     info.nShow = SW_SHOWNORMAL;
     if (!calls.shellExecute(&info))
@@ -65,7 +53,8 @@ BOOL WINAPI ShellExecuteFromShell32(SHELLEXECUTEINFOW* info) {
     return FALSE;
 }
 
-unsigned long StartProgram(const std::string& commandLine, const ProcessCalls& calls) {
+unsigned long StartProgram(const std::wstring& program, const std::string& commandLine,
+                           const ProcessCalls& calls) {
     // The wide form keeps a ROM folder name outside the ANSI code page intact; CreateProcessW
     // may write into the buffer, so it gets a copy of its own.
     const std::wstring wide = Utf8ToWide(commandLine);
@@ -77,11 +66,11 @@ unsigned long StartProgram(const std::string& commandLine, const ProcessCalls& c
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!calls.createProcess(nullptr, buffer.data(), nullptr, nullptr, FALSE,
+    if (!calls.createProcess(program.c_str(), buffer.data(), nullptr, nullptr, FALSE,
                              CREATE_DEFAULT_ERROR_MODE, nullptr, nullptr, &startup, &process)) {
         const DWORD error = GetLastError();
         if (error == kElevationRequired)
-            return StartElevated(wide, calls);
+            return StartElevated(program, wide, calls);
         return error;
     }
     CloseHandle(process.hThread);

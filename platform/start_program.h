@@ -27,11 +27,14 @@ struct ProcessCalls {
     ShellExecuteFn shellExecute = ShellExecuteFromShell32;
 };
 
-// Starts a command line as a separate program, its window shown normally, in the current working
-// directory; returns at once and keeps no handle. The program does not inherit the launcher's
-// error mode. A program that asks for elevation is started through the shell with the verb
-// "runas", so the player gets the elevation prompt. Returns 0, or the system's error code.
-unsigned long StartProgram(const std::string& commandLine,
+// Starts the program at that full path as a separate program, with the command line (which begins
+// with the program's own name), its window shown normally, in the current working directory;
+// returns at once and keeps no handle. The program is never searched for, so a file of the same
+// name in the launcher's own folder or on the search path cannot stand in for it. It does not
+// inherit the launcher's error mode. A program that asks for elevation is started through the
+// shell with the verb "runas", so the player gets the elevation prompt (ERROR_CANCELLED when the
+// player declines it). Returns 0, or the system's error code.
+unsigned long StartProgram(const std::wstring& program, const std::string& commandLine,
                            const ProcessCalls& calls = ProcessCalls());
 
 } // namespace qennet::platform

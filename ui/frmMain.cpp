@@ -458,8 +458,11 @@ void frmMain::cmdPlay_Click() {
     const PlayChoices choices{GameNumber, current.renderer, current.scope,
                               std::move(current.romsDirectory)};
     const std::string commandLine = ComposeCommandLine(choices, platform::FileExists);
-    const unsigned long error = platform::StartProgram(commandLine);
-    if (error)
+    // The working folder's emulator, as every other file is the working folder's; not one beside
+    // the launcher, were it kept elsewhere.
+    const unsigned long error =
+        platform::StartProgram(platform::FullPath(L"Vresk.exe"), commandLine);
+    if (error && error != ERROR_CANCELLED) // a declined elevation prompt is the player's answer
         ShowError(kEmulatorNotStartedText, StartFailureCause(L"Vresk.exe", commandLine, error));
 }
 
@@ -492,8 +495,10 @@ void frmMain::SaveChoices(bool tellPlayer) {
 
 void frmMain::StartEditor(const std::string& file) {
     const std::string commandLine = EditorCommand(file);
-    const unsigned long error = platform::StartProgram(commandLine);
-    if (error)
+    // The system's Notepad, never a NOTEPAD.EXE that someone left in the emulator's folder.
+    const unsigned long error =
+        platform::StartProgram(platform::InWindowsFolder(L"NOTEPAD.EXE"), commandLine);
+    if (error && error != ERROR_CANCELLED)
         ShowError(EditorNotStartedText(Utf8ToWide(file)),
                   StartFailureCause(L"NOTEPAD.EXE", commandLine, error));
 }

@@ -225,6 +225,21 @@ TEST(Play, RomsFolderWithATrailingBackslashOrQuotationMarksIsOneArgument) {
             {"Vresk.exe", "1", "--roms-directory=C:\\Roms\\", "--renderer=soft_renderer.vrk"}}));
 }
 
+// Every file is the working folder's, the emulator too: not a Vresk.exe beside the launcher when
+// it is kept elsewhere (a shortcut whose "Start in" is the emulator's folder).
+TEST(Play, StartsTheWorkingFoldersEmulatorNotOneBesideTheLauncher) {
+    EmulatorFolder launcherFolder(EmulatorFolder::LauncherOnly, L"launcher");
+    launcherFolder.Write(L"Vresk.exe", "This is not a program.\r\n");
+    EmulatorFolder folder(EmulatorFolder::Empty);
+    folder.AddEmulator();
+    Launcher app(folder, launcherFolder.PathOf(L"qennet.exe"));
+    ASSERT_TRUE(app.Started());
+
+    app.ClickAndWaitForProgram(IDC_PLAY);
+    EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{"Vresk.exe 1 --roms-directory=Roms"});
+    EXPECT_TRUE(app.OwnedDialogs().empty());
+}
+
 TEST(Play, EachPressStartsAnotherEmulator) {
     EmulatorFolder folder;
     Launcher app(folder);

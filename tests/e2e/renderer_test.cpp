@@ -216,20 +216,36 @@ TEST(Renderer, FileThatIsNotALibraryIsReported) {
               Lines{CallOf(folder.PathOf(L"ogl2_renderer.vrk"), folder.Path())});
 }
 
+// The system's Notepad, in the Windows folder, where the test prefix has the stand-in editor. A
+// NOTEPAD.EXE in the emulator's folder (here not even a program) is never the one started.
 TEST(Renderer, EditorThatCannotStartIsReported) {
     EmulatorFolder folder;
     folder.Remove(L"NOTEPAD.EXE");
     folder.Write(L"NOTEPAD.EXE", "This is not a program.\r\n");
     Launcher app(folder);
     ASSERT_TRUE(app.Started());
+    wchar_t windows[MAX_PATH] = {};
+    ASSERT_GT(GetSystemWindowsDirectoryW(windows, MAX_PATH), 0u);
+    const std::wstring editor = std::wstring(windows) + L"\\NOTEPAD.EXE";
+    {
+        // The system's editor broken for a moment, put back however the test ends.
+        struct PutBack {
+            const std::wstring& editor;
+            ~PutBack() { EXPECT_TRUE(CopyFileW(Build().recorder.c_str(), editor.c_str(), FALSE)); }
+        } putBack{editor};
+        Handle file(CreateFileW(editor.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD written = 0;
+        ASSERT_TRUE(file.Valid() &&
+                    WriteFile(file.Get(), "Not a program.\r\n", 16, &written, nullptr));
+        file.Reset();
 
-    app.SelectCombo(IDC_RENDERER, 1);
-    app.Click(IDC_CONFIG_RENDERER);
-    ExpectOneMessageNaming(app, L"NOTEPAD.EXE");
-    EXPECT_EQ(app.ProgramsStarted(), 0);
+        app.SelectCombo(IDC_RENDERER, 1);
+        app.Click(IDC_CONFIG_RENDERER);
+        ExpectOneMessageNaming(app, L"NOTEPAD.EXE");
+        EXPECT_EQ(app.ProgramsStarted(), 0);
+    }
 
-    folder.Remove(L"NOTEPAD.EXE");
-    folder.AddEditor();
     OpenEditor(app);
     EXPECT_EQ(folder.Lines(L"NOTEPAD.log"), Lines{"NOTEPAD.EXE glide_renderer.cfg"});
 }

@@ -15,6 +15,7 @@ constexpr DWORD kElevationRequired = 740; // ERROR_ELEVATION_REQUIRED
 
 struct Recorded {
     int creates = 0;
+    std::wstring application;
     std::wstring commandLine;
     DWORD flags = 0;
     DWORD startupFlags = 0;
@@ -36,10 +37,11 @@ BOOL WINAPI RefuseForElevation(LPCWSTR, LPWSTR commandLine, LPSECURITY_ATTRIBUTE
     return FALSE;
 }
 
-BOOL WINAPI Succeed(LPCWSTR, LPWSTR commandLine, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
-                    DWORD flags, LPVOID, LPCWSTR, LPSTARTUPINFOW startup,
-                    LPPROCESS_INFORMATION process) {
+BOOL WINAPI Succeed(LPCWSTR application, LPWSTR commandLine, LPSECURITY_ATTRIBUTES,
+                    LPSECURITY_ATTRIBUTES, BOOL, DWORD flags, LPVOID, LPCWSTR,
+                    LPSTARTUPINFOW startup, LPPROCESS_INFORMATION process) {
     ++recorded.creates;
+    recorded.application = application ? application : L"(searched for)";
     recorded.commandLine = commandLine;
     recorded.flags = flags;
     recorded.startupFlags = startup->dwFlags;
@@ -107,7 +109,7 @@ class StartingAProgram : public ::testing::Test {
 
 TEST_F(StartingAProgram, ProgramThatNeedsElevationIsStartedThroughRunas) {
     const std::string line = "Vresk.exe 5 --roms-directory=\"C:\\My Roms\\\\\" --renderer=soft";
-    EXPECT_EQ(StartProgram(line, calls_), 0u);
+    EXPECT_EQ(StartProgram(program_, line, calls_), 0u);
     EXPECT_EQ(recorded.creates, 1);
     ASSERT_EQ(recorded.shellExecutes, 1);
     EXPECT_EQ(recorded.verb, L"runas");
@@ -120,14 +122,14 @@ TEST_F(StartingAProgram, ProgramThatNeedsElevationIsStartedThroughRunas) {
 
 TEST_F(StartingAProgram, DeclinedElevationIsReported) {
     recorded.shellError = ERROR_CANCELLED;
-    EXPECT_EQ(StartProgram("Vresk.exe 1 --roms-directory=Roms", calls_),
+    EXPECT_EQ(StartProgram(program_, "Vresk.exe 1 --roms-directory=Roms", calls_),
               static_cast<unsigned long>(ERROR_CANCELLED));
     EXPECT_EQ(recorded.shellExecutes, 1);
 }
 
 TEST_F(StartingAProgram, OtherFailuresAreNotRetriedThroughTheShell) {
     calls_.createProcess = RefuseAsNotAProgram;
-    EXPECT_EQ(StartProgram("Vresk.exe 1 --roms-directory=Roms", calls_),
+    EXPECT_EQ(StartProgram(program_, "Vresk.exe 1 --roms-directory=Roms", calls_),
               static_cast<unsigned long>(ERROR_BAD_EXE_FORMAT));
     EXPECT_EQ(recorded.shellExecutes, 0);
 }
@@ -136,7 +138,10 @@ TEST_F(StartingAProgram, OtherFailuresAreNotRetriedThroughTheShell) {
 // are shown normally and active, not as their creator's default would have them.
 TEST_F(StartingAProgram, ProgramsGetTheDefaultErrorMode) {
     calls_.createProcess = Succeed;
-    EXPECT_EQ(StartProgram("NOTEPAD.EXE ctrlr\\controller.cfg", calls_), 0u);
+    EXPECT_EQ(
+        StartProgram(L"C:\\windows\\NOTEPAD.EXE", "NOTEPAD.EXE ctrlr\\controller.cfg", calls_), 0u);
+    // Started by its full path, never searched for; its command line as composed.
+    EXPECT_EQ(recorded.application, L"C:\\windows\\NOTEPAD.EXE");
     EXPECT_EQ(recorded.commandLine, L"NOTEPAD.EXE ctrlr\\controller.cfg");
     EXPECT_TRUE(recorded.flags & CREATE_DEFAULT_ERROR_MODE);
     EXPECT_TRUE(recorded.startupFlags & STARTF_USESHOWWINDOW);
@@ -146,10 +151,10 @@ TEST_F(StartingAProgram, ProgramsGetTheDefaultErrorMode) {
 TEST_F(StartingAProgram, CommandLineLongerThanWindowsTakesIsNotStarted) {
     calls_.createProcess = Succeed;
     const std::string prefix = "Vresk.exe 1 --roms-directory=";
-    EXPECT_EQ(StartProgram(prefix + std::string(32767 - prefix.size(), 'r'), calls_),
+    EXPECT_EQ(StartProgram(program_, prefix + std::string(32767 - prefix.size(), 'r'), calls_),
               qennet::platform::kCommandLineTooLong);
     EXPECT_EQ(recorded.creates, 0);
-    EXPECT_EQ(StartProgram(prefix + std::string(32766 - prefix.size(), 'r'), calls_), 0u);
+    EXPECT_EQ(StartProgram(program_, prefix + std::string(32766 - prefix.size(), 'r'), calls_), 0u);
     EXPECT_EQ(recorded.creates, 1);
 }
 
