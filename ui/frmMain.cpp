@@ -408,6 +408,7 @@ platform::PluginCall frmMain::CallPlugin(const std::string& file) {
     EnableWindow(hwnd_, FALSE);
     const platform::PluginCall call = platform::ShowPluginSettings(file);
     EnableWindow(hwnd_, TRUE);
+    ShowWindow(hwnd_, SW_SHOW); // some plug-ins hide the window they take for their owner
     SetForegroundWindow(hwnd_);
     pluginCallRunning_ = false;
     if (closeAskedDuringPluginCall_) {

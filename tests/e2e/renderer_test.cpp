@@ -297,11 +297,11 @@ TEST(Renderer, PluginThatMovesTheWorkingFolderLeavesTheLaunchersAlone) {
 }
 
 // The plug-in's dialog has no owner: the launcher holds still until it is closed, and a close
-// asked for meanwhile waits for it.
+// asked for meanwhile waits for it. A plug-in that hid the window leaves it shown again.
 TEST(Renderer, PluginDialogHoldsTheWindowAndACloseWaitsForIt) {
     EmulatorFolder folder;
     folder.AddPlugin(L"soft_renderer.vrk");
-    folder.Write(L"plugin-actions.txt", "dialog\r\n");
+    folder.Write(L"plugin-actions.txt", "hide\r\ndialog\r\n");
     Launcher app(folder);
     ASSERT_TRUE(app.Started());
     app.SelectCombo(IDC_RENDERER, 2);
@@ -316,6 +316,7 @@ TEST(Renderer, PluginDialogHoldsTheWindowAndACloseWaitsForIt) {
     EXPECT_EQ(app.ProgramsStarted(), 0);
     app.CloseDialog(dialog);
 
+    EXPECT_TRUE(IsWindowVisible(app.Window()));
     EXPECT_TRUE(IsWindowEnabled(app.Window()));
     GUITHREADINFO thread = {};
     thread.cbSize = sizeof thread;

@@ -9,6 +9,8 @@
 //               OFN_NOCHANGEDIR does)
 //   dialog      shows an unowned message box captioned "Stand-in plug-in" and returns when it
 //               is closed (as a settings dialog without an owner does)
+//   hide        hides the window it finds active (or in the foreground), as some plug-ins do
+//               to the window they take for their owner
 //   exit        ends the process with ExitProcess(3)
 //   crash       ends the process at once, as an access violation would
 //   errormode   records the process's error mode as a number in "errormode.log" in the current
@@ -82,6 +84,9 @@ void Perform(const std::wstring& action) {
         SetCurrentDirectoryW(action.substr(6).c_str());
     } else if (action == L"dialog") {
         MessageBoxW(nullptr, L"Stand-in plug-in settings", L"Stand-in plug-in", MB_OK);
+    } else if (action == L"hide") {
+        HWND owner = GetActiveWindow();
+        ShowWindow(owner ? owner : GetForegroundWindow(), SW_HIDE);
     } else if (action == L"exit") {
         ExitProcess(3);
     } else if (action == L"errormode") {
