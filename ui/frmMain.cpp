@@ -491,7 +491,8 @@ void frmMain::SaveChoices(bool tellPlayer) {
     const unsigned long error =
         SaveStoredChoices(CurrentChoices(), platform::SystemCodePage(), settingsFile_);
     if (error && tellPlayer)
-        ShowError(kSettingsNotSavedText, error);
+        ShowError(kSettingsNotSavedText,
+                  SettingsSaveFailureCause(Utf8ToWide(settingsFile_), error));
 }
 
 void frmMain::StartEditor(const std::string& file) {

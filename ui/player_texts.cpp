@@ -49,6 +49,28 @@ std::wstring StartFailureCause(const std::wstring& program, const std::string& c
     return SystemTextNaming(error, program);
 }
 
+std::wstring SettingsSaveFailureCause(const std::wstring& file, unsigned long error) {
+    const bool refused = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+                         error == ERROR_LOCK_VIOLATION;
+    switch (refused ? platform::WriteObstacleOf(file) : platform::WriteObstacle::Unknown) {
+    case platform::WriteObstacle::Folder:
+        return L"There is a folder named qennet.cfg in the emulator folder where the file should "
+               L"be.";
+    case platform::WriteObstacle::ReadOnly:
+        return L"qennet.cfg is read-only. Clear its read-only attribute (in its properties) to "
+               L"let Qennet save your choices.";
+    case platform::WriteObstacle::HeldOpen:
+        return L"Another program (an editor, a sync tool or a virus scanner) has qennet.cfg open "
+               L"and lets nobody change it.";
+    case platform::WriteObstacle::NoPermission:
+        return L"You may not change files in the emulator folder. Qennet can save your choices "
+               L"once you may, or when the emulator is in a folder of your own.";
+    case platform::WriteObstacle::Unknown:
+        break;
+    }
+    return platform::SystemErrorText(error);
+}
+
 std::wstring PluginLoadFailureCause(const std::string& fileName, unsigned long error) {
     const std::wstring name = platform::Utf8ToWide(fileName);
     // The plug-in itself is there: what the system cannot find is a library it needs.

@@ -33,6 +33,11 @@ std::wstring PluginWithoutSettingsText(const std::wstring& plugin);
 std::wstring StartFailureCause(const std::wstring& program, const std::string& commandLine,
                                unsigned long error);
 
+// The cause line for the settings file (its full name) that could not be saved: what keeps it
+// from being written, in words the player can act on, where the system's "Access is denied."
+// would not say.
+std::wstring SettingsSaveFailureCause(const std::wstring& file, unsigned long error);
+
 // The cause line for a renderer plug-in (a file name in the working directory) that could not be
 // loaded.
 std::wstring PluginLoadFailureCause(const std::string& fileName, unsigned long error);

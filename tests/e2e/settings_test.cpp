@@ -27,13 +27,14 @@ std::vector<std::wstring> NewNames(const EmulatorFolder& folder,
 // The message about the settings file comes while closing; after it the launcher still ends
 // cleanly, and nothing is left behind in the folder.
 void ExpectSaveFailureReported(Launcher& app, const EmulatorFolder& folder,
-                               const std::vector<std::wstring>& before) {
+                               const std::vector<std::wstring>& before, const wchar_t* cause) {
     app.Close(CloseBy::QuitButton);
     HWND box = app.WaitForDialog();
     ASSERT_NE(box, nullptr) << "no message about qennet.cfg";
     EXPECT_EQ(Launcher::WindowTitle(box), L"Qennet");
     const std::wstring text = Launcher::DialogText(box);
     EXPECT_NE(text.find(L"qennet.cfg"), std::wstring::npos) << Narrow(text);
+    EXPECT_NE(text.find(cause), std::wstring::npos) << Narrow(text); // not "Access is denied."
     app.CloseDialog(box);
     EXPECT_EQ(app.WaitForExit(), 0u);
     EXPECT_EQ(NewNames(folder, before), std::vector<std::wstring>{})
@@ -194,7 +195,7 @@ TEST(Settings, ReadOnlyFileIsReportedAndLeftAlone) {
     ASSERT_TRUE(app.Started());
     app.ClickGame(9);
 
-    ExpectSaveFailureReported(app, folder, before);
+    ExpectSaveFailureReported(app, folder, before, L"qennet.cfg is read-only.");
     EXPECT_EQ(folder.Read(L"qennet.cfg"), stored);
     EXPECT_EQ(GetFileAttributesW(folder.PathOf(L"qennet.cfg").c_str()) & FILE_ATTRIBUTE_READONLY,
               static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
@@ -214,7 +215,7 @@ TEST(Settings, FileHeldOpenByAnotherProgramIsReported) {
     Handle held(CreateFileW(folder.PathOf(L"qennet.cfg").c_str(), GENERIC_READ, 0, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(held.Valid());
-    ExpectSaveFailureReported(app, folder, before);
+    ExpectSaveFailureReported(app, folder, before, L"Another program");
     held.Reset();
     EXPECT_EQ(folder.Read(L"qennet.cfg"), stored);
 }
@@ -227,7 +228,7 @@ TEST(Settings, FolderInPlaceOfTheFileIsReported) {
     ASSERT_TRUE(app.Started());
     EXPECT_EQ(app.Caption(), L"Vresk: Star Gladiator (US 960627)");
 
-    ExpectSaveFailureReported(app, folder, before);
+    ExpectSaveFailureReported(app, folder, before, L"There is a folder named qennet.cfg");
     EXPECT_TRUE(GetFileAttributesW(folder.PathOf(L"qennet.cfg").c_str()) &
                 FILE_ATTRIBUTE_DIRECTORY);
 }
