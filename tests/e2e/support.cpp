@@ -26,12 +26,6 @@ std::wstring Environment(const wchar_t* name) {
     return path;
 }
 
-std::wstring ClassOf(HWND window) {
-    wchar_t name[256] = {};
-    int length = GetClassNameW(window, name, 256);
-    return std::wstring(name, static_cast<size_t>(std::max(length, 0)));
-}
-
 // A message sent to the launcher's thread, answered within the deadline or reported.
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
@@ -77,79 +71,6 @@ void RemoveTree(const std::wstring& path) {
         FindClose(search);
     }
     RemoveDirectoryW(path.c_str());
-}
-
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId == search->processId && ClassOf(window) == QENNET_WINDOW_CLASS &&
-        IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-struct TitledSearch {
-    DWORD processId;
-    const std::wstring* title;
-    HWND found;
-};
-
-BOOL CALLBACK FindTitledDialog(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<TitledSearch*>(parameter);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    wchar_t title[256] = {};
-    GetWindowTextW(window, title, 256);
-    if (processId == search->processId && ClassOf(window) == L"#32770" && IsWindowVisible(window) &&
-        *search->title == title) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-struct DialogSearch {
-    HWND owner;
-    DWORD processId;
-    std::vector<HWND> owned;
-    int unowned;
-};
-
-BOOL CALLBACK FindDialogs(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<DialogSearch*>(parameter);
-    if (ClassOf(window) != L"#32770") {
-        return TRUE;
-    }
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (search->owner && GetWindow(window, GW_OWNER) == search->owner) {
-        search->owned.push_back(window);
-    } else if (processId == search->processId) {
-        ++search->unowned;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK CollectStaticTexts(HWND window, LPARAM parameter) {
-    auto* text = reinterpret_cast<std::wstring*>(parameter);
-    if (_wcsicmp(ClassOf(window).c_str(), L"Static") == 0) {
-        const std::wstring piece = TextOf(window);
-        if (!piece.empty()) {
-            if (!text->empty()) {
-                *text += L"\n";
-            }
-            *text += piece;
-        }
-    }
-    return TRUE;
 }
 
 } // namespace
@@ -361,12 +282,14 @@ void Launcher::Start(const std::wstring& directory, const std::wstring& executab
     ResumeThread(thread.Get());
     WaitForInputIdle(process_.Get(), kDeadlineMs);
 
-    WindowSearch search = {processId_, nullptr};
-    const bool found = WaitUntil([&] {
-        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr || !Running();
+    HWND found = nullptr;
+    const bool appearedOrEnded = WaitUntil([&] {
+        found = FirstOf(TopLevelWindows(processId_, [](HWND window) {
+            return ClassOf(window) == QENNET_WINDOW_CLASS && IsWindowVisible(window);
+        }));
+        return found != nullptr || !Running();
     });
-    if (!found || !search.found) {
+    if (!appearedOrEnded || !found) {
         DWORD exitCode = 0;
         GetExitCodeProcess(process_.Get(), &exitCode);
         ADD_FAILURE() << "The launcher's window (class " << Narrow(QENNET_WINDOW_CLASS)
@@ -376,7 +299,7 @@ void Launcher::Start(const std::wstring& directory, const std::wstring& executab
                               : "the launcher ended with exit code " + std::to_string(exitCode));
         return;
     }
-    window_ = search.found;
+    window_ = found;
     threadId_ = GetWindowThreadProcessId(window_, nullptr);
     // The launcher starts nothing before its window is up: whatever started in the job so far is
     // Wine's (its services and desktop, started for the session's first program).
@@ -766,10 +689,12 @@ DWORD Launcher::WaitForExit() {
     return exitCode;
 }
 
+bool Launcher::OwnsDialog(HWND window) const {
+    return window_ && GetWindow(window, GW_OWNER) == window_ && ClassOf(window) == kDialogClass;
+}
+
 std::vector<HWND> Launcher::OwnedDialogs() const {
-    DialogSearch search = {window_, processId_, {}, 0};
-    EnumWindows(FindDialogs, reinterpret_cast<LPARAM>(&search));
-    return search.owned;
+    return TopLevelWindows([&](HWND window) { return OwnsDialog(window); });
 }
 
 HWND Launcher::WaitForDialog() {
@@ -779,11 +704,12 @@ HWND Launcher::WaitForDialog() {
         return !dialogs.empty() && IsWindowVisible(dialogs.front());
     });
     if (!shown) {
-        DialogSearch search = {window_, processId_, {}, 0};
-        EnumWindows(FindDialogs, reinterpret_cast<LPARAM>(&search));
+        const size_t unowned = TopLevelWindows(processId_, [&](HWND window) {
+                                   return ClassOf(window) == kDialogClass && !OwnsDialog(window);
+                               }).size();
         ADD_FAILURE() << "No dialog owned by the launcher's window appeared within " << kDeadlineMs
-                      << " ms (dialogs of the launcher's process with another owner: "
-                      << search.unowned << ").";
+                      << " ms (dialogs of the launcher's process with another owner: " << unowned
+                      << ").";
         return nullptr;
     }
     if (dialogs.size() != 1) {
@@ -794,21 +720,35 @@ HWND Launcher::WaitForDialog() {
 }
 
 HWND Launcher::WaitForDialogTitled(const std::wstring& title) {
-    TitledSearch search = {processId_, &title, nullptr};
+    HWND found = nullptr;
     WaitUntil([&] {
-        EnumWindows(FindTitledDialog, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
+        found = FirstOf(TopLevelWindows(processId_, [&](HWND window) {
+            wchar_t shown[256] = {};
+            GetWindowTextW(window, shown, 256);
+            return ClassOf(window) == kDialogClass && IsWindowVisible(window) && title == shown;
+        }));
+        return found != nullptr;
     });
-    if (!search.found) {
+    if (!found) {
         ADD_FAILURE() << "No dialog titled " << Narrow(title) << " appeared within " << kDeadlineMs
                       << " ms.";
     }
-    return search.found;
+    return found;
 }
 
 std::wstring Launcher::DialogText(HWND dialog) {
     std::wstring text;
-    EnumChildWindows(dialog, CollectStaticTexts, reinterpret_cast<LPARAM>(&text));
+    const std::vector<HWND> statics = ChildWindows(
+        dialog, [](HWND window) { return _wcsicmp(ClassOf(window).c_str(), L"Static") == 0; });
+    for (HWND label : statics) {
+        const std::wstring piece = TextOf(label);
+        if (!piece.empty()) {
+            if (!text.empty()) {
+                text += L"\n";
+            }
+            text += piece;
+        }
+    }
     return text;
 }
 

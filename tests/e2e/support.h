@@ -16,6 +16,7 @@
 #include "tests/support/handle.h"
 #include "tests/support/registry_override.h"
 #include "tests/support/wait.h"
+#include "tests/support/windows.h"
 #include "ui/control_ids.h"
 
 namespace e2e {
@@ -169,6 +170,7 @@ class Launcher {
 
   private:
     void Start(const std::wstring& directory, const std::wstring& executable);
+    bool OwnsDialog(HWND window) const;
     void DrainJob(DWORD waitMs);
     void Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     POINT GameItemCentre(int index);

@@ -190,22 +190,11 @@ TEST(Window, ProgramCarriesItsIconAndVersion) {
 
 namespace {
 
-struct TipSearch {
-    DWORD processId;
-    HWND owner;
-    HWND found;
-};
-
-BOOL CALLBACK FindTips(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<TipSearch*>(parameter);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId == search->processId && ClassIs(window, TOOLTIPS_CLASSW) &&
-        GetWindow(window, GW_OWNER) == search->owner) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+// The tooltip owned by the launcher's window, or nullptr.
+HWND Tooltip(const Launcher& app) {
+    return FirstOf(TopLevelWindows(ProcessOf(app.Window()), [&](HWND window) {
+        return ClassIs(window, TOOLTIPS_CLASSW) && GetWindow(window, GW_OWNER) == app.Window();
+    }));
 }
 
 // Each tool of a tooltip owned by the launcher, as the button it belongs to and its text. The
@@ -254,17 +243,14 @@ TEST(Window, ConfigureButtonsShowWhatTheyDoInATooltip) {
     // under the mouse): no tooltip is made for that, it would only slow the start.
     SendMessageW(app.Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(app.Control(IDC_GAMES)),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    TipSearch search = {0, app.Window(), nullptr};
-    GetWindowThreadProcessId(app.Window(), &search.processId);
-    EnumWindows(FindTips, reinterpret_cast<LPARAM>(&search));
-    EXPECT_EQ(search.found, nullptr) << "a tooltip made with the mouse over the game list";
+    EXPECT_EQ(Tooltip(app), nullptr) << "a tooltip made with the mouse over the game list";
 
     // Then over the ROM folder's "..." button.
     SendMessageW(app.Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(app.Control(IDC_CONFIG_ROMS)),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EnumWindows(FindTips, reinterpret_cast<LPARAM>(&search));
-    ASSERT_NE(search.found, nullptr) << "no tooltip";
-    EXPECT_EQ(TipsOf(app, search.found),
+    HWND tips = Tooltip(app);
+    ASSERT_NE(tips, nullptr) << "no tooltip";
+    EXPECT_EQ(TipsOf(app, tips),
               (std::vector<std::pair<HWND, std::wstring>>{
                   {app.Control(IDC_CONFIG_RENDERER), L"Renderer settings"},
                   {app.Control(IDC_CONFIG_CONTROLLER), L"Controller settings"},
