@@ -17,38 +17,6 @@ HWND OpenBrowser(Launcher& app) {
     return app.WaitForDialog();
 }
 
-// Memory in the launcher's process, for messages whose parameters point to data.
-class RemoteMemory {
-  public:
-    RemoteMemory(HANDLE process, SIZE_T size)
-        : process_(process), address_(VirtualAllocEx(process, nullptr, size,
-                                                     MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
-    ~RemoteMemory() {
-        if (address_) {
-            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-        }
-    }
-    RemoteMemory(const RemoteMemory&) = delete;
-    RemoteMemory& operator=(const RemoteMemory&) = delete;
-    void* Address() const { return address_; }
-    bool Write(SIZE_T offset, const void* data, SIZE_T size) const {
-        SIZE_T written = 0;
-        return WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, size,
-                                  &written) &&
-               written == size;
-    }
-    bool Read(SIZE_T offset, void* data, SIZE_T size) const {
-        SIZE_T read = 0;
-        return ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size,
-                                 &read) &&
-               read == size;
-    }
-
-  private:
-    HANDLE process_;
-    void* address_;
-};
-
 LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kDeadlineMs, &result);
@@ -65,8 +33,7 @@ std::wstring ItemText(Launcher& app, HWND tree, LRESULT item) {
     TVITEMW request = {};
     request.mask = TVIF_TEXT;
     request.hItem = reinterpret_cast<HTREEITEM>(item);
-    request.pszText =
-        reinterpret_cast<wchar_t*>(static_cast<char*>(remote.Address()) + sizeof(TVITEMW));
+    request.pszText = static_cast<wchar_t*>(remote.Address(sizeof(TVITEMW)));
     request.cchTextMax = kTextSize;
     wchar_t text[kTextSize] = {};
     if (!remote.Write(0, &request, sizeof request) ||

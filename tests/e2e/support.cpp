@@ -508,21 +508,21 @@ void Launcher::PressKey(UINT key) {
 }
 
 void Launcher::ChangeDpi(int dpi, const RECT& suggested) {
-    void* remote = VirtualAllocEx(process_.Get(), nullptr, sizeof suggested,
-                                  MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (!remote) {
-        ADD_FAILURE() << "Cannot allocate memory in the launcher (error " << GetLastError() << ").";
-        return;
+    {
+        const RemoteMemory remote(process_.Get(), sizeof suggested);
+        if (!remote.Address()) {
+            ADD_FAILURE() << "Cannot allocate memory in the launcher (error " << GetLastError()
+                          << ").";
+            return;
+        }
+        if (remote.Write(0, &suggested, sizeof suggested)) {
+            Send(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(remote.Address()));
+        } else {
+            ADD_FAILURE() << "Cannot write into the launcher's memory (error " << GetLastError()
+                          << ").";
+        }
     }
-    SIZE_T written = 0;
-    if (WriteProcessMemory(process_.Get(), remote, &suggested, sizeof suggested, &written) &&
-        written == sizeof suggested) {
-        Send(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
-    } else {
-        ADD_FAILURE() << "Cannot write into the launcher's memory (error " << GetLastError()
-                      << ").";
-    }
-    VirtualFreeEx(process_.Get(), remote, 0, MEM_RELEASE);
     Flush();
 }
 
@@ -530,23 +530,19 @@ SIZE Launcher::ScaledSizeAt(int dpi) {
     RECT frame = {};
     GetWindowRect(window_, &frame);
     SIZE size = {frame.right - frame.left, frame.bottom - frame.top};
-    void* remote = VirtualAllocEx(process_.Get(), nullptr, sizeof size, MEM_COMMIT | MEM_RESERVE,
-                                  PAGE_READWRITE);
-    if (!remote) {
+    const RemoteMemory remote(process_.Get(), sizeof size);
+    if (!remote.Address()) {
         ADD_FAILURE() << "Cannot allocate memory in the launcher (error " << GetLastError() << ").";
         return {};
     }
-    SIZE_T moved = 0;
     LRESULT answered = 0;
-    if (WriteProcessMemory(process_.Get(), remote, &size, sizeof size, &moved) &&
-        moved == sizeof size) {
-        answered = Send(window_, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(remote));
+    if (remote.Write(0, &size, sizeof size)) {
+        answered =
+            Send(window_, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(remote.Address()));
     }
-    if (!answered || !ReadProcessMemory(process_.Get(), remote, &size, sizeof size, &moved) ||
-        moved != sizeof size) {
+    if (!answered || !remote.Read(0, &size, sizeof size)) {
         size = {};
     }
-    VirtualFreeEx(process_.Get(), remote, 0, MEM_RELEASE);
     return size;
 }
 

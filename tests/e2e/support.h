@@ -15,6 +15,7 @@
 
 #include "tests/support/handle.h"
 #include "tests/support/registry_override.h"
+#include "tests/support/remote_memory.h"
 #include "tests/support/wait.h"
 #include "tests/support/windows.h"
 #include "ui/control_ids.h"

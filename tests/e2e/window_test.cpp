@@ -202,10 +202,8 @@ HWND Tooltip(const Launcher& app) {
 std::vector<std::pair<HWND, std::wstring>> TipsOf(const Launcher& app, HWND tips) {
     std::vector<std::pair<HWND, std::wstring>> tools;
     constexpr SIZE_T kText = 256;
-    char* remote = static_cast<char*>(VirtualAllocEx(app.Process(), nullptr,
-                                                     sizeof(TTTOOLINFOW) + kText * sizeof(wchar_t),
-                                                     MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-    if (!remote) {
+    const RemoteMemory remote(app.Process(), sizeof(TTTOOLINFOW) + kText * sizeof(wchar_t));
+    if (!remote.Address()) {
         ADD_FAILURE() << "Cannot allocate memory in the launcher.";
         return tools;
     }
@@ -213,20 +211,18 @@ std::vector<std::pair<HWND, std::wstring>> TipsOf(const Launcher& app, HWND tips
     for (int index = 0; index < count; ++index) {
         TTTOOLINFOW tool = {};
         tool.cbSize = sizeof tool;
-        tool.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof tool);
+        tool.lpszText = static_cast<wchar_t*>(remote.Address(sizeof tool));
         wchar_t text[kText] = {};
-        SIZE_T done = 0;
-        if (!WriteProcessMemory(app.Process(), remote, &tool, sizeof tool, &done) ||
-            !SendMessageW(tips, TTM_ENUMTOOLSW, index, reinterpret_cast<LPARAM>(remote)) ||
-            !ReadProcessMemory(app.Process(), remote, &tool, sizeof tool, &done) ||
-            !ReadProcessMemory(app.Process(), remote + sizeof tool, text, sizeof text, &done)) {
+        if (!remote.Write(0, &tool, sizeof tool) ||
+            !SendMessageW(tips, TTM_ENUMTOOLSW, index,
+                          reinterpret_cast<LPARAM>(remote.Address())) ||
+            !remote.Read(0, &tool, sizeof tool) || !remote.Read(sizeof tool, text, sizeof text)) {
             ADD_FAILURE() << "Cannot read tool " << index;
             continue;
         }
         text[kText - 1] = L'\0';
         tools.emplace_back(reinterpret_cast<HWND>(tool.uId), text);
     }
-    VirtualFreeEx(app.Process(), remote, 0, MEM_RELEASE);
     return tools;
 }
 
