@@ -23,7 +23,7 @@ Stop RunInto(const std::wstring& error) {
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(Build().internalError.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
                         nullptr, nullptr, &startup, &started)) {
-        ADD_FAILURE() << "Cannot start " << Narrow(Build().internalError) << " (error "
+        ADD_FAILURE() << "Cannot start " << WideToUtf8(Build().internalError) << " (error "
                       << GetLastError() << ").";
         return {};
     }
@@ -59,7 +59,7 @@ constexpr wchar_t kHeadline[] = L"Qennet has to stop because of an internal erro
 // the compiler's, and may change with it.
 void ExpectHeadlineWithReason(const std::wstring& text) {
     const std::wstring headline = kHeadline;
-    EXPECT_EQ(text.compare(0, headline.size(), headline), 0) << Narrow(text);
+    EXPECT_EQ(text.compare(0, headline.size(), headline), 0) << WideToUtf8(text);
     EXPECT_GT(text.size(), headline.size()) << "no reason given";
 }
 

@@ -57,7 +57,7 @@ class DesktopFolder {
         path_ = std::wstring(desktop) + L"\\" + name;
         RemoveDirectoryW(path_.c_str()); // left by an earlier run
         if (!CreateDirectoryW(path_.c_str(), nullptr)) {
-            ADD_FAILURE() << "Cannot make the folder " << Narrow(path_) << ".";
+            ADD_FAILURE() << "Cannot make the folder " << WideToUtf8(path_) << ".";
         }
     }
     ~DesktopFolder() { RemoveDirectoryW(path_.c_str()); }
@@ -86,13 +86,15 @@ void SelectOnTopLevel(Launcher& app, HWND browser, const std::wstring& name) {
         if (text == name) {
             SendTo(tree, TVM_SELECTITEM, TVGN_CARET, item);
             const LRESULT selected = SendTo(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
-            ASSERT_EQ(selected, item) << "the browser did not select " << Narrow(name)
-                                      << "; it selected " << Narrow(ItemText(app, tree, selected));
+            ASSERT_EQ(selected, item)
+                << "the browser did not select " << WideToUtf8(name) << "; it selected "
+                << WideToUtf8(ItemText(app, tree, selected));
             return;
         }
-        shown += " \"" + Narrow(text) + "\"";
+        shown += " \"" + WideToUtf8(text) + "\"";
     }
-    FAIL() << "the browser does not show " << Narrow(name) << " on its top level, only" << shown;
+    FAIL() << "the browser does not show " << WideToUtf8(name) << " on its top level, only"
+           << shown;
 }
 
 void ExpectFocusOnTheWholeField(Launcher& app) {
@@ -143,16 +145,16 @@ TEST(RomsFolder, ConfirmedFolderWithABlankIsTakenAndQuotedByPlay) {
 
     const std::wstring chosen = app.Text(IDC_ROMS);
     ASSERT_EQ(_wcsicmp(chosen.c_str(), myRoms.Path().c_str()), 0)
-        << "the field holds " << Narrow(chosen) << " after the browser was confirmed on "
-        << Narrow(myRoms.Path());
+        << "the field holds " << WideToUtf8(chosen) << " after the browser was confirmed on "
+        << WideToUtf8(myRoms.Path());
     ExpectFocusOnTheWholeField(app);
 
     app.Click(IDC_PLAY);
     app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"Vresk.log"),
-              Lines{"Vresk.exe 3 --roms-directory=\"" + Narrow(chosen) + "\""});
+              Lines{"Vresk.exe 3 --roms-directory=\"" + WideToUtf8(chosen) + "\""});
     EXPECT_EQ(Arguments(folder.Lines(L"Vresk.log").at(0)),
-              (Lines{"Vresk.exe", "3", "--roms-directory=" + Narrow(chosen)}));
+              (Lines{"Vresk.exe", "3", "--roms-directory=" + WideToUtf8(chosen)}));
 }
 
 TEST(RomsFolder, TypedTextIsUsedAsItIs) {

@@ -33,7 +33,7 @@ void ExpectSaveFailureReported(Launcher& app, const EmulatorFolder& folder,
     ASSERT_NE(box, nullptr) << "no message about qennet.cfg";
     EXPECT_EQ(Launcher::WindowTitle(box), L"Qennet");
     const std::wstring text = Launcher::DialogText(box);
-    EXPECT_NE(text.find(L"qennet.cfg"), std::wstring::npos) << Narrow(text);
+    EXPECT_NE(text.find(L"qennet.cfg"), std::wstring::npos) << WideToUtf8(text);
     app.CloseDialog(box);
     EXPECT_EQ(app.WaitForExit(), 0u);
     EXPECT_EQ(NewNames(folder, before), std::vector<std::wstring>{})
@@ -374,7 +374,7 @@ TEST(Settings, TwoQueuedClosesSaveOnceAndTellOnce) {
 TEST(Settings, PluginThatEndsTheLauncherLeavesTheChoicesSaved) {
     for (const char* action : {"crash", "exit"}) {
         SCOPED_TRACE(action);
-        EmulatorFolder folder(EmulatorFolder::Standard, Widen(action));
+        EmulatorFolder folder(EmulatorFolder::Standard, Utf8ToWide(action));
         folder.AddPlugin(L"ogl2_renderer.vrk");
         folder.Write(L"plugin-actions.txt", std::string(action) + "\r\n");
         Launcher app(folder);

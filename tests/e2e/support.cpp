@@ -17,7 +17,7 @@ std::wstring Environment(const wchar_t* name) {
     wchar_t value[2048] = {};
     DWORD length = GetEnvironmentVariableW(name, value, 2048);
     if (length == 0 || length >= 2048) {
-        ADD_FAILURE() << "The environment variable " << Narrow(name)
+        ADD_FAILURE() << "The environment variable " << WideToUtf8(name)
                       << " is not set; run the tests through ctest.";
         return {};
     }
@@ -75,29 +75,6 @@ void RemoveTree(const std::wstring& path) {
 
 } // namespace
 
-std::wstring Widen(const std::string& utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    int size =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], size);
-    return wide;
-}
-
-std::string Narrow(const std::wstring& wide) {
-    if (wide.empty()) {
-        return {};
-    }
-    int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                   0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0], size,
-                        nullptr, nullptr);
-    return utf8;
-}
-
 const BuildFiles& Build() {
     static const BuildFiles files = {Environment(L"QENNET_E2E_LAUNCHER"),
                                      Environment(L"QENNET_E2E_RECORDER"),
@@ -113,7 +90,7 @@ const BuildFiles& Build() {
 
 EmulatorFolder::EmulatorFolder(Contents contents, const std::wstring& suffix) {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::wstring name = test ? Widen(std::string(test->test_suite_name()) + "." + test->name())
+    std::wstring name = test ? Utf8ToWide(std::string(test->test_suite_name()) + "." + test->name())
                              : std::wstring(L"folder");
     if (!suffix.empty()) {
         name += L"." + suffix;
@@ -121,8 +98,8 @@ EmulatorFolder::EmulatorFolder(Contents contents, const std::wstring& suffix) {
     path_ = Build().work + L"\\" + name;
     RemoveTree(path_);
     if (!CreateDirectoryW(path_.c_str(), nullptr)) {
-        ADD_FAILURE() << "Cannot make the folder " << Narrow(path_) << " (error " << GetLastError()
-                      << ").";
+        ADD_FAILURE() << "Cannot make the folder " << WideToUtf8(path_) << " (error "
+                      << GetLastError() << ").";
     }
     if (contents != Empty) {
         CopyIn(Build().launcher, L"qennet.exe");
@@ -141,7 +118,7 @@ EmulatorFolder::~EmulatorFolder() {
 
 void EmulatorFolder::CopyIn(const std::wstring& from, const std::wstring& name) const {
     if (!CopyFileW(from.c_str(), PathOf(name).c_str(), FALSE)) {
-        ADD_FAILURE() << "Cannot copy " << Narrow(from) << " to " << Narrow(PathOf(name))
+        ADD_FAILURE() << "Cannot copy " << WideToUtf8(from) << " to " << WideToUtf8(PathOf(name))
                       << " (error " << GetLastError() << ").";
     }
 }
@@ -153,19 +130,19 @@ void EmulatorFolder::Write(const std::wstring& name, const std::string& bytes) c
     if (!file.Valid() ||
         !WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
         written != bytes.size()) {
-        ADD_FAILURE() << "Cannot write " << Narrow(PathOf(name)) << ".";
+        ADD_FAILURE() << "Cannot write " << WideToUtf8(PathOf(name)) << ".";
     }
 }
 
 void EmulatorFolder::MakeDirectory(const std::wstring& name) const {
     if (!CreateDirectoryW(PathOf(name).c_str(), nullptr)) {
-        ADD_FAILURE() << "Cannot make the folder " << Narrow(PathOf(name)) << ".";
+        ADD_FAILURE() << "Cannot make the folder " << WideToUtf8(PathOf(name)) << ".";
     }
 }
 
 void EmulatorFolder::SetAttributes(const std::wstring& name, DWORD attributes) const {
     if (!SetFileAttributesW(PathOf(name).c_str(), attributes)) {
-        ADD_FAILURE() << "Cannot set the attributes of " << Narrow(PathOf(name)) << ".";
+        ADD_FAILURE() << "Cannot set the attributes of " << WideToUtf8(PathOf(name)) << ".";
     }
 }
 
@@ -176,7 +153,7 @@ void EmulatorFolder::Remove(const std::wstring& name) const {
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         RemoveTree(path);
     } else if (!DeleteFileW(path.c_str())) {
-        ADD_FAILURE() << "Cannot remove " << Narrow(path) << ".";
+        ADD_FAILURE() << "Cannot remove " << WideToUtf8(path) << ".";
     }
 }
 
@@ -269,7 +246,7 @@ void Launcher::Start(const std::wstring& directory, const std::wstring& executab
     PROCESS_INFORMATION created = {};
     if (!CreateProcessW(executable.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
                         CREATE_SUSPENDED, nullptr, directory.c_str(), &startup, &created)) {
-        ADD_FAILURE() << "Cannot start " << Narrow(executable) << " (error " << GetLastError()
+        ADD_FAILURE() << "Cannot start " << WideToUtf8(executable) << " (error " << GetLastError()
                       << ").";
         return;
     }
@@ -292,7 +269,7 @@ void Launcher::Start(const std::wstring& directory, const std::wstring& executab
     if (!appearedOrEnded || !found) {
         DWORD exitCode = 0;
         GetExitCodeProcess(process_.Get(), &exitCode);
-        ADD_FAILURE() << "The launcher's window (class " << Narrow(QENNET_WINDOW_CLASS)
+        ADD_FAILURE() << "The launcher's window (class " << WideToUtf8(QENNET_WINDOW_CLASS)
                       << ") did not appear; "
                       << (Running()
                               ? std::string("the launcher is still running")
@@ -726,8 +703,8 @@ HWND Launcher::WaitForDialogTitled(const std::wstring& title) {
         return found != nullptr;
     });
     if (!found) {
-        ADD_FAILURE() << "No dialog titled " << Narrow(title) << " appeared within " << kDeadlineMs
-                      << " ms.";
+        ADD_FAILURE() << "No dialog titled " << WideToUtf8(title) << " appeared within "
+                      << kDeadlineMs << " ms.";
     }
     return found;
 }
@@ -787,11 +764,11 @@ void ExpectCentredIn(HWND window, const RECT& workArea) {
 
 void ExpectOneMessageNaming(Launcher& app, const std::wstring& name) {
     HWND box = app.WaitForDialog();
-    ASSERT_NE(box, nullptr) << "expected a message naming " << Narrow(name);
+    ASSERT_NE(box, nullptr) << "expected a message naming " << WideToUtf8(name);
     EXPECT_EQ(Launcher::WindowTitle(box), L"Qennet");
     const std::wstring text = Launcher::DialogText(box);
     EXPECT_NE(text.find(name), std::wstring::npos)
-        << "the message does not name " << Narrow(name) << ": " << Narrow(text);
+        << "the message does not name " << WideToUtf8(name) << ": " << WideToUtf8(text);
     app.CloseDialog(box);
     EXPECT_TRUE(app.OwnedDialogs().empty()) << "a second message followed the first";
     EXPECT_TRUE(app.Running());
@@ -800,13 +777,13 @@ void ExpectOneMessageNaming(Launcher& app, const std::wstring& name) {
 std::vector<std::string> Arguments(const std::string& commandLine) {
     std::vector<std::string> arguments;
     int count = 0;
-    LPWSTR* split = CommandLineToArgvW(Widen(commandLine).c_str(), &count);
+    LPWSTR* split = CommandLineToArgvW(Utf8ToWide(commandLine).c_str(), &count);
     if (!split) {
         ADD_FAILURE() << "Cannot split the command line " << commandLine;
         return arguments;
     }
     for (int index = 0; index < count; ++index) {
-        arguments.push_back(Narrow(split[index]));
+        arguments.push_back(WideToUtf8(split[index]));
     }
     LocalFree(split);
     return arguments;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/text.h"
 #include "tests/support/handle.h"
 #include "tests/support/registry_override.h"
 #include "tests/support/remote_memory.h"
@@ -22,8 +23,9 @@
 
 namespace e2e {
 
-std::wstring Widen(const std::string& utf8);
-std::string Narrow(const std::wstring& wide);
+// The launcher's own UTF-8 conversions.
+using qennet::platform::Utf8ToWide;
+using qennet::platform::WideToUtf8;
 
 // The programs this build made, handed over by the test runner as Windows paths.
 struct BuildFiles {

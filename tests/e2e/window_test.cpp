@@ -151,7 +151,7 @@ TEST(Window, EachLabelComesRightBeforeItsField) {
          {std::pair{IDC_RENDERER_LABEL, IDC_RENDERER},
           std::pair{IDC_CONTROLLER_LABEL, IDC_CONTROLLER}, std::pair{IDC_ROMS_LABEL, IDC_ROMS}}) {
         EXPECT_EQ(GetWindow(app.Control(label), GW_HWNDNEXT), app.Control(field))
-            << Narrow(app.Text(label));
+            << WideToUtf8(app.Text(label));
     }
 }
 
@@ -179,7 +179,7 @@ TEST(Window, ProgramCarriesItsIconAndVersion) {
         const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + key;
         ASSERT_TRUE(
             VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
-            << Narrow(key);
+            << WideToUtf8(key);
         EXPECT_EQ(std::wstring(value), expected);
     }
     VS_FIXEDFILEINFO* fixed = nullptr;
