@@ -9,24 +9,6 @@ using namespace e2e;
 
 namespace {
 
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindMessageBox(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<Search*>(parameter);
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId == search->processId && wcscmp(name, L"#32770") == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 struct Stop {
     std::wstring caption;
     std::wstring text;
@@ -41,23 +23,24 @@ Stop RunInto(const std::wstring& error) {
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(Build().internalError.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
                         nullptr, nullptr, &startup, &started)) {
-        ADD_FAILURE() << "Cannot start " << Narrow(Build().internalError) << " (error "
+        ADD_FAILURE() << "Cannot start " << WideToUtf8(Build().internalError) << " (error "
                       << GetLastError() << ").";
         return {};
     }
     Handle process(started.hProcess);
     Handle thread(started.hThread);
     Stop stop;
-    Search search{started.dwProcessId, nullptr};
+    HWND box = nullptr;
     if (WaitUntil([&] {
-            EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&search));
-            return search.found || WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0;
+            box = FirstOf(TopLevelWindows(
+                started.dwProcessId, [](HWND window) { return ClassOf(window) == kDialogClass; }));
+            return box || WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0;
         }) &&
-        search.found) {
-        stop.caption = Launcher::WindowTitle(search.found);
-        stop.text = Launcher::DialogText(search.found);
-        PostMessageW(search.found, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(search.found, IDOK)));
+        box) {
+        stop.caption = Launcher::WindowTitle(box);
+        stop.text = Launcher::DialogText(box);
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
     } else {
         ADD_FAILURE() << "No message box came up.";
     }
@@ -76,7 +59,7 @@ constexpr wchar_t kHeadline[] = L"Qennet has to stop because of an internal erro
 // the compiler's, and may change with it.
 void ExpectHeadlineWithReason(const std::wstring& text) {
     const std::wstring headline = kHeadline;
-    EXPECT_EQ(text.compare(0, headline.size(), headline), 0) << Narrow(text);
+    EXPECT_EQ(text.compare(0, headline.size(), headline), 0) << WideToUtf8(text);
     EXPECT_GT(text.size(), headline.size()) << "no reason given";
 }
 

@@ -35,10 +35,10 @@ TEST(LaunchFailure, EmulatorThatIsNotAProgramIsReported) {
     app.Click(IDC_PLAY);
     // The system's text names the file where it has an insert for it.
     const std::wstring text = CloseOneMessage(app);
-    EXPECT_NE(text.find(L"Vresk.exe"), std::wstring::npos) << Narrow(text);
-    EXPECT_EQ(text.find(L"%1"), std::wstring::npos) << Narrow(text);
+    EXPECT_NE(text.find(L"Vresk.exe"), std::wstring::npos) << WideToUtf8(text);
+    EXPECT_EQ(text.find(L"%1"), std::wstring::npos) << WideToUtf8(text);
     // The system's text comes with a line break at its end; the message ends with its last word.
-    EXPECT_EQ(text.find_last_not_of(L"\r\n "), text.size() - 1) << Narrow(text);
+    EXPECT_EQ(text.find_last_not_of(L"\r\n "), text.size() - 1) << WideToUtf8(text);
     EXPECT_EQ(app.ProgramsStarted(), 0);
 
     folder.Remove(L"Vresk.exe");
@@ -73,8 +73,8 @@ TEST(LaunchFailure, FolderInPlaceOfTheEmulatorIsNamedAsAFolder) {
 
     app.Click(IDC_PLAY);
     const std::wstring text = CloseOneMessage(app);
-    EXPECT_NE(text.find(L"folder named Vresk.exe"), std::wstring::npos) << Narrow(text);
-    EXPECT_EQ(text.find(L"not found"), std::wstring::npos) << Narrow(text);
+    EXPECT_NE(text.find(L"folder named Vresk.exe"), std::wstring::npos) << WideToUtf8(text);
+    EXPECT_EQ(text.find(L"not found"), std::wstring::npos) << WideToUtf8(text);
     EXPECT_EQ(app.ProgramsStarted(), 0);
     EXPECT_TRUE(app.Running());
 }
@@ -89,8 +89,8 @@ TEST(LaunchFailure, CommandLineLongerThanWindowsTakesIsReported) {
     app.SetText(IDC_ROMS, std::wstring(32800, L'r'));
     app.Click(IDC_PLAY);
     const std::wstring text = CloseOneMessage(app);
-    EXPECT_NE(text.find(L"Vresk.exe"), std::wstring::npos) << Narrow(text);
-    EXPECT_NE(text.find(L"32766"), std::wstring::npos) << Narrow(text);
+    EXPECT_NE(text.find(L"Vresk.exe"), std::wstring::npos) << WideToUtf8(text);
+    EXPECT_NE(text.find(L"32766"), std::wstring::npos) << WideToUtf8(text);
     EXPECT_EQ(app.ProgramsStarted(), 0);
 
     // One that fits is sent whole.
@@ -100,6 +100,6 @@ TEST(LaunchFailure, CommandLineLongerThanWindowsTakesIsReported) {
     EXPECT_EQ(app.ProgramsStarted(), 1);
     app.WaitForPrograms();
     EXPECT_EQ(Arguments(folder.Lines(L"Vresk.log").at(0)),
-              (Lines{"Vresk.exe", "1", "--roms-directory=" + Narrow(longest)}));
+              (Lines{"Vresk.exe", "1", "--roms-directory=" + WideToUtf8(longest)}));
     EXPECT_TRUE(app.OwnedDialogs().empty());
 }

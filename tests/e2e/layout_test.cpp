@@ -91,16 +91,16 @@ void ExpectTextsFit(const Launcher& app, int dpi, const LOGFONTW* fontAt96 = nul
     for (int id : {IDC_RENDERER_LABEL, IDC_CONTROLLER_LABEL, IDC_ROMS_LABEL}) {
         const SIZE text = measure.Extent(app.Text(id));
         const RECT box = app.ControlRect(id);
-        EXPECT_LE(text.cx, Width(box)) << Narrow(app.Text(id)) << " at " << dpi;
-        EXPECT_LE(text.cy, Height(box)) << Narrow(app.Text(id)) << " at " << dpi;
+        EXPECT_LE(text.cx, Width(box)) << WideToUtf8(app.Text(id)) << " at " << dpi;
+        EXPECT_LE(text.cy, Height(box)) << WideToUtf8(app.Text(id)) << " at " << dpi;
     }
     const int buttonMargin = 2 * measure.Metric(SM_CXEDGE, dpi);
     for (int id :
          {IDC_CONFIG_RENDERER, IDC_CONFIG_CONTROLLER, IDC_CONFIG_ROMS, IDC_PLAY, IDC_QUIT}) {
         const SIZE text = measure.Extent(app.Text(id));
         const RECT box = app.ControlRect(id);
-        EXPECT_LE(text.cx + buttonMargin, Width(box)) << Narrow(app.Text(id)) << " at " << dpi;
-        EXPECT_LE(text.cy, Height(box)) << Narrow(app.Text(id)) << " at " << dpi;
+        EXPECT_LE(text.cx + buttonMargin, Width(box)) << WideToUtf8(app.Text(id)) << " at " << dpi;
+        EXPECT_LE(text.cy, Height(box)) << WideToUtf8(app.Text(id)) << " at " << dpi;
     }
     const int arrow = measure.Metric(SM_CXVSCROLL, dpi);
     const int border = 2 * measure.Metric(SM_CXEDGE, dpi);
@@ -108,8 +108,8 @@ void ExpectTextsFit(const Launcher& app, int dpi, const LOGFONTW* fontAt96 = nul
         const RECT box = app.ControlRect(id);
         for (const std::wstring& item : app.ComboItems(id)) {
             const SIZE text = measure.Extent(item);
-            EXPECT_LE(text.cx, Width(box) - arrow - border) << Narrow(item) << " at " << dpi;
-            EXPECT_LE(text.cy, Height(box) - border) << Narrow(item) << " at " << dpi;
+            EXPECT_LE(text.cx, Width(box) - arrow - border) << WideToUtf8(item) << " at " << dpi;
+            EXPECT_LE(text.cy, Height(box) - border) << WideToUtf8(item) << " at " << dpi;
         }
         const int rowHeight = measure.Extent(L"Default").cy;
         HWND list = app.Control(id);

@@ -179,7 +179,7 @@ TEST(Play, RomsFolderIsQuotedOnlyWhenItHoldsABlank) {
     app.SetText(IDC_ROMS, L"D:\\R\u00f6ms\\\u30b2\u30fc\u30e0");
     Play(app);
 
-    const std::string unicode = Narrow(L"D:\\R\u00f6ms\\\u30b2\u30fc\u30e0");
+    const std::string unicode = WideToUtf8(L"D:\\R\u00f6ms\\\u30b2\u30fc\u30e0");
     EXPECT_EQ(folder.Lines(L"Vresk.log"), (Lines{"Vresk.exe 1 --roms-directory=\"C:\\My Roms\"",
                                                  "Vresk.exe 1 --roms-directory=",
                                                  "Vresk.exe 1 --roms-directory=D:\\roms,old;&y",

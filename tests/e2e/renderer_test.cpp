@@ -20,7 +20,7 @@ std::string Lower(std::string text) {
 // One GPUconfigure call as the stand-in plug-in records it: its own file and the working
 // directory.
 std::string CallOf(const std::wstring& plugin, const std::wstring& directory) {
-    return Lower(Narrow(plugin) + "\t" + Narrow(directory));
+    return Lower(WideToUtf8(plugin) + "\t" + WideToUtf8(directory));
 }
 
 Lines Lowered(Lines lines) {
@@ -143,7 +143,7 @@ TEST(Renderer, PluginDialogsComeFromTheEmulatorFolderAndStayLoaded) {
               (Lines{CallOf(soft, folder.Path()), CallOf(ogl2, folder.Path()),
                      CallOf(soft, folder.Path())}));
     EXPECT_EQ(Lowered(folder.Lines(L"plugin-load.log")),
-              (Lines{Lower(Narrow(soft)), Lower(Narrow(ogl2))}))
+              (Lines{Lower(WideToUtf8(soft)), Lower(WideToUtf8(ogl2))}))
         << "each plug-in is loaded once and stays loaded";
     EXPECT_EQ(app.ProgramsStarted(), 0);
     EXPECT_TRUE(app.OwnedDialogs().empty());
@@ -170,7 +170,7 @@ TEST(Renderer, SameNamedLibraryBesideTheLauncherIsNeverLoaded) {
 
     const std::wstring soft = folder.PathOf(L"soft_renderer.vrk");
     EXPECT_EQ(Lowered(folder.Lines(L"GPUconfigure.log")), Lines{CallOf(soft, folder.Path())});
-    EXPECT_EQ(Lowered(folder.Lines(L"plugin-load.log")), Lines{Lower(Narrow(soft))});
+    EXPECT_EQ(Lowered(folder.Lines(L"plugin-load.log")), Lines{Lower(WideToUtf8(soft))});
 }
 
 TEST(Renderer, LibraryWithoutTheEntryPointIsReported) {
@@ -203,8 +203,8 @@ TEST(Renderer, FileThatIsNotALibraryIsReported) {
     ASSERT_TRUE(app.Enabled(IDC_CONFIG_RENDERER));
     app.Click(IDC_CONFIG_RENDERER);
     const std::wstring text = CloseOneMessage(app);
-    EXPECT_NE(text.find(L"ogl2_renderer.vrk"), std::wstring::npos) << Narrow(text);
-    EXPECT_EQ(text.find(L"%1"), std::wstring::npos) << Narrow(text);
+    EXPECT_NE(text.find(L"ogl2_renderer.vrk"), std::wstring::npos) << WideToUtf8(text);
+    EXPECT_EQ(text.find(L"%1"), std::wstring::npos) << WideToUtf8(text);
 
     // Once a real plug-in is in place, the same button works.
     folder.Remove(L"ogl2_renderer.vrk");
@@ -260,8 +260,8 @@ TEST(Renderer, PluginMissingALibraryItNeedsIsReportedSo) {
     app.SelectCombo(IDC_RENDERER, 2);
     app.Click(IDC_CONFIG_RENDERER);
     const std::wstring text = CloseOneMessage(app);
-    EXPECT_NE(text.find(L"soft_renderer.vrk"), std::wstring::npos) << Narrow(text);
-    EXPECT_NE(text.find(L"a library it needs is missing"), std::wstring::npos) << Narrow(text);
+    EXPECT_NE(text.find(L"soft_renderer.vrk"), std::wstring::npos) << WideToUtf8(text);
+    EXPECT_NE(text.find(L"a library it needs is missing"), std::wstring::npos) << WideToUtf8(text);
     EXPECT_TRUE(app.Running());
 }
 
@@ -272,7 +272,8 @@ TEST(Renderer, PluginThatMovesTheWorkingFolderLeavesTheLaunchersAlone) {
     folder.Write(L"vresk.cfg", "");
     folder.MakeDirectory(L"elsewhere");
     folder.AddPlugin(L"soft_renderer.vrk");
-    folder.Write(L"plugin-actions.txt", "chdir " + Narrow(folder.PathOf(L"elsewhere")) + "\r\n");
+    folder.Write(L"plugin-actions.txt",
+                 "chdir " + WideToUtf8(folder.PathOf(L"elsewhere")) + "\r\n");
     Launcher app(folder);
     ASSERT_TRUE(app.Started());
 

@@ -17,38 +17,6 @@ HWND OpenBrowser(Launcher& app) {
     return app.WaitForDialog();
 }
 
-// Memory in the launcher's process, for messages whose parameters point to data.
-class RemoteMemory {
-  public:
-    RemoteMemory(HANDLE process, SIZE_T size)
-        : process_(process), address_(VirtualAllocEx(process, nullptr, size,
-                                                     MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
-    ~RemoteMemory() {
-        if (address_) {
-            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-        }
-    }
-    RemoteMemory(const RemoteMemory&) = delete;
-    RemoteMemory& operator=(const RemoteMemory&) = delete;
-    void* Address() const { return address_; }
-    bool Write(SIZE_T offset, const void* data, SIZE_T size) const {
-        SIZE_T written = 0;
-        return WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, size,
-                                  &written) &&
-               written == size;
-    }
-    bool Read(SIZE_T offset, void* data, SIZE_T size) const {
-        SIZE_T read = 0;
-        return ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size,
-                                 &read) &&
-               read == size;
-    }
-
-  private:
-    HANDLE process_;
-    void* address_;
-};
-
 LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kDeadlineMs, &result);
@@ -65,8 +33,7 @@ std::wstring ItemText(Launcher& app, HWND tree, LRESULT item) {
     TVITEMW request = {};
     request.mask = TVIF_TEXT;
     request.hItem = reinterpret_cast<HTREEITEM>(item);
-    request.pszText =
-        reinterpret_cast<wchar_t*>(static_cast<char*>(remote.Address()) + sizeof(TVITEMW));
+    request.pszText = static_cast<wchar_t*>(remote.Address(sizeof(TVITEMW)));
     request.cchTextMax = kTextSize;
     wchar_t text[kTextSize] = {};
     if (!remote.Write(0, &request, sizeof request) ||
@@ -90,7 +57,7 @@ class DesktopFolder {
         path_ = std::wstring(desktop) + L"\\" + name;
         RemoveDirectoryW(path_.c_str()); // left by an earlier run
         if (!CreateDirectoryW(path_.c_str(), nullptr)) {
-            ADD_FAILURE() << "Cannot make the folder " << Narrow(path_) << ".";
+            ADD_FAILURE() << "Cannot make the folder " << WideToUtf8(path_) << ".";
         }
     }
     ~DesktopFolder() { RemoveDirectoryW(path_.c_str()); }
@@ -119,13 +86,15 @@ void SelectOnTopLevel(Launcher& app, HWND browser, const std::wstring& name) {
         if (text == name) {
             SendTo(tree, TVM_SELECTITEM, TVGN_CARET, item);
             const LRESULT selected = SendTo(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
-            ASSERT_EQ(selected, item) << "the browser did not select " << Narrow(name)
-                                      << "; it selected " << Narrow(ItemText(app, tree, selected));
+            ASSERT_EQ(selected, item)
+                << "the browser did not select " << WideToUtf8(name) << "; it selected "
+                << WideToUtf8(ItemText(app, tree, selected));
             return;
         }
-        shown += " \"" + Narrow(text) + "\"";
+        shown += " \"" + WideToUtf8(text) + "\"";
     }
-    FAIL() << "the browser does not show " << Narrow(name) << " on its top level, only" << shown;
+    FAIL() << "the browser does not show " << WideToUtf8(name) << " on its top level, only"
+           << shown;
 }
 
 void ExpectFocusOnTheWholeField(Launcher& app) {
@@ -176,16 +145,16 @@ TEST(RomsFolder, ConfirmedFolderWithABlankIsTakenAndQuotedByPlay) {
 
     const std::wstring chosen = app.Text(IDC_ROMS);
     ASSERT_EQ(_wcsicmp(chosen.c_str(), myRoms.Path().c_str()), 0)
-        << "the field holds " << Narrow(chosen) << " after the browser was confirmed on "
-        << Narrow(myRoms.Path());
+        << "the field holds " << WideToUtf8(chosen) << " after the browser was confirmed on "
+        << WideToUtf8(myRoms.Path());
     ExpectFocusOnTheWholeField(app);
 
     app.Click(IDC_PLAY);
     app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"Vresk.log"),
-              Lines{"Vresk.exe 3 --roms-directory=\"" + Narrow(chosen) + "\""});
+              Lines{"Vresk.exe 3 --roms-directory=\"" + WideToUtf8(chosen) + "\""});
     EXPECT_EQ(Arguments(folder.Lines(L"Vresk.log").at(0)),
-              (Lines{"Vresk.exe", "3", "--roms-directory=" + Narrow(chosen)}));
+              (Lines{"Vresk.exe", "3", "--roms-directory=" + WideToUtf8(chosen)}));
 }
 
 TEST(RomsFolder, TypedTextIsUsedAsItIs) {

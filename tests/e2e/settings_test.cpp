@@ -33,8 +33,8 @@ void ExpectSaveFailureReported(Launcher& app, const EmulatorFolder& folder,
     ASSERT_NE(box, nullptr) << "no message about qennet.cfg";
     EXPECT_EQ(Launcher::WindowTitle(box), L"Qennet");
     const std::wstring text = Launcher::DialogText(box);
-    EXPECT_NE(text.find(L"qennet.cfg"), std::wstring::npos) << Narrow(text);
-    EXPECT_NE(text.find(cause), std::wstring::npos) << Narrow(text); // not "Access is denied."
+    EXPECT_NE(text.find(L"qennet.cfg"), std::wstring::npos) << WideToUtf8(text);
+    EXPECT_NE(text.find(cause), std::wstring::npos) << WideToUtf8(text); // not "Access is denied."
     app.CloseDialog(box);
     EXPECT_EQ(app.WaitForExit(), 0u);
     EXPECT_EQ(NewNames(folder, before), std::vector<std::wstring>{})
@@ -281,7 +281,7 @@ TEST(Settings, RestartForUpdatesSavesOnceWhereTheLauncherStarted) {
     folder.MakeDirectory(L"elsewhere");
     folder.AddPlugin(L"ogl2_renderer.vrk");
     folder.Write(L"plugin-actions.txt",
-                 "chdir " + Narrow(folder.PathOf(L"elsewhere")) + "\r\ndialog\r\n");
+                 "chdir " + WideToUtf8(folder.PathOf(L"elsewhere")) + "\r\ndialog\r\n");
     {
         Launcher app(folder);
         ASSERT_TRUE(app.Started());
@@ -416,7 +416,7 @@ TEST(Settings, TwoQueuedClosesSaveOnceAndTellOnce) {
 TEST(Settings, PluginThatEndsTheLauncherLeavesTheChoicesSaved) {
     for (const char* action : {"crash", "exit"}) {
         SCOPED_TRACE(action);
-        EmulatorFolder folder(EmulatorFolder::Standard, Widen(action));
+        EmulatorFolder folder(EmulatorFolder::Standard, Utf8ToWide(action));
         folder.AddPlugin(L"ogl2_renderer.vrk");
         folder.Write(L"plugin-actions.txt", std::string(action) + "\r\n");
         Launcher app(folder);

@@ -17,19 +17,13 @@ std::wstring Environment(const wchar_t* name) {
     wchar_t value[2048] = {};
     DWORD length = GetEnvironmentVariableW(name, value, 2048);
     if (length == 0 || length >= 2048) {
-        ADD_FAILURE() << "The environment variable " << Narrow(name)
+        ADD_FAILURE() << "The environment variable " << WideToUtf8(name)
                       << " is not set; run the tests through ctest.";
         return {};
     }
     std::wstring path(value, length);
     std::replace(path.begin(), path.end(), L'/', L'\\');
     return path;
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[256] = {};
-    int length = GetClassNameW(window, name, 256);
-    return std::wstring(name, static_cast<size_t>(std::max(length, 0)));
 }
 
 // A message sent to the launcher's thread, answered within the deadline or reported.
@@ -79,103 +73,7 @@ void RemoveTree(const std::wstring& path) {
     RemoveDirectoryW(path.c_str());
 }
 
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId == search->processId && ClassOf(window) == QENNET_WINDOW_CLASS &&
-        IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-struct TitledSearch {
-    DWORD processId;
-    const std::wstring* title;
-    HWND found;
-};
-
-BOOL CALLBACK FindTitledDialog(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<TitledSearch*>(parameter);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    wchar_t title[256] = {};
-    GetWindowTextW(window, title, 256);
-    if (processId == search->processId && ClassOf(window) == L"#32770" && IsWindowVisible(window) &&
-        *search->title == title) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-struct DialogSearch {
-    HWND owner;
-    DWORD processId;
-    std::vector<HWND> owned;
-    int unowned;
-};
-
-BOOL CALLBACK FindDialogs(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<DialogSearch*>(parameter);
-    if (ClassOf(window) != L"#32770") {
-        return TRUE;
-    }
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (search->owner && GetWindow(window, GW_OWNER) == search->owner) {
-        search->owned.push_back(window);
-    } else if (processId == search->processId) {
-        ++search->unowned;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK CollectStaticTexts(HWND window, LPARAM parameter) {
-    auto* text = reinterpret_cast<std::wstring*>(parameter);
-    if (_wcsicmp(ClassOf(window).c_str(), L"Static") == 0) {
-        const std::wstring piece = TextOf(window);
-        if (!piece.empty()) {
-            if (!text->empty()) {
-                *text += L"\n";
-            }
-            *text += piece;
-        }
-    }
-    return TRUE;
-}
-
 } // namespace
-
-std::wstring Widen(const std::string& utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    int size =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], size);
-    return wide;
-}
-
-std::string Narrow(const std::wstring& wide) {
-    if (wide.empty()) {
-        return {};
-    }
-    int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                   0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0], size,
-                        nullptr, nullptr);
-    return utf8;
-}
 
 const BuildFiles& Build() {
     static const BuildFiles files = {Environment(L"QENNET_E2E_LAUNCHER"),
@@ -188,99 +86,11 @@ const BuildFiles& Build() {
     return files;
 }
 
-void Handle::Reset(HANDLE handle) {
-    if (Valid()) {
-        CloseHandle(handle_);
-    }
-    handle_ = handle;
-}
-
-// ---------------------------------------------------------------------------------------------
-
-SystemDpi::SystemDpi(DWORD dpi) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0,
-                      KEY_QUERY_VALUE | KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
-        ADD_FAILURE() << "Cannot open HKCU\\Control Panel\\Desktop.";
-        return;
-    }
-    DWORD size = sizeof previous_;
-    DWORD type = 0;
-    hadValue_ = RegQueryValueExW(key, L"LogPixels", nullptr, &type,
-                                 reinterpret_cast<BYTE*>(&previous_), &size) == ERROR_SUCCESS &&
-                type == REG_DWORD;
-    if (RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
-                       sizeof dpi) != ERROR_SUCCESS) {
-        ADD_FAILURE() << "Cannot set LogPixels.";
-    }
-    RegCloseKey(key);
-}
-
-SystemDpi::~SystemDpi() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_SET_VALUE, &key) !=
-        ERROR_SUCCESS) {
-        return;
-    }
-    if (hadValue_) {
-        RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_),
-                       sizeof previous_);
-    } else {
-        RegDeleteValueW(key, L"LogPixels");
-    }
-    RegCloseKey(key);
-}
-
-// ---------------------------------------------------------------------------------------------
-
-namespace {
-constexpr wchar_t kWindowMetrics[] = L"Control Panel\\Desktop\\WindowMetrics";
-constexpr wchar_t kMessageFont[] = L"MessageFont";
-} // namespace
-
-MessageFont::MessageFont(const LOGFONTW& font) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kWindowMetrics, 0, nullptr, 0,
-                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
-        ADD_FAILURE() << "Cannot open HKCU\\Control Panel\\Desktop\\WindowMetrics.";
-        return;
-    }
-    DWORD size = 0;
-    DWORD type = 0;
-    if (RegQueryValueExW(key, kMessageFont, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
-        size > 0) {
-        previous_.resize(size);
-        if (RegQueryValueExW(key, kMessageFont, nullptr, &type, previous_.data(), &size) !=
-            ERROR_SUCCESS) {
-            previous_.clear();
-        }
-    }
-    if (RegSetValueExW(key, kMessageFont, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&font),
-                       sizeof font) != ERROR_SUCCESS) {
-        ADD_FAILURE() << "Cannot set MessageFont.";
-    }
-    RegCloseKey(key);
-}
-
-MessageFont::~MessageFont() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kWindowMetrics, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
-        return;
-    }
-    if (!previous_.empty()) {
-        RegSetValueExW(key, kMessageFont, 0, REG_BINARY, previous_.data(),
-                       static_cast<DWORD>(previous_.size()));
-    } else {
-        RegDeleteValueW(key, kMessageFont);
-    }
-    RegCloseKey(key);
-}
-
 // ---------------------------------------------------------------------------------------------
 
 EmulatorFolder::EmulatorFolder(Contents contents, const std::wstring& suffix) {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::wstring name = test ? Widen(std::string(test->test_suite_name()) + "." + test->name())
+    std::wstring name = test ? Utf8ToWide(std::string(test->test_suite_name()) + "." + test->name())
                              : std::wstring(L"folder");
     if (!suffix.empty()) {
         name += L"." + suffix;
@@ -288,8 +98,8 @@ EmulatorFolder::EmulatorFolder(Contents contents, const std::wstring& suffix) {
     path_ = Build().work + L"\\" + name;
     RemoveTree(path_);
     if (!CreateDirectoryW(path_.c_str(), nullptr)) {
-        ADD_FAILURE() << "Cannot make the folder " << Narrow(path_) << " (error " << GetLastError()
-                      << ").";
+        ADD_FAILURE() << "Cannot make the folder " << WideToUtf8(path_) << " (error "
+                      << GetLastError() << ").";
     }
     if (contents != Empty) {
         CopyIn(Build().launcher, L"qennet.exe");
@@ -308,7 +118,7 @@ EmulatorFolder::~EmulatorFolder() {
 
 void EmulatorFolder::CopyIn(const std::wstring& from, const std::wstring& name) const {
     if (!CopyFileW(from.c_str(), PathOf(name).c_str(), FALSE)) {
-        ADD_FAILURE() << "Cannot copy " << Narrow(from) << " to " << Narrow(PathOf(name))
+        ADD_FAILURE() << "Cannot copy " << WideToUtf8(from) << " to " << WideToUtf8(PathOf(name))
                       << " (error " << GetLastError() << ").";
     }
 }
@@ -320,19 +130,19 @@ void EmulatorFolder::Write(const std::wstring& name, const std::string& bytes) c
     if (!file.Valid() ||
         !WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
         written != bytes.size()) {
-        ADD_FAILURE() << "Cannot write " << Narrow(PathOf(name)) << ".";
+        ADD_FAILURE() << "Cannot write " << WideToUtf8(PathOf(name)) << ".";
     }
 }
 
 void EmulatorFolder::MakeDirectory(const std::wstring& name) const {
     if (!CreateDirectoryW(PathOf(name).c_str(), nullptr)) {
-        ADD_FAILURE() << "Cannot make the folder " << Narrow(PathOf(name)) << ".";
+        ADD_FAILURE() << "Cannot make the folder " << WideToUtf8(PathOf(name)) << ".";
     }
 }
 
 void EmulatorFolder::SetAttributes(const std::wstring& name, DWORD attributes) const {
     if (!SetFileAttributesW(PathOf(name).c_str(), attributes)) {
-        ADD_FAILURE() << "Cannot set the attributes of " << Narrow(PathOf(name)) << ".";
+        ADD_FAILURE() << "Cannot set the attributes of " << WideToUtf8(PathOf(name)) << ".";
     }
 }
 
@@ -343,7 +153,7 @@ void EmulatorFolder::Remove(const std::wstring& name) const {
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         RemoveTree(path);
     } else if (!DeleteFileW(path.c_str())) {
-        ADD_FAILURE() << "Cannot remove " << Narrow(path) << ".";
+        ADD_FAILURE() << "Cannot remove " << WideToUtf8(path) << ".";
     }
 }
 
@@ -436,7 +246,7 @@ void Launcher::Start(const std::wstring& directory, const std::wstring& executab
     PROCESS_INFORMATION created = {};
     if (!CreateProcessW(executable.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
                         CREATE_SUSPENDED, nullptr, directory.c_str(), &startup, &created)) {
-        ADD_FAILURE() << "Cannot start " << Narrow(executable) << " (error " << GetLastError()
+        ADD_FAILURE() << "Cannot start " << WideToUtf8(executable) << " (error " << GetLastError()
                       << ").";
         return;
     }
@@ -449,22 +259,24 @@ void Launcher::Start(const std::wstring& directory, const std::wstring& executab
     ResumeThread(thread.Get());
     WaitForInputIdle(process_.Get(), kDeadlineMs);
 
-    WindowSearch search = {processId_, nullptr};
-    const bool found = WaitUntil([&] {
-        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr || !Running();
+    HWND found = nullptr;
+    const bool appearedOrEnded = WaitUntil([&] {
+        found = FirstOf(TopLevelWindows(processId_, [](HWND window) {
+            return ClassOf(window) == QENNET_WINDOW_CLASS && IsWindowVisible(window);
+        }));
+        return found != nullptr || !Running();
     });
-    if (!found || !search.found) {
+    if (!appearedOrEnded || !found) {
         DWORD exitCode = 0;
         GetExitCodeProcess(process_.Get(), &exitCode);
-        ADD_FAILURE() << "The launcher's window (class " << Narrow(QENNET_WINDOW_CLASS)
+        ADD_FAILURE() << "The launcher's window (class " << WideToUtf8(QENNET_WINDOW_CLASS)
                       << ") did not appear; "
                       << (Running()
                               ? std::string("the launcher is still running")
                               : "the launcher ended with exit code " + std::to_string(exitCode));
         return;
     }
-    window_ = search.found;
+    window_ = found;
     threadId_ = GetWindowThreadProcessId(window_, nullptr);
     // The launcher starts nothing before its window is up: whatever started in the job so far is
     // Wine's (its services and desktop, started for the session's first program).
@@ -673,21 +485,21 @@ void Launcher::PressKey(UINT key) {
 }
 
 void Launcher::ChangeDpi(int dpi, const RECT& suggested) {
-    void* remote = VirtualAllocEx(process_.Get(), nullptr, sizeof suggested,
-                                  MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (!remote) {
-        ADD_FAILURE() << "Cannot allocate memory in the launcher (error " << GetLastError() << ").";
-        return;
+    {
+        const RemoteMemory remote(process_.Get(), sizeof suggested);
+        if (!remote.Address()) {
+            ADD_FAILURE() << "Cannot allocate memory in the launcher (error " << GetLastError()
+                          << ").";
+            return;
+        }
+        if (remote.Write(0, &suggested, sizeof suggested)) {
+            Send(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(remote.Address()));
+        } else {
+            ADD_FAILURE() << "Cannot write into the launcher's memory (error " << GetLastError()
+                          << ").";
+        }
     }
-    SIZE_T written = 0;
-    if (WriteProcessMemory(process_.Get(), remote, &suggested, sizeof suggested, &written) &&
-        written == sizeof suggested) {
-        Send(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
-    } else {
-        ADD_FAILURE() << "Cannot write into the launcher's memory (error " << GetLastError()
-                      << ").";
-    }
-    VirtualFreeEx(process_.Get(), remote, 0, MEM_RELEASE);
     Flush();
 }
 
@@ -695,23 +507,19 @@ SIZE Launcher::ScaledSizeAt(int dpi) {
     RECT frame = {};
     GetWindowRect(window_, &frame);
     SIZE size = {frame.right - frame.left, frame.bottom - frame.top};
-    void* remote = VirtualAllocEx(process_.Get(), nullptr, sizeof size, MEM_COMMIT | MEM_RESERVE,
-                                  PAGE_READWRITE);
-    if (!remote) {
+    const RemoteMemory remote(process_.Get(), sizeof size);
+    if (!remote.Address()) {
         ADD_FAILURE() << "Cannot allocate memory in the launcher (error " << GetLastError() << ").";
         return {};
     }
-    SIZE_T moved = 0;
     LRESULT answered = 0;
-    if (WriteProcessMemory(process_.Get(), remote, &size, sizeof size, &moved) &&
-        moved == sizeof size) {
-        answered = Send(window_, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(remote));
+    if (remote.Write(0, &size, sizeof size)) {
+        answered =
+            Send(window_, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(remote.Address()));
     }
-    if (!answered || !ReadProcessMemory(process_.Get(), remote, &size, sizeof size, &moved) ||
-        moved != sizeof size) {
+    if (!answered || !remote.Read(0, &size, sizeof size)) {
         size = {};
     }
-    VirtualFreeEx(process_.Get(), remote, 0, MEM_RELEASE);
     return size;
 }
 
@@ -854,10 +662,12 @@ DWORD Launcher::WaitForExit() {
     return exitCode;
 }
 
+bool Launcher::OwnsDialog(HWND window) const {
+    return window_ && GetWindow(window, GW_OWNER) == window_ && ClassOf(window) == kDialogClass;
+}
+
 std::vector<HWND> Launcher::OwnedDialogs() const {
-    DialogSearch search = {window_, processId_, {}, 0};
-    EnumWindows(FindDialogs, reinterpret_cast<LPARAM>(&search));
-    return search.owned;
+    return TopLevelWindows([&](HWND window) { return OwnsDialog(window); });
 }
 
 HWND Launcher::WaitForDialog() {
@@ -867,11 +677,12 @@ HWND Launcher::WaitForDialog() {
         return !dialogs.empty() && IsWindowVisible(dialogs.front());
     });
     if (!shown) {
-        DialogSearch search = {window_, processId_, {}, 0};
-        EnumWindows(FindDialogs, reinterpret_cast<LPARAM>(&search));
+        const size_t unowned = TopLevelWindows(processId_, [&](HWND window) {
+                                   return ClassOf(window) == kDialogClass && !OwnsDialog(window);
+                               }).size();
         ADD_FAILURE() << "No dialog owned by the launcher's window appeared within " << kDeadlineMs
-                      << " ms (dialogs of the launcher's process with another owner: "
-                      << search.unowned << ").";
+                      << " ms (dialogs of the launcher's process with another owner: " << unowned
+                      << ").";
         return nullptr;
     }
     if (dialogs.size() != 1) {
@@ -882,21 +693,35 @@ HWND Launcher::WaitForDialog() {
 }
 
 HWND Launcher::WaitForDialogTitled(const std::wstring& title) {
-    TitledSearch search = {processId_, &title, nullptr};
+    HWND found = nullptr;
     WaitUntil([&] {
-        EnumWindows(FindTitledDialog, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
+        found = FirstOf(TopLevelWindows(processId_, [&](HWND window) {
+            wchar_t shown[256] = {};
+            GetWindowTextW(window, shown, 256);
+            return ClassOf(window) == kDialogClass && IsWindowVisible(window) && title == shown;
+        }));
+        return found != nullptr;
     });
-    if (!search.found) {
-        ADD_FAILURE() << "No dialog titled " << Narrow(title) << " appeared within " << kDeadlineMs
-                      << " ms.";
+    if (!found) {
+        ADD_FAILURE() << "No dialog titled " << WideToUtf8(title) << " appeared within "
+                      << kDeadlineMs << " ms.";
     }
-    return search.found;
+    return found;
 }
 
 std::wstring Launcher::DialogText(HWND dialog) {
     std::wstring text;
-    EnumChildWindows(dialog, CollectStaticTexts, reinterpret_cast<LPARAM>(&text));
+    const std::vector<HWND> statics = ChildWindows(
+        dialog, [](HWND window) { return _wcsicmp(ClassOf(window).c_str(), L"Static") == 0; });
+    for (HWND label : statics) {
+        const std::wstring piece = TextOf(label);
+        if (!piece.empty()) {
+            if (!text.empty()) {
+                text += L"\n";
+            }
+            text += piece;
+        }
+    }
     return text;
 }
 
@@ -939,11 +764,11 @@ void ExpectCentredIn(HWND window, const RECT& workArea) {
 
 void ExpectOneMessageNaming(Launcher& app, const std::wstring& name) {
     HWND box = app.WaitForDialog();
-    ASSERT_NE(box, nullptr) << "expected a message naming " << Narrow(name);
+    ASSERT_NE(box, nullptr) << "expected a message naming " << WideToUtf8(name);
     EXPECT_EQ(Launcher::WindowTitle(box), L"Qennet");
     const std::wstring text = Launcher::DialogText(box);
     EXPECT_NE(text.find(name), std::wstring::npos)
-        << "the message does not name " << Narrow(name) << ": " << Narrow(text);
+        << "the message does not name " << WideToUtf8(name) << ": " << WideToUtf8(text);
     app.CloseDialog(box);
     EXPECT_TRUE(app.OwnedDialogs().empty()) << "a second message followed the first";
     EXPECT_TRUE(app.Running());
@@ -952,13 +777,13 @@ void ExpectOneMessageNaming(Launcher& app, const std::wstring& name) {
 std::vector<std::string> Arguments(const std::string& commandLine) {
     std::vector<std::string> arguments;
     int count = 0;
-    LPWSTR* split = CommandLineToArgvW(Widen(commandLine).c_str(), &count);
+    LPWSTR* split = CommandLineToArgvW(Utf8ToWide(commandLine).c_str(), &count);
     if (!split) {
         ADD_FAILURE() << "Cannot split the command line " << commandLine;
         return arguments;
     }
     for (int index = 0; index < count; ++index) {
-        arguments.push_back(Narrow(split[index]));
+        arguments.push_back(WideToUtf8(split[index]));
     }
     LocalFree(split);
     return arguments;

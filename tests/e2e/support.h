@@ -13,29 +13,19 @@
 #include <string>
 #include <vector>
 
+#include "platform/text.h"
+#include "tests/support/handle.h"
+#include "tests/support/registry_override.h"
+#include "tests/support/remote_memory.h"
+#include "tests/support/wait.h"
+#include "tests/support/windows.h"
 #include "ui/control_ids.h"
 
 namespace e2e {
 
-// How long any awaited condition may take before the test fails.
-constexpr DWORD kDeadlineMs = 10000;
-
-std::wstring Widen(const std::string& utf8);
-std::string Narrow(const std::wstring& wide);
-
-// Polls a condition every few milliseconds until it holds or the time is up.
-template <typename Condition> bool WaitUntil(Condition condition, DWORD timeoutMs = kDeadlineMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (condition()) {
-            return true;
-        }
-        if (GetTickCount64() >= deadline) {
-            return false;
-        }
-        Sleep(5);
-    }
-}
+// The launcher's own UTF-8 conversions.
+using qennet::platform::Utf8ToWide;
+using qennet::platform::WideToUtf8;
 
 // The programs this build made, handed over by the test runner as Windows paths.
 struct BuildFiles {
@@ -48,50 +38,6 @@ struct BuildFiles {
     std::wstring work;            // where the tests make their folders
 };
 const BuildFiles& Build();
-
-// An owned kernel handle.
-class Handle {
-  public:
-    Handle() = default;
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    ~Handle() { Reset(); }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE Get() const { return handle_; }
-    bool Valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
-    void Reset(HANDLE handle = nullptr);
-
-  private:
-    HANDLE handle_ = nullptr;
-};
-
-// The pixel density of the next programs started in the prefix (HKCU\Control Panel\Desktop
-// LogPixels), put back as it was when this goes out of scope.
-class SystemDpi {
-  public:
-    explicit SystemDpi(DWORD dpi);
-    ~SystemDpi();
-    SystemDpi(const SystemDpi&) = delete;
-    SystemDpi& operator=(const SystemDpi&) = delete;
-
-  private:
-    bool hadValue_ = false;
-    DWORD previous_ = 0;
-};
-
-// The system's message font of the next programs started in the prefix (HKCU\Control
-// Panel\Desktop\WindowMetrics MessageFont, a LOGFONTW with its height at 96 dots per inch), put
-// back as it was when this goes out of scope. Programs already running keep the font they read.
-class MessageFont {
-  public:
-    explicit MessageFont(const LOGFONTW& font);
-    ~MessageFont();
-    MessageFont(const MessageFont&) = delete;
-    MessageFont& operator=(const MessageFont&) = delete;
-
-  private:
-    std::vector<BYTE> previous_; // empty when there was no value
-};
 
 // A fresh folder for the running test, under the work folder, named after the test (and an
 // optional suffix for a second folder). By default it holds the launcher, the stand-in emulator
@@ -227,6 +173,7 @@ class Launcher {
 
   private:
     void Start(const std::wstring& directory, const std::wstring& executable);
+    bool OwnsDialog(HWND window) const;
     void DrainJob(DWORD waitMs);
     void Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     POINT GameItemCentre(int index);

@@ -151,7 +151,7 @@ TEST(Window, EachLabelComesRightBeforeItsField) {
          {std::pair{IDC_RENDERER_LABEL, IDC_RENDERER},
           std::pair{IDC_CONTROLLER_LABEL, IDC_CONTROLLER}, std::pair{IDC_ROMS_LABEL, IDC_ROMS}}) {
         EXPECT_EQ(GetWindow(app.Control(label), GW_HWNDNEXT), app.Control(field))
-            << Narrow(app.Text(label));
+            << WideToUtf8(app.Text(label));
     }
 }
 
@@ -198,7 +198,7 @@ TEST(Window, ProgramCarriesItsIconAndVersion) {
         const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + key;
         ASSERT_TRUE(
             VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
-            << Narrow(key);
+            << WideToUtf8(key);
         EXPECT_EQ(std::wstring(value), expected);
     }
     for (const wchar_t* key : {L"CompanyName", L"FileDescription", L"InternalName",
@@ -207,7 +207,7 @@ TEST(Window, ProgramCarriesItsIconAndVersion) {
         UINT length = 0;
         const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + key;
         if (VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
-            expectNoInstallerWord(lowered(Narrow(value)), Narrow(key).c_str());
+            expectNoInstallerWord(lowered(WideToUtf8(value)), WideToUtf8(key).c_str());
     }
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
@@ -217,22 +217,11 @@ TEST(Window, ProgramCarriesItsIconAndVersion) {
 
 namespace {
 
-struct TipSearch {
-    DWORD processId;
-    HWND owner;
-    HWND found;
-};
-
-BOOL CALLBACK FindTips(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<TipSearch*>(parameter);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId == search->processId && ClassIs(window, TOOLTIPS_CLASSW) &&
-        GetWindow(window, GW_OWNER) == search->owner) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+// The tooltip owned by the launcher's window, or nullptr.
+HWND Tooltip(const Launcher& app) {
+    return FirstOf(TopLevelWindows(ProcessOf(app.Window()), [&](HWND window) {
+        return ClassIs(window, TOOLTIPS_CLASSW) && GetWindow(window, GW_OWNER) == app.Window();
+    }));
 }
 
 // Each tool of a tooltip owned by the launcher, as the button it belongs to and its text. The
@@ -240,10 +229,8 @@ BOOL CALLBACK FindTips(HWND window, LPARAM parameter) {
 std::vector<std::pair<HWND, std::wstring>> TipsOf(const Launcher& app, HWND tips) {
     std::vector<std::pair<HWND, std::wstring>> tools;
     constexpr SIZE_T kText = 256;
-    char* remote = static_cast<char*>(VirtualAllocEx(app.Process(), nullptr,
-                                                     sizeof(TTTOOLINFOW) + kText * sizeof(wchar_t),
-                                                     MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-    if (!remote) {
+    const RemoteMemory remote(app.Process(), sizeof(TTTOOLINFOW) + kText * sizeof(wchar_t));
+    if (!remote.Address()) {
         ADD_FAILURE() << "Cannot allocate memory in the launcher.";
         return tools;
     }
@@ -251,20 +238,18 @@ std::vector<std::pair<HWND, std::wstring>> TipsOf(const Launcher& app, HWND tips
     for (int index = 0; index < count; ++index) {
         TTTOOLINFOW tool = {};
         tool.cbSize = sizeof tool;
-        tool.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof tool);
+        tool.lpszText = static_cast<wchar_t*>(remote.Address(sizeof tool));
         wchar_t text[kText] = {};
-        SIZE_T done = 0;
-        if (!WriteProcessMemory(app.Process(), remote, &tool, sizeof tool, &done) ||
-            !SendMessageW(tips, TTM_ENUMTOOLSW, index, reinterpret_cast<LPARAM>(remote)) ||
-            !ReadProcessMemory(app.Process(), remote, &tool, sizeof tool, &done) ||
-            !ReadProcessMemory(app.Process(), remote + sizeof tool, text, sizeof text, &done)) {
+        if (!remote.Write(0, &tool, sizeof tool) ||
+            !SendMessageW(tips, TTM_ENUMTOOLSW, index,
+                          reinterpret_cast<LPARAM>(remote.Address())) ||
+            !remote.Read(0, &tool, sizeof tool) || !remote.Read(sizeof tool, text, sizeof text)) {
             ADD_FAILURE() << "Cannot read tool " << index;
             continue;
         }
         text[kText - 1] = L'\0';
         tools.emplace_back(reinterpret_cast<HWND>(tool.uId), text);
     }
-    VirtualFreeEx(app.Process(), remote, 0, MEM_RELEASE);
     return tools;
 }
 
@@ -281,17 +266,14 @@ TEST(Window, ConfigureButtonsShowWhatTheyDoInATooltip) {
     // under the mouse): no tooltip is made for that, it would only slow the start.
     SendMessageW(app.Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(app.Control(IDC_GAMES)),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    TipSearch search = {0, app.Window(), nullptr};
-    GetWindowThreadProcessId(app.Window(), &search.processId);
-    EnumWindows(FindTips, reinterpret_cast<LPARAM>(&search));
-    EXPECT_EQ(search.found, nullptr) << "a tooltip made with the mouse over the game list";
+    EXPECT_EQ(Tooltip(app), nullptr) << "a tooltip made with the mouse over the game list";
 
     // Then over the ROM folder's "..." button.
     SendMessageW(app.Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(app.Control(IDC_CONFIG_ROMS)),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EnumWindows(FindTips, reinterpret_cast<LPARAM>(&search));
-    ASSERT_NE(search.found, nullptr) << "no tooltip";
-    EXPECT_EQ(TipsOf(app, search.found),
+    HWND tips = Tooltip(app);
+    ASSERT_NE(tips, nullptr) << "no tooltip";
+    EXPECT_EQ(TipsOf(app, tips),
               (std::vector<std::pair<HWND, std::wstring>>{
                   {app.Control(IDC_CONFIG_RENDERER), L"Renderer settings"},
                   {app.Control(IDC_CONFIG_CONTROLLER), L"Controller settings"},

@@ -3,7 +3,9 @@
 // itself. Wine has the newer calls; they are hidden here, and what they answer is the yardstick.
 // The tests run at the prefix's density and once more in a copy of this program at 144 DPI.
 #include "platform/screen.h"
-#include "tests/e2e/support.h"
+#include "tests/support/handle.h"
+#include "tests/support/registry_override.h"
+#include "tests/support/wait.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
 // The message shown when the window cannot be created stays until the player closes it, even
 // though the failed window has posted WM_QUIT.
 #include "ui/start_failure.h"
+#include "tests/support/wait.h"
+#include "tests/support/windows.h"
 
 #include <windows.h>
 
@@ -13,31 +15,20 @@ struct Watch {
     bool closedByPlayer;
 };
 
-BOOL CALLBACK FindBox(HWND window, LPARAM parameter) {
-    HWND* found = reinterpret_cast<HWND*>(parameter);
-    wchar_t name[64] = {};
-    wchar_t title[64] = {};
-    GetClassNameW(window, name, 64);
-    GetWindowTextW(window, title, 64);
-    if (wcscmp(name, L"#32770") == 0 && wcscmp(title, L"Qennet") == 0 && IsWindowVisible(window)) {
-        *found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The player: waits for the message box on the launcher's thread, then presses OK.
 DWORD WINAPI Player(LPVOID parameter) {
     auto* watch = static_cast<Watch*>(parameter);
-    const DWORD started = GetTickCount();
-    while (GetTickCount() - started < 10000) {
-        HWND box = nullptr;
-        EnumThreadWindows(watch->threadId, FindBox, reinterpret_cast<LPARAM>(&box));
-        if (box) {
-            watch->closedByPlayer = PostMessageW(box, WM_COMMAND, IDOK, 0) != FALSE;
-            return 0;
-        }
-        Sleep(5);
+    HWND box = nullptr;
+    if (e2e::WaitUntil([&] {
+            box = e2e::FirstOf(e2e::ThreadWindows(watch->threadId, [](HWND window) {
+                wchar_t title[64] = {};
+                GetWindowTextW(window, title, 64);
+                return e2e::ClassOf(window) == e2e::kDialogClass && wcscmp(title, L"Qennet") == 0 &&
+                       IsWindowVisible(window);
+            }));
+            return box != nullptr;
+        })) {
+        watch->closedByPlayer = PostMessageW(box, WM_COMMAND, IDOK, 0) != FALSE;
     }
     return 0;
 }
