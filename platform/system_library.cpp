@@ -18,8 +18,12 @@ HMODULE LoadSystemLibrary(const wchar_t* fileName) {
 }
 
 FARPROC SystemCallAddress(const wchar_t* library, const char* name) {
-    // The library stays loaded until the program ends, since the call found in it is kept.
-    HMODULE module = LoadSystemLibrary(library);
+    // One the program has loaded already (USER32) is the system's: the system libraries are known
+    // to the loader, which never takes a file of the same name from elsewhere for them. Otherwise
+    // it is loaded, and stays loaded until the program ends, since the call found in it is kept.
+    HMODULE module = GetModuleHandleW(library);
+    if (!module)
+        module = LoadSystemLibrary(library);
     return module ? GetProcAddress(module, name) : nullptr;
 }
 

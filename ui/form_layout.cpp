@@ -128,6 +128,13 @@ FormLayout::~FormLayout() {
         DeleteObject(font_);
 }
 
+SIZE FormLayout::OpeningSize(DWORD style) {
+    const int dpi = platform::SystemDpi();
+    RECT frame{0, 0, ScaleToDpi(kClientWidth, dpi), ScaleToDpi(kClientHeight, dpi)};
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 bool FormLayout::CreateControls(HWND window) {
     window_ = window;
     dpi_ = platform::WindowDpi(window); // the DPI of the monitor the window was made on

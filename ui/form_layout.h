@@ -16,6 +16,11 @@ class FormLayout {
     FormLayout(const FormLayout&) = delete;
     FormLayout& operator=(const FormLayout&) = delete;
 
+    // The outer size a window of that style opens with: the table at the system DPI. Laid out,
+    // it is sized again only where its texts or its monitor's DPI need another size (a resize
+    // costs the start-up a round trip to the window system).
+    static SIZE OpeningSize(DWORD style);
+
     // Makes the table's controls in the window, at the DPI of the monitor it is on, with the
     // system's message font for it. False when a control cannot be made.
     bool CreateControls(HWND window);

@@ -64,10 +64,11 @@ HWND frmMain::Create(HINSTANCE instance) {
     if (!RegisterClassExW(&windowClass))
         return nullptr;
 
-    // Sized and placed once its controls are laid out for its monitor's DPI (Form_Load).
+    // Placed, and sized where it must be, once its controls are laid out (Form_Load).
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    const SIZE size = FormLayout::OpeningSize(style);
     return CreateWindowExW(0, QENNET_WINDOW_CLASS, kWindowCaption, style, CW_USEDEFAULT,
-                           CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+                           CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, this);
 }
 
 LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
