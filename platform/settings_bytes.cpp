@@ -36,14 +36,12 @@ class FileHandle {
     HANDLE handle_;
 };
 
-bool IsMomentaryRead(DWORD error) {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
-}
-
-// A file held open without FILE_SHARE_DELETE cannot be replaced: ERROR_ACCESS_DENIED on Windows
-// and under Wine, or a sharing violation.
-bool IsMomentaryReplace(DWORD error) {
-    return IsMomentaryRead(error) || error == ERROR_ACCESS_DENIED;
+// Another program has the file open (a sharing or lock violation), or it is pending deletion (an
+// editor that saves by deleting and renaming), which reads as ERROR_ACCESS_DENIED; a file held
+// open without FILE_SHARE_DELETE cannot be replaced either, also ERROR_ACCESS_DENIED.
+bool IsMomentary(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+           error == ERROR_ACCESS_DENIED;
 }
 
 // Runs the step until it succeeds, fails for a lasting reason, or the attempts are used up.
@@ -62,35 +60,62 @@ DWORD LastErrorOr(DWORD fallback) {
     return error ? error : fallback;
 }
 
-// The temporary twin is made in the target's own folder, so the final step never crosses volumes.
-std::wstring TemporaryNameBeside(const std::wstring& target) {
-    const std::wstring folder = target.substr(0, target.find_last_of(L'\\') + 1);
-    wchar_t temporary[MAX_PATH];
-    if (folder.empty() || !GetTempFileNameW(folder.c_str(), L"qen", 0, temporary))
-        return {};
-    return temporary;
+// A path the file calls take whatever its length: from MAX_PATH on only with the \\?\ prefix,
+// which the full path takes as it is.
+std::wstring Extended(const std::wstring& full) {
+    if (full.size() < MAX_PATH || full.rfind(L"\\\\?\\", 0) == 0)
+        return full;
+    const bool network = full.rfind(L"\\\\", 0) == 0; // \\server\share\...
+    std::wstring extended = network ? L"\\\\?\\UNC\\" : L"\\\\?\\";
+    extended.append(full, network ? 2 : 0, std::wstring::npos);
+    return extended;
 }
 
-DWORD WriteWholeFile(const std::wstring& path, const std::string& bytes) {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid())
-        return GetLastError();
-    DWORD error = 0;
-    DWORD written = 0;
-    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-        written != bytes.size() || !FlushFileBuffers(file.get()))
-        error = GetLastError();
-    if (!file.close() && error == 0)
-        error = GetLastError();
-    return error;
+// The new file, made beside the target under a name of the launcher's own with CREATE_NEW (so it
+// is never another file), written whole and flushed, with the attributes it is to keep. A virus
+// scanner or indexer that opens the new file for a moment is waited for as the move is.
+DWORD WriteTemporaryBeside(const std::wstring& target, const std::string& bytes, DWORD attributes,
+                           std::wstring& temporary) {
+    const std::wstring folder = target.substr(0, target.find_last_of(L'\\') + 1);
+    static unsigned made = 0; // names are never used twice in a run
+    return Retried(
+        [&]() -> DWORD {
+            // A name left over from an earlier run that ended at the wrong moment: the next one.
+            HANDLE handle = INVALID_HANDLE_VALUE;
+            for (int tries = 0; tries < 16 && handle == INVALID_HANDLE_VALUE; ++tries) {
+                temporary = folder + L"~qennet-" + DecimalText(GetCurrentProcessId()) + L"-" +
+                            DecimalText(++made) + L".tmp";
+                handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+                if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
+                    break;
+            }
+            FileHandle file(handle);
+            if (!file.valid())
+                return GetLastError();
+            DWORD error = 0;
+            DWORD written = 0;
+            if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                           nullptr) ||
+                written != bytes.size() || !FlushFileBuffers(file.get()))
+                error = GetLastError();
+            if (!file.close() && error == 0)
+                error = GetLastError();
+            if (error == 0 && attributes && !SetFileAttributesW(temporary.c_str(), attributes))
+                error = GetLastError();
+            if (error != 0)
+                DeleteFileW(temporary.c_str());
+            return error;
+        },
+        IsMomentary);
 }
 
 } // namespace
 
 SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest) {
     SettingsBytesRead result;
-    const std::wstring path = Utf8ToWide(name);
+    const std::wstring full = FullPath(Utf8ToWide(name));
+    const std::wstring path = full.empty() ? Utf8ToWide(name) : Extended(full);
     if (FolderExists(path))
         return result; // not a settings file; the save at close reports it
     std::string& bytes = result.bytes;
@@ -109,7 +134,7 @@ SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest
             bytes.resize(read);
             return 0;
         },
-        IsMomentaryRead);
+        IsMomentary);
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
         bytes.clear();
         return result;
@@ -125,18 +150,16 @@ SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest
 }
 
 unsigned long WriteSettingsBytes(const std::string& name, const std::string& bytes) {
-    const std::wstring target = FullPath(Utf8ToWide(name));
-    if (target.empty())
+    const std::wstring full = FullPath(Utf8ToWide(name));
+    if (full.empty())
         return LastErrorOr(ERROR_INVALID_NAME);
+    const std::wstring target = Extended(full);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
     // A read-only settings file is the player's wish to keep it as it is; not every file system
     // refuses the replacement by itself. A folder of that name is not ours to replace.
-    const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return ERROR_ACCESS_DENIED;
-    const std::wstring temporary = TemporaryNameBeside(target);
-    if (temporary.empty())
-        return LastErrorOr(ERROR_INVALID_NAME);
 
     // The new file takes the old one's place by a move, and a moved file keeps its own attributes,
     // so it is given the old one's hidden and system attributes first: a hidden qennet.cfg stays
@@ -144,18 +167,19 @@ unsigned long WriteSettingsBytes(const std::string& name, const std::string& byt
     // and leaves a stray "rf....tmp" file behind at every collision.)
     constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     const DWORD kept = attributes == INVALID_FILE_ATTRIBUTES ? 0 : attributes & kKept;
-    DWORD error = WriteWholeFile(temporary, bytes);
-    if (error == 0 && kept && !SetFileAttributesW(temporary.c_str(), kept))
-        error = GetLastError();
-    if (error == 0)
-        error = Retried(
-            [&]() -> DWORD {
-                return MoveFileExW(temporary.c_str(), target.c_str(),
-                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-                           ? 0
-                           : GetLastError();
-            },
-            IsMomentaryReplace);
+    std::wstring temporary;
+    DWORD error =
+        WriteTemporaryBeside(target, bytes, kept ? kept : FILE_ATTRIBUTE_NORMAL, temporary);
+    if (error != 0)
+        return error;
+    error = Retried(
+        [&]() -> DWORD {
+            return MoveFileExW(temporary.c_str(), target.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                       ? 0
+                       : GetLastError();
+        },
+        IsMomentary);
     if (error != 0)
         DeleteFileW(temporary.c_str());
     return error;

@@ -124,6 +124,24 @@ TEST(Settings, RestoredChoicesSetTheConfigureButtonsByTheFolder) {
     }
 }
 
+// In a working folder of 247 to 259 characters, qennet.cfg's path and its temporary twin's pass
+// MAX_PATH (and the system's temporary-file call refuses the folder).
+TEST(Settings, LongWorkingFolderReadsAndSavesItsChoices) {
+    const size_t shortest = EmulatorFolder(EmulatorFolder::Empty, L"-").Path().size();
+    ASSERT_LT(shortest, 250u);
+    EmulatorFolder folder(EmulatorFolder::Empty, L"-" + std::wstring(250 - shortest, L'x'));
+    ASSERT_EQ(folder.Path().size(), 250u);
+    folder.Write(L"qennet.cfg", "3\r\n0\r\n0\r\n\"Roms\"\r\n");
+    // Started from a shorter folder: a program's own path must stay within MAX_PATH.
+    EmulatorFolder launcherFolder(EmulatorFolder::LauncherOnly, L"launcher");
+    Launcher app(folder, launcherFolder.PathOf(L"qennet.exe"));
+    ASSERT_TRUE(app.Started());
+    EXPECT_EQ(app.GameSelection(), 3);
+    app.ClickGame(9);
+    CloseAndWait(app);
+    EXPECT_EQ(folder.Read(L"qennet.cfg"), "9\r\n0\r\n0\r\n\"Roms\"\r\n");
+}
+
 TEST(Settings, RomsFolderWithCommaAndBlanksComesBack) {
     EmulatorFolder folder;
     {
