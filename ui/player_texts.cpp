@@ -50,23 +50,31 @@ std::wstring StartFailureCause(const std::wstring& program, const std::string& c
 }
 
 std::wstring SettingsSaveFailureCause(const std::wstring& file, unsigned long error) {
-    const bool refused = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
-                         error == ERROR_LOCK_VIOLATION;
-    switch (refused ? platform::WriteObstacleOf(file) : platform::WriteObstacle::Unknown) {
-    case platform::WriteObstacle::Folder:
-        return L"There is a folder named qennet.cfg in the emulator folder where the file should "
-               L"be.";
-    case platform::WriteObstacle::ReadOnly:
-        return L"qennet.cfg is read-only. Clear its read-only attribute (in its properties) to "
-               L"let Qennet save your choices.";
-    case platform::WriteObstacle::HeldOpen:
-        return L"Another program (an editor, a sync tool or a virus scanner) has qennet.cfg open "
-               L"and lets nobody change it.";
-    case platform::WriteObstacle::NoPermission:
-        return L"You may not change files in the emulator folder. Qennet can save your choices "
-               L"once you may, or when the emulator is in a folder of your own.";
-    case platform::WriteObstacle::Unknown:
-        break;
+    struct ObstacleText {
+        platform::WriteObstacle obstacle;
+        const wchar_t* text;
+    };
+    static constexpr ObstacleText kTexts[] = {
+        {platform::WriteObstacle::Folder,
+         L"There is a folder named qennet.cfg in the emulator folder where the file should be."},
+        {platform::WriteObstacle::ReadOnly,
+         L"qennet.cfg is read-only. Clear its read-only attribute (in its properties) to let "
+         L"Qennet save your choices."},
+        {platform::WriteObstacle::HeldOpen,
+         L"Another program (an editor, a sync tool or a virus scanner) has qennet.cfg open and "
+         L"lets nobody change it."},
+        {platform::WriteObstacle::NoPermission,
+         L"You may not change files in the emulator folder. Qennet can save your choices once "
+         L"you may, or when the emulator is in a folder of your own."},
+    };
+    // The system says "Access is denied." for each of these; what refuses the write says more.
+    if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+        error == ERROR_LOCK_VIOLATION) {
+        const platform::WriteObstacle obstacle = platform::WriteObstacleOf(file);
+        for (const ObstacleText& entry : kTexts) {
+            if (entry.obstacle == obstacle)
+                return entry.text;
+        }
     }
     return platform::SystemErrorText(error);
 }
