@@ -3,23 +3,18 @@
 #include "platform/system_library.h"
 
 #include <objbase.h>
-#include <shlobj.h>
 
 namespace qennet::platform {
 namespace {
 
-struct ShellCalls {
-    decltype(&::SHBrowseForFolderW) browse = nullptr;
-    decltype(&::SHGetPathFromIDListW) pathFromItem = nullptr;
-    decltype(&::CoTaskMemFree) freeItem = nullptr;
-    bool ready = false;
-    unsigned long error = 0;
-};
+// The longest path Windows has, with its terminator.
+constexpr DWORD kLongestPath = 32768;
 
-// The shell and COM are looked up at the first browse, not at start-up.
-const ShellCalls& Shell() {
-    static ShellCalls calls = [] {
-        ShellCalls c;
+} // namespace
+
+const FolderBrowserCalls& SystemFolderBrowserCalls() {
+    static const FolderBrowserCalls calls = [] {
+        FolderBrowserCalls c;
         c.browse = SystemCall<decltype(c.browse)>(L"shell32.dll", "SHBrowseForFolderW");
         c.pathFromItem =
             SystemCall<decltype(c.pathFromItem)>(L"shell32.dll", "SHGetPathFromIDListW");
@@ -28,31 +23,34 @@ const ShellCalls& Shell() {
             c.error = GetLastError() ? GetLastError() : ERROR_PROC_NOT_FOUND;
             return c;
         }
+        c.pathFromItemEx =
+            SystemCall<decltype(c.pathFromItemEx)>(L"shell32.dll", "SHGetPathFromIDListEx");
         c.error = InitialiseCom();
-        c.ready = c.error == 0;
         return c;
     }();
     return calls;
 }
 
-} // namespace
-
-FolderChoice BrowseForFolder(HWND owner) {
-    const ShellCalls& shell = Shell();
-    if (!shell.ready)
-        return {FolderChoice::Outcome::Failed, {}, shell.error};
+FolderChoice BrowseForFolder(HWND owner, const FolderBrowserCalls& calls) {
+    if (calls.error != 0)
+        return {FolderChoice::Outcome::Failed, {}, calls.error};
 
     BROWSEINFOW info{};
     info.hwndOwner = owner;
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
-    PIDLIST_ABSOLUTE item = shell.browse(&info);
+    PIDLIST_ABSOLUTE item = calls.browse(&info);
     if (!item)
         return {FolderChoice::Outcome::Cancelled, {}, 0};
 
-    wchar_t path[MAX_PATH] = {};
-    const BOOL found = shell.pathFromItem(item, path);
-    shell.freeItem(item);
-    if (!found || path[0] == L'\0')
+    std::wstring path(calls.pathFromItemEx ? kLongestPath : MAX_PATH, L'\0');
+    const BOOL found =
+        calls.pathFromItemEx
+            ? calls.pathFromItemEx(item, path.data(), static_cast<DWORD>(path.size()), 0)
+            : calls.pathFromItem(item, path.data());
+    calls.freeItem(item);
+    const size_t end = path.find(L'\0');
+    path.resize(end == std::wstring::npos ? 0 : end);
+    if (!found || path.empty())
         return {FolderChoice::Outcome::Failed, {}, ERROR_PATH_NOT_FOUND};
     return {FolderChoice::Outcome::Chosen, path, 0};
 }
