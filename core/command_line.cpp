@@ -65,6 +65,17 @@ std::string ComposeCommandLine(const PlayChoices& choices, const FileExistsFn& e
     return line;
 }
 
+std::optional<std::string>
+RomsFolderTheEmulatorReads(const std::string& typed, const AnsiCodePage& ansi,
+                           const std::function<std::string(const std::string&)>& shortName) {
+    if (ansi.FromUtf8(typed))
+        return typed;
+    const std::string name = shortName(typed);
+    if (!name.empty() && ansi.FromUtf8(name))
+        return name;
+    return std::nullopt;
+}
+
 std::string EditorCommand(const std::string& file) {
     return "NOTEPAD.EXE " + file;
 }

@@ -1,7 +1,10 @@
 #pragma once
 // The emulator's command line and the editor commands.
+#include "settings_encoding.h"
 #include "types.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace qennet {
@@ -18,6 +21,16 @@ struct PlayChoices {
 // folder loses any quotation marks and is quoted when it holds a blank, so that the emulator's
 // C runtime splits it as one argument.
 std::string ComposeCommandLine(const PlayChoices& choices, const FileExistsFn& exists);
+
+// The ROM folder as the emulator can read it. It is a program of the ANSI code page: Windows
+// converts its command line with best-fit mapping, so a character the code page lacks reaches it
+// as a question mark or a look-alike (a FULLWIDTH QUOTATION MARK becomes '"' and splits the
+// arguments). The text as typed when the code page holds it exactly; otherwise the folder's short
+// (8.3) name, when it has one the code page holds; otherwise nullopt: the emulator may not find
+// the folder. shortName gives "" for a folder without one.
+std::optional<std::string>
+RomsFolderTheEmulatorReads(const std::string& typed, const AnsiCodePage& ansi,
+                           const std::function<std::string(const std::string&)>& shortName);
 
 // "NOTEPAD.EXE " followed by the file name.
 std::string EditorCommand(const std::string& file);

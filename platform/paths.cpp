@@ -27,6 +27,18 @@ std::wstring CurrentDirectory() {
     return path;
 }
 
+std::wstring ShortPath(const std::wstring& path) {
+    const DWORD needed = GetShortPathNameW(path.c_str(), nullptr, 0);
+    if (needed == 0)
+        return {};
+    std::wstring shortPath(needed, L'\0');
+    const DWORD length = GetShortPathNameW(path.c_str(), shortPath.data(), needed);
+    if (length == 0 || length >= needed)
+        return {};
+    shortPath.resize(length);
+    return shortPath;
+}
+
 std::wstring InWindowsFolder(const wchar_t* name) {
     wchar_t folder[MAX_PATH];
     const UINT length = GetSystemWindowsDirectoryW(folder, MAX_PATH);

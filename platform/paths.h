@@ -11,6 +11,10 @@ std::wstring FullPath(const std::wstring& name);
 // The working folder; empty on failure.
 std::wstring CurrentDirectory();
 
+// The short (8.3) form of an existing path, relative where the path is; empty where the file
+// system has none for it (8.3 names can be turned off) or the path does not exist.
+std::wstring ShortPath(const std::wstring& path);
+
 // A file of the Windows folder by its full path (the system's own one, also where each user of a
 // terminal server has a private Windows folder); empty on failure.
 std::wstring InWindowsFolder(const wchar_t* name);

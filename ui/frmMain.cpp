@@ -17,8 +17,10 @@
 #include "ui/frmMain_layout.h"
 #include "ui/player_texts.h"
 #include "ui/stored_choices.h"
+#include "ui/system_ansi.h"
 #include "ui/window_icons.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -457,8 +459,16 @@ void frmMain::cmdConfigRomsDirectory_Click() {
 void frmMain::cmdPlay_Click() {
     // Play sends the game number; the other three are the choices the close saves.
     StoredChoices current = CurrentChoices();
+    const auto shortName = [](const std::string& path) {
+        return WideToUtf8(platform::ShortPath(Utf8ToWide(path)));
+    };
+    std::optional<std::string> roms =
+        RomsFolderTheEmulatorReads(current.romsDirectory, SystemAnsi(), shortName);
+    if (!roms && MessageBoxW(hwnd_, kRomsFolderUnreadableText, kMessageCaption,
+                             MB_YESNO | MB_ICONWARNING) != IDYES)
+        return;
     const PlayChoices choices{GameNumber, current.renderer, current.scope,
-                              std::move(current.romsDirectory)};
+                              roms ? std::move(*roms) : std::move(current.romsDirectory)};
     const std::string commandLine = ComposeCommandLine(choices, platform::FileExists);
     // The working folder's emulator, as every other file is the working folder's; not one beside
     // the launcher, were it kept elsewhere.

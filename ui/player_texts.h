@@ -22,6 +22,10 @@ constexpr wchar_t kSettingsUnreadText[] =
 constexpr wchar_t kSettingsNotSavedText[] = L"Your choices could not be saved to qennet.cfg.";
 constexpr wchar_t kFolderBrowserFailedText[] = L"Could not use the folder browser.";
 constexpr wchar_t kEmulatorNotStartedText[] = L"Could not start Vresk.exe.";
+constexpr wchar_t kRomsFolderUnreadableText[] =
+    L"The ROM folder's name holds characters that Vresk.exe cannot read on this Windows (it reads "
+    L"its command line in the system's code page), and the folder has no short name to give it "
+    L"instead. The emulator may not find its games.\n\nStart Vresk.exe all the same?";
 std::wstring EditorNotStartedText(const std::wstring& file);
 std::wstring PluginNotLoadedText(const std::wstring& plugin);
 std::wstring PluginWithoutSettingsText(const std::wstring& plugin);

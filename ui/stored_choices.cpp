@@ -1,26 +1,9 @@
 #include "ui/stored_choices.h"
 
 #include "core/settings_encoding.h"
+#include "ui/system_ansi.h"
 
 namespace qennet::ui {
-namespace {
-
-class SystemAnsi : public AnsiCodePage {
-  public:
-    explicit SystemAnsi(const platform::CodePage& codePage) : codePage_(codePage) {}
-    std::string ToUtf8(std::string_view ansi) const override {
-        return platform::AnsiToUtf8(ansi, codePage_);
-    }
-    std::optional<std::string> FromUtf8(std::string_view utf8) const override {
-        return platform::Utf8ToAnsi(utf8, codePage_);
-    }
-
-  private:
-    platform::CodePage codePage_;
-};
-
-} // namespace
-
 ChoicesRead LoadStoredChoices(const platform::CodePage& codePage, const std::string& file) {
     const platform::SettingsBytesRead read =
         platform::ReadSettingsBytes(file, kLargestSettingsFile);

@@ -1,5 +1,6 @@
 #include "core/command_line.h"
 
+#include "fake_code_pages.h"
 #include "fake_files.h"
 
 #include <gtest/gtest.h>
@@ -181,6 +182,35 @@ TEST(ComposeCommandLine, GameNumberText) {
               "Vresk.exe 71 --roms-directory=Roms");
     EXPECT_EQ(ComposeCommandLine(Choices(-32768, 0, 0), files.Exists()),
               "Vresk.exe-32768 --roms-directory=Roms");
+}
+
+TEST(RomsFolderTheEmulatorReads, TheTextWhereTheCodePageHoldsItElseAShortName) {
+    const testing::Latin1CodePage western;
+    const testing::Utf8CodePage utf8;
+    const std::string japanese = "D:\\\xE3\x83\xAD\xE3\x83\xA0"; // D:\ and two katakana
+    const std::string fullwidthQuote = "D:\\a\xEF\xBC\x82b";     // U+FF02 in the name
+    struct Case {
+        const AnsiCodePage& ansi;
+        std::string typed, shortName;
+        std::optional<std::string> passed;
+    } cases[] = {
+        {western, "D:\\R\xC3\xB6ms", "", "D:\\R\xC3\xB6ms"}, // the code page holds it
+        {western, japanese, "D:\\~ROMS~1", "D:\\~ROMS~1"},
+        {western, fullwidthQuote, "D:\\AB~1", "D:\\AB~1"},
+        {western, japanese, "", std::nullopt},       // no short name
+        {western, japanese, japanese, std::nullopt}, // a short name as unreadable
+        {utf8, japanese, "D:\\~ROMS~1", japanese},   // a UTF-8 code page holds everything
+    };
+    for (const Case& c : cases) {
+        int asked = 0;
+        const auto shortName = [&](const std::string& path) {
+            ++asked;
+            EXPECT_EQ(path, c.typed);
+            return c.shortName;
+        };
+        EXPECT_EQ(RomsFolderTheEmulatorReads(c.typed, c.ansi, shortName), c.passed) << c.typed;
+        EXPECT_EQ(asked, c.ansi.FromUtf8(c.typed) ? 0 : 1) << c.typed;
+    }
 }
 
 TEST(EditorCommand, PrefixesTheEditor) {

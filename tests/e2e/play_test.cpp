@@ -1,6 +1,8 @@
 // Play and the double-click: the command line the emulator receives.
 #include "support.h"
 
+#include <algorithm>
+
 #include <cstdio>
 
 using namespace e2e;
@@ -175,9 +177,12 @@ TEST(Play, RomsFolderIsQuotedOnlyWhenItHoldsABlank) {
     Play(app);
     app.SetText(IDC_ROMS, L"D:\\tab\there"); // only the blank calls for quotation marks
     Play(app);
-    // Characters outside the ANSI code page reach the emulator unchanged.
+    // Characters outside the ANSI code page reach the emulator unchanged once the player says to
+    // start it all the same (the folder has no short name to pass instead).
     app.SetText(IDC_ROMS, L"D:\\R\u00f6ms\\\u30b2\u30fc\u30e0");
-    Play(app);
+    app.Click(IDC_PLAY);
+    app.CloseDialog(app.WaitForDialog(), IDYES);
+    app.WaitForPrograms();
 
     const std::string unicode = WideToUtf8(L"D:\\R\u00f6ms\\\u30b2\u30fc\u30e0");
     EXPECT_EQ(folder.Lines(L"Vresk.log"), (Lines{"Vresk.exe 1 --roms-directory=\"C:\\My Roms\"",
@@ -238,6 +243,34 @@ TEST(Play, StartsTheWorkingFoldersEmulatorNotOneBesideTheLauncher) {
     app.ClickAndWaitForProgram(IDC_PLAY);
     EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{"Vresk.exe 1 --roms-directory=Roms"});
     EXPECT_TRUE(app.OwnedDialogs().empty());
+}
+
+// The emulator reads its command line in the ANSI code page (1252 here): a ROM folder whose name
+// the code page cannot hold goes by its short name, and one without a short name goes only when
+// the player says so.
+TEST(Play, RomsFolderOutsideTheCodePageGoesByItsShortNameOrAsked) {
+    EmulatorFolder folder;
+    const std::wstring katakana = L"\u30ED\u30E0";
+    folder.MakeDirectory(katakana);
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    app.SetText(IDC_ROMS, katakana);
+    app.ClickAndWaitForProgram(IDC_PLAY);
+    const std::string piece = Arguments(folder.Lines(L"Vresk.log").at(0)).at(2);
+    const std::string name = piece.substr(piece.find('=') + 1);
+    EXPECT_TRUE(std::all_of(name.begin(), name.end(), [](char c) { return c > 0; })) << piece;
+    wchar_t longName[MAX_PATH] = {};
+    ASSERT_GT(GetLongPathNameW(folder.PathOf(Utf8ToWide(name)).c_str(), longName, MAX_PATH), 0u)
+        << piece;
+    EXPECT_EQ(std::wstring(longName), folder.PathOf(katakana));
+
+    app.SetText(IDC_ROMS, katakana + L"2"); // no such folder, so no short name: asked first
+    app.Click(IDC_PLAY);
+    HWND box = app.WaitForDialog();
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(Launcher::DialogText(box).find(L"cannot read"), std::wstring::npos);
+    app.CloseDialog(box, IDNO);
+    EXPECT_EQ(app.ProgramsStarted(), 1) << "No started the emulator";
 }
 
 TEST(Play, EachPressStartsAnotherEmulator) {
