@@ -2,6 +2,7 @@
 
 #include "platform/file_exists.h"
 #include "platform/paths.h"
+#include "platform/system_library.h"
 #include "platform/text.h"
 
 #include <windows.h>
@@ -72,10 +73,11 @@ std::wstring Extended(const std::wstring& full) {
 }
 
 // The new file, made beside the target under a name of the launcher's own with CREATE_NEW (so it
-// is never another file), written whole and flushed, with the attributes it is to keep. A virus
-// scanner or indexer that opens the new file for a moment is waited for as the move is.
+// is never another file), written whole and flushed, with the attributes it is to keep (0: as
+// Windows makes new files). A virus scanner or indexer that opens the new file for a moment is
+// waited for as the move is.
 DWORD WriteTemporaryBeside(const std::wstring& target, const std::string& bytes, DWORD attributes,
-                           std::wstring& temporary) {
+                           const SettingsFileCalls& calls, std::wstring& temporary) {
     const std::wstring folder = target.substr(0, target.find_last_of(L'\\') + 1);
     static unsigned made = 0; // names are never used twice in a run
     return Retried(
@@ -101,7 +103,7 @@ DWORD WriteTemporaryBeside(const std::wstring& target, const std::string& bytes,
                 error = GetLastError();
             if (!file.close() && error == 0)
                 error = GetLastError();
-            if (error == 0 && attributes && !SetFileAttributesW(temporary.c_str(), attributes))
+            if (error == 0 && attributes && !calls.setAttributes(temporary.c_str(), attributes))
                 error = GetLastError();
             if (error != 0)
                 DeleteFileW(temporary.c_str());
@@ -149,12 +151,43 @@ SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest
     return result;
 }
 
-unsigned long WriteSettingsBytes(const std::string& name, const std::string& bytes) {
+std::wstring LinkTargetOf(const std::wstring& link) {
+    using FinalPathFn = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD, DWORD);
+    static const auto finalPath =
+        SystemCall<FinalPathFn>(L"kernel32.dll", "GetFinalPathNameByHandleW");
+    if (!finalPath)
+        return {};
+    // Opened through the link, the handle is the file it points to.
+    FileHandle file(CreateFileW(link.c_str(), 0,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file.valid())
+        return {};
+    std::wstring target(finalPath(file.get(), nullptr, 0, 0), L'\0');
+    const DWORD length = finalPath(file.get(), target.data(), static_cast<DWORD>(target.size()), 0);
+    if (length == 0 || length >= target.size())
+        return {};
+    target.resize(length);
+    return target;
+}
+
+unsigned long WriteSettingsBytes(const std::string& name, const std::string& bytes,
+                                 const SettingsFileCalls& calls) {
     const std::wstring full = FullPath(Utf8ToWide(name));
     if (full.empty())
         return LastErrorOr(ERROR_INVALID_NAME);
-    const std::wstring target = Extended(full);
-    const DWORD attributes = GetFileAttributesW(target.c_str());
+    std::wstring target = Extended(full);
+    DWORD attributes = calls.getAttributes(target.c_str());
+    // A qennet.cfg that is a symbolic link (to a file in a synced folder, say) is written where it
+    // points; replaced, it would become a plain file.
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
+        !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        const std::wstring pointed = calls.linkTarget(target);
+        if (!pointed.empty()) {
+            target = Extended(pointed);
+            attributes = calls.getAttributes(target.c_str());
+        }
+    }
     // A read-only settings file is the player's wish to keep it as it is; not every file system
     // refuses the replacement by itself. A folder of that name is not ours to replace.
     if (attributes != INVALID_FILE_ATTRIBUTES &&
@@ -162,14 +195,16 @@ unsigned long WriteSettingsBytes(const std::string& name, const std::string& byt
         return ERROR_ACCESS_DENIED;
 
     // The new file takes the old one's place by a move, and a moved file keeps its own attributes,
-    // so it is given the old one's hidden and system attributes first: a hidden qennet.cfg stays
-    // hidden. (ReplaceFileW keeps them on Windows, but under Wine it gives the file the new one's
-    // and leaves a stray "rf....tmp" file behind at every collision.)
-    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    const DWORD kept = attributes == INVALID_FILE_ATTRIBUTES ? 0 : attributes & kKept;
+    // so it is given the old one's first: a hidden qennet.cfg stays hidden, and one a backup has
+    // marked as saved (no archive attribute) stays so. (ReplaceFileW keeps them on Windows, but
+    // under Wine it gives the file the new one's and leaves a stray "rf....tmp" file behind at
+    // every collision.) A first file gets what Windows gives new files.
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+    DWORD kept = 0;
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        kept = (attributes & kKept) ? attributes & kKept : FILE_ATTRIBUTE_NORMAL;
     std::wstring temporary;
-    DWORD error =
-        WriteTemporaryBeside(target, bytes, kept ? kept : FILE_ATTRIBUTE_NORMAL, temporary);
+    DWORD error = WriteTemporaryBeside(target, bytes, kept, calls, temporary);
     if (error != 0)
         return error;
     error = Retried(

@@ -1,5 +1,7 @@
 #pragma once
 // The settings file's bytes on disk (core/settings_encoding.h says what text they hold).
+#include <windows.h>
+
 #include <cstddef>
 #include <string>
 
@@ -17,11 +19,26 @@ struct SettingsBytesRead {
 // of a bigger file are read.
 SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest);
 
+// Where a symbolic link points; empty where the system cannot say (Windows XP has no links to
+// files, and no GetFinalPathNameByHandleW, which is looked up at the first call).
+std::wstring LinkTargetOf(const std::wstring& link);
+
+// The calls on a file's attributes and links that WriteSettingsBytes makes, so that a test can
+// stand in for what Wine cannot show (it reports every file as archived, and its links to files
+// are not links to Windows programs).
+struct SettingsFileCalls {
+    decltype(&::GetFileAttributesW) getAttributes = ::GetFileAttributesW;
+    decltype(&::SetFileAttributesW) setAttributes = ::SetFileAttributesW;
+    std::wstring (*linkTarget)(const std::wstring& link) = LinkTargetOf;
+};
+
 // Replaces the file with the bytes in one step: a temporary file in the same folder is written
-// and flushed, then takes the old one's place (keeping its attributes), so a failure never leaves
-// a truncated file or a stray temporary one. A collision with another program that holds the file
-// for a moment is retried for about a second. A read-only file is never replaced. Returns 0, or
-// the system's error code.
-unsigned long WriteSettingsBytes(const std::string& name, const std::string& bytes);
+// and flushed, then takes the old one's place, so a failure never leaves a truncated file or a
+// stray temporary one. The new file keeps the old one's hidden, system and archive attributes; a
+// symbolic link is written where it points and stays a link. A collision with another program
+// that holds the file for a moment is retried for about a second. A read-only file is never
+// replaced. Returns 0, or the system's error code.
+unsigned long WriteSettingsBytes(const std::string& name, const std::string& bytes,
+                                 const SettingsFileCalls& calls = SettingsFileCalls());
 
 } // namespace qennet::platform
