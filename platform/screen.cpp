@@ -108,7 +108,12 @@ SIZE OuterSizeForClientAt(HWND window, SIZE client, int dpi, const NewerDpiCalls
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-RECT WorkArea() {
+RECT WorkAreaOf(HWND window, const MonitorCalls& calls) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    HMONITOR monitor = calls.monitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    if (monitor && calls.getMonitorInfo(monitor, &info))
+        return info.rcWork;
     RECT area{};
     if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))
         SetRect(&area, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));

@@ -43,8 +43,16 @@ SIZE OuterSizeForClient(HWND window, SIZE client);
 SIZE OuterSizeForClientAt(HWND window, SIZE client, int dpi,
                           const NewerDpiCalls& calls = SystemNewerDpiCalls());
 
-// The desktop work area: the screen less its task bars.
-RECT WorkArea();
+// The monitor calls the work area is found with, so that a test can stand in for several
+// monitors.
+struct MonitorCalls {
+    decltype(&::MonitorFromWindow) monitorFromWindow = ::MonitorFromWindow;
+    decltype(&::GetMonitorInfoW) getMonitorInfo = ::GetMonitorInfoW;
+};
+
+// The work area (the screen less its task bars) of the monitor the window is on, or is nearest
+// to; with one monitor, the desktop's work area. The desktop's where the monitor cannot be asked.
+RECT WorkAreaOf(HWND window, const MonitorCalls& calls = MonitorCalls());
 
 // The window's outer rectangle in screen pixels.
 RECT OuterRect(HWND window);

@@ -208,7 +208,9 @@ SIZE FormLayout::OuterSizeAt(int dpi) const {
 }
 
 void FormLayout::Centre() const {
-    const RECT work = platform::WorkArea();
+    // The monitor it was made on (where Windows puts a new window: the one the launcher was
+    // started from), not always the primary one: a move there would change its DPI mid-start.
+    const RECT work = platform::WorkAreaOf(window_);
     const RECT window = platform::OuterRect(window_);
     SetWindowPos(window_, nullptr, CentredStart(work.left, work.right, window.right - window.left),
                  CentredStart(work.top, work.bottom, window.bottom - window.top), 0, 0,

@@ -34,7 +34,7 @@ class FormLayout {
     // The outer size the window would take at another DPI, with nothing moved.
     SIZE OuterSizeAt(int dpi) const;
 
-    // Centres the window in the work area.
+    // Centres the window in the work area of its monitor.
     void Centre() const;
 
     int dpi() const { return dpi_; }
