@@ -8,15 +8,25 @@
 namespace qennet::ui {
 namespace {
 
-struct NamedButton {
+struct NamedControl {
     int id;
     const wchar_t* name;
+    bool tip; // shown in the tooltip too: the "..." buttons, whose caption says nothing
 };
-constexpr NamedButton kNamedButtons[] = {
-    {IDC_CONFIG_RENDERER, L"Renderer settings"},
-    {IDC_CONFIG_CONTROLLER, L"Controller settings"},
-    {IDC_CONFIG_ROMS, L"Browse for the ROM folder"},
+constexpr NamedControl kNamedControls[] = {
+    {IDC_GAMES, L"Games", false}, // no label comes before it, so it would be announced as "list"
+    {IDC_CONFIG_RENDERER, L"Renderer settings", true},
+    {IDC_CONFIG_CONTROLLER, L"Controller settings", true},
+    {IDC_CONFIG_ROMS, L"Browse for the ROM folder", true},
 };
+
+const NamedControl* NamedControlOf(int id) {
+    for (const NamedControl& control : kNamedControls) {
+        if (control.id == id)
+            return &control;
+    }
+    return nullptr;
+}
 
 constexpr wchar_t kOriginalProcedure[] = L"QennetButtonProcedure";
 constexpr wchar_t kNamed[] = L"QennetButtonNamed";
@@ -29,7 +39,7 @@ LRESULT CALLBACK NamedButtonProcedure(HWND button, UINT message, WPARAM wParam, 
     if (message == WM_GETOBJECT && !GetPropW(button, kNamed)) {
         SetPropW(button, kNamed, reinterpret_cast<HANDLE>(1));
         if (const auto giveName = reinterpret_cast<NameFn>(GetPropW(button, kNameCall)))
-            giveName(button, ButtonName(GetDlgCtrlID(button)));
+            giveName(button, NamedControlOf(GetDlgCtrlID(button))->name);
     } else if (message == WM_NCDESTROY) {
         if (GetPropW(button, kNamed))
             platform::ClearAccessibleName(button);
@@ -44,15 +54,12 @@ LRESULT CALLBACK NamedButtonProcedure(HWND button, UINT message, WPARAM wParam, 
 } // namespace
 
 const wchar_t* ButtonName(int id) {
-    for (const NamedButton& button : kNamedButtons) {
-        if (button.id == id)
-            return button.name;
-    }
-    return nullptr;
+    const NamedControl* control = NamedControlOf(id);
+    return control && control->tip ? control->name : nullptr;
 }
 
-void NameButtonsForScreenReaders(HWND window, NameFn name) {
-    for (const NamedButton& named : kNamedButtons) {
+void NameControlsForScreenReaders(HWND window, NameFn name) {
+    for (const NamedControl& named : kNamedControls) {
         HWND button = GetDlgItem(window, named.id);
         if (!button || !SetPropW(button, kNameCall, reinterpret_cast<HANDLE>(name)))
             continue;
@@ -71,7 +78,9 @@ HWND CreateButtonTips(HWND window) {
                         CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
     if (!tips)
         return nullptr;
-    for (const NamedButton& named : kNamedButtons) {
+    for (const NamedControl& named : kNamedControls) {
+        if (!named.tip)
+            continue;
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

@@ -1,5 +1,6 @@
 #pragma once
-// The three "..." buttons by what they do: the name screen readers announce and the tooltip.
+// The three "..." buttons by what they do (the name screen readers announce and the tooltip), and
+// the game list's name.
 #include "platform/accessible_name.h"
 
 #include <windows.h>
@@ -12,9 +13,10 @@ const wchar_t* ButtonName(int id);
 // Gives a control its accessible name: platform::SetAccessibleName, or a test's stand-in.
 using NameFn = bool (*)(HWND control, const wchar_t* name);
 
-// Lets the named buttons give screen readers their names: at the first request of an assistive
-// technology (WM_GETOBJECT), not at start-up, since naming loads COM.
-void NameButtonsForScreenReaders(HWND window, NameFn name = platform::SetAccessibleName);
+// Lets the named controls (the three "..." buttons, and the game list, which no label names) give
+// screen readers their names: at the first request of an assistive technology (WM_GETOBJECT),
+// not at start-up, since naming loads COM.
+void NameControlsForScreenReaders(HWND window, NameFn name = platform::SetAccessibleName);
 
 // The tooltip that shows each named button's name; made when the mouse first comes over one of
 // them, not at start-up. nullptr on failure.

@@ -298,7 +298,7 @@ bool frmMain::CreateControls() {
     cmbControllerConfigFile = GetDlgItem(hwnd_, IDC_CONTROLLER);
     cmdConfigControllerConfigFile = GetDlgItem(hwnd_, IDC_CONFIG_CONTROLLER);
     txtRomsDirectory = GetDlgItem(hwnd_, IDC_ROMS);
-    NameButtonsForScreenReaders(hwnd_);
+    NameControlsForScreenReaders(hwnd_);
     return true;
 }
 

@@ -37,13 +37,17 @@ TEST(ButtonNames, EachButtonIsNamedByWhatItDoesWhenFirstAskedFor) {
                    {IDC_CONFIG_CONTROLLER, L"Controller settings"},
                    {IDC_CONFIG_ROMS, L"Browse for the ROM folder"},
                    {IDC_PLAY, nullptr}};
+    // The game list has no label before it: it is named "Games", with nothing shown.
+    HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, window,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_GAMES)),
+                                GetModuleHandleW(nullptr), nullptr);
     for (const auto& button : buttons) {
         CreateWindowExW(0, L"BUTTON", button.name ? L"..." : L"Play",
                         WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 17, 19, window,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)),
                         GetModuleHandleW(nullptr), nullptr);
     }
-    qennet::ui::NameButtonsForScreenReaders(window, RecordName);
+    qennet::ui::NameControlsForScreenReaders(window, RecordName);
     EXPECT_EQ(namings, 0) << "named before any assistive technology asked";
 
     for (int round = 0; round < 2; ++round) {
@@ -51,8 +55,11 @@ TEST(ButtonNames, EachButtonIsNamedByWhatItDoesWhenFirstAskedFor) {
             SendMessageW(GetDlgItem(window, button.id), WM_GETOBJECT, 0,
                          static_cast<LPARAM>(OBJID_CLIENT));
         }
+        SendMessageW(list, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
     }
-    EXPECT_EQ(namings, 3) << "each button is named once";
+    EXPECT_EQ(namings, 4) << "each control is named once";
+    EXPECT_EQ(named[list], L"Games");
+    EXPECT_EQ(qennet::ui::ButtonName(IDC_GAMES), nullptr) << "the list has no tooltip";
     for (const auto& button : buttons) {
         HWND control = GetDlgItem(window, button.id);
         if (button.name) {
