@@ -11,9 +11,41 @@ namespace {
 
 using GpuConfigureFn = LONG(WINAPI*)();
 
+// DPI_AWARENESS_CONTEXT_UNAWARE_GDISCALED and DPI_AWARENESS_CONTEXT_UNAWARE.
+const auto kUnawareGdiScaled = reinterpret_cast<DpiAwarenessContext>(static_cast<INT_PTR>(-5));
+const auto kUnaware = reinterpret_cast<DpiAwarenessContext>(static_cast<INT_PTR>(-1));
+
+// The thread unaware of DPI for as long as this lives, then as it was.
+class DpiUnawareThread {
+  public:
+    explicit DpiUnawareThread(const PluginCalls& calls) : calls_(calls) {
+        previous_ = calls.setThreadDpiAwareness(kUnawareGdiScaled);
+        if (!previous_) // before Windows 10 1809, which has no GDI scaling
+            previous_ = calls.setThreadDpiAwareness(kUnaware);
+    }
+    ~DpiUnawareThread() {
+        if (previous_)
+            calls_.setThreadDpiAwareness(previous_);
+    }
+    DpiUnawareThread(const DpiUnawareThread&) = delete;
+    DpiUnawareThread& operator=(const DpiUnawareThread&) = delete;
+
+  private:
+    const PluginCalls& calls_;
+    DpiAwarenessContext previous_ = nullptr;
+};
+
 } // namespace
 
-PluginCall ShowPluginSettings(const std::string& fileName) {
+DpiAwarenessContext WINAPI SetThreadDpiAwarenessFromUser32(DpiAwarenessContext context) {
+    using SetFn = DpiAwarenessContext(WINAPI*)(DpiAwarenessContext);
+    static const auto set = SystemCall<SetFn>(L"user32.dll", "SetThreadDpiAwarenessContext");
+    return set ? set(context) : nullptr;
+}
+
+PluginCall ShowPluginSettings(const std::string& fileName, const PluginCalls& calls) {
+    // Its DllMain may make windows too, so the thread is unaware from before the load on.
+    const DpiUnawareThread unaware(calls);
     const std::wstring path = FullPath(Utf8ToWide(fileName));
     if (path.empty())
         return {PluginCall::Outcome::NotLoaded, GetLastError()};

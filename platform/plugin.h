@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <string>
 
 namespace qennet::platform {
@@ -8,10 +10,27 @@ struct PluginCall {
     unsigned long error; // when NotLoaded: the system's error code
 };
 
+// A thread's DPI awareness context (DPI_AWARENESS_CONTEXT, Windows 10 1607 and later).
+using DpiAwarenessContext = HANDLE;
+
+// USER32's SetThreadDpiAwarenessContext, looked up at its first call; where the system has none
+// it sets nothing and returns nullptr.
+DpiAwarenessContext WINAPI SetThreadDpiAwarenessFromUser32(DpiAwarenessContext context);
+
+// The system calls ShowPluginSettings makes, so that a test can stand in for them.
+struct PluginCalls {
+    DpiAwarenessContext(WINAPI* setThreadDpiAwareness)(DpiAwarenessContext) =
+        SetThreadDpiAwarenessFromUser32;
+};
+
 // Loads the renderer plug-in of that name from the working directory (by its full path, never
 // from elsewhere on the search path) and calls its settings dialog, GPUconfigure. Returns when
 // the dialog is closed; the working directory is then what it was before the call, whatever the
-// plug-in did to it. A loaded plug-in stays loaded until the program ends.
-PluginCall ShowPluginSettings(const std::string& fileName);
+// plug-in did to it. A loaded plug-in stays loaded until the program ends. The plug-ins were made
+// for screens of one scale: the thread is DPI-unaware while the plug-in loads and runs (GDI-scaled
+// from Windows 10 1809, plain unaware from 1607), so Windows scales its dialog as a whole, and the
+// awareness is put back afterwards.
+PluginCall ShowPluginSettings(const std::string& fileName,
+                              const PluginCalls& calls = PluginCalls());
 
 } // namespace qennet::platform
