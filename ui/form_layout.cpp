@@ -153,10 +153,17 @@ bool FormLayout::CreateControls(HWND window) {
     return true;
 }
 
+void FormLayout::ShareFont(HWND window) {
+    sharing_.push_back(window);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+}
+
 void FormLayout::UseFont(HFONT font) {
     for (const ControlLayout& layout : kLayout)
         SendMessageW(GetDlgItem(window_, layout.id), WM_SETFONT, reinterpret_cast<WPARAM>(font),
                      TRUE);
+    for (HWND window : sharing_)
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (font_)
         DeleteObject(font_);
     font_ = font;

@@ -37,6 +37,10 @@ class FormLayout {
     // Centres the window in the work area of its monitor.
     void Centre() const;
 
+    // The window shows the controls' font too, now and after every DPI or font change (the
+    // buttons' tooltip).
+    void ShareFont(HWND window);
+
     int dpi() const { return dpi_; }
 
   private:
@@ -45,7 +49,8 @@ class FormLayout {
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
     int dpi_ = 96;
-    std::vector<Box> placed_; // where the controls are, in the order of the table
+    std::vector<Box> placed_;   // where the controls are, in the order of the table
+    std::vector<HWND> sharing_; // other windows that show the font
 };
 
 } // namespace qennet::ui

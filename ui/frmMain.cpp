@@ -201,7 +201,8 @@ void frmMain::OnSetCursor(HWND under) {
     if (buttonTipsMade_ || ButtonName(GetDlgCtrlID(under)) == nullptr)
         return;
     buttonTipsMade_ = true;
-    CreateButtonTips(hwnd_); // owned by the window, and destroyed with it
+    if (HWND tips = CreateButtonTips(hwnd_)) // owned by the window, and destroyed with it
+        layout_.ShareFont(tips);
 }
 
 // The disabled window would drop the close box's command; like any close asked for during a

@@ -280,4 +280,12 @@ TEST(Window, ConfigureButtonsShowWhatTheyDoInATooltip) {
                   {app.Control(IDC_CONFIG_ROMS), L"Browse for the ROM folder"}}));
     // The buttons keep their captions.
     EXPECT_EQ(app.Text(IDC_CONFIG_ROMS), L"...");
+
+    // The tooltip shows the window's font, for the window's DPI also after a change.
+    auto fontOf = [](HWND window) { return SendMessageW(window, WM_GETFONT, 0, 0); };
+    EXPECT_EQ(fontOf(tips), fontOf(app.Control(IDC_PLAY)));
+    RECT frame = {};
+    GetWindowRect(app.Window(), &frame);
+    app.ChangeDpi(144, frame);
+    EXPECT_EQ(fontOf(tips), fontOf(app.Control(IDC_PLAY))) << "after a DPI change";
 }
