@@ -195,8 +195,22 @@ void FormLayout::LayOut(int dpi, const RECT* suggested) {
             FitDropDown(control, box.height, room.textHeight);
     }
 
-    const SIZE outer =
-        platform::OuterSizeForClient(window_, {planned.client.width, planned.client.height});
+    const SIZE client{planned.client.width, planned.client.height};
+    if (IsIconic(window_)) {
+        // A minimised window is restored to its normal placement, not to what SetWindowPos
+        // sets: that is where the new size goes (a monitor's scale changed while it was on the
+        // task bar).
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        if (GetWindowPlacement(window_, &placement)) {
+            const SIZE outer = platform::OuterSizeForClientAt(window_, client, dpi_);
+            placement.rcNormalPosition.right = placement.rcNormalPosition.left + outer.cx;
+            placement.rcNormalPosition.bottom = placement.rcNormalPosition.top + outer.cy;
+            SetWindowPlacement(window_, &placement);
+        }
+        return;
+    }
+    const SIZE outer = platform::OuterSizeForClient(window_, client);
     const RECT now = platform::OuterRect(window_);
     if (!suggested && outer.cx == now.right - now.left && outer.cy == now.bottom - now.top)
         return;

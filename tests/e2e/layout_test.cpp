@@ -254,6 +254,24 @@ void ExpectDpiChangeLikeFreshStart(int from, int to, const LOGFONTW* fontAt96 = 
     CloseAndWait(app);
 }
 
+// A monitor's scale changed while the launcher is on the task bar: restored, it is the size of a
+// fresh start at the new DPI, with nothing cut off.
+TEST(Layout, DpiChangeWhileMinimisedRestoresAtTheNewSize) {
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    const SIZE fresh = app.ScaledSizeAt(144);
+    SendMessageW(app.Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(IsIconic(app.Window()));
+    app.ChangeDpi(144, RECT{40, 30, 40 + fresh.cx, 30 + fresh.cy});
+    SendMessageW(app.Window(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    ASSERT_TRUE(app.Flush());
+    RECT frame = {};
+    ASSERT_TRUE(GetWindowRect(app.Window(), &frame));
+    EXPECT_EQ(Width(frame), fresh.cx);
+    EXPECT_EQ(Height(frame), fresh.cy);
+}
+
 void ExpectLargeFontWholeAt(int dpi) {
     const LOGFONTW large = LargeFont();
     SystemDpi density(dpi);
