@@ -149,7 +149,7 @@ bool FormLayout::CreateControls(HWND window) {
                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance, nullptr))
             return false;
     }
-    UseFont(platform::CreateMessageFont(dpi_));
+    UseFont(platform::CreateMessageFont(dpi_, calls_));
     return true;
 }
 
@@ -174,7 +174,7 @@ void FormLayout::LayOut(int dpi, const RECT* suggested) {
         return;
     if (dpi != dpi_) {
         dpi_ = dpi;
-        UseFont(platform::CreateMessageFont(dpi));
+        UseFont(platform::CreateMessageFont(dpi, calls_));
     }
     const platform::TextMeasure measure(font_);
     const TextRoom room = RoomFor(measure, dpi_);
@@ -221,8 +221,19 @@ void FormLayout::LayOut(int dpi, const RECT* suggested) {
                  outer.cx, outer.cy, flags);
 }
 
+void FormLayout::FontChanged() {
+    const RECT before = platform::OuterRect(window_);
+    UseFont(platform::CreateMessageFont(dpi_, calls_));
+    LayOut(dpi_);
+    const RECT after = platform::OuterRect(window_);
+    SetWindowPos(window_, nullptr,
+                 CentredStart(before.left, before.right, after.right - after.left),
+                 CentredStart(before.top, before.bottom, after.bottom - after.top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 SIZE FormLayout::OuterSizeAt(int dpi) const {
-    HFONT font = platform::CreateMessageFont(dpi);
+    HFONT font = platform::CreateMessageFont(dpi, calls_);
     const SIZE client = ClientAreaFor(window_, font, dpi);
     DeleteObject(font);
     return platform::OuterSizeForClientAt(window_, client, dpi);

@@ -2,6 +2,7 @@
 // The main window's geometry: its controls made from the layout table, the font they show, the
 // DPI they are laid out for, and where each one is. Every DPI or font change comes through here.
 #include "core/window_layout.h"
+#include "platform/screen.h"
 
 #include <windows.h>
 
@@ -11,7 +12,10 @@ namespace qennet::ui {
 
 class FormLayout {
   public:
-    FormLayout() = default;
+    // The newer DPI calls the font is made with (a test stands in for a font changed in
+    // Settings, which Wine shows no running program).
+    explicit FormLayout(const platform::NewerDpiCalls& calls = platform::SystemNewerDpiCalls())
+        : calls_(calls) {}
     ~FormLayout();
     FormLayout(const FormLayout&) = delete;
     FormLayout& operator=(const FormLayout&) = delete;
@@ -31,6 +35,10 @@ class FormLayout {
     // when one is given, where it is otherwise.
     void LayOut(int dpi, const RECT* suggested = nullptr);
 
+    // The system's message font changed ("Make text bigger", a new font in Settings): the font is
+    // made again and the controls laid out again, the window keeping its centre where it is.
+    void FontChanged();
+
     // The outer size the window would take at another DPI, with nothing moved.
     SIZE OuterSizeAt(int dpi) const;
 
@@ -46,6 +54,7 @@ class FormLayout {
   private:
     void UseFont(HFONT font);
 
+    const platform::NewerDpiCalls& calls_;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
     int dpi_ = 96;

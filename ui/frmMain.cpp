@@ -108,6 +108,9 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_SETTINGCHANGE:
+        OnSettingChange(static_cast<UINT>(wParam));
+        break;
     case WM_SETCURSOR:
         OnSetCursor(reinterpret_cast<HWND>(wParam));
         break;
@@ -268,6 +271,12 @@ void frmMain::OnControlFocus(int id) {
 void frmMain::OnDpiChanged(int dpi, const RECT& suggested) {
     if (lstGames)
         layout_.LayOut(dpi, &suggested);
+}
+
+// A new message font or text size in Settings: laid out again, as on a DPI change.
+void frmMain::OnSettingChange(UINT setting) {
+    if (setting == SPI_SETNONCLIENTMETRICS && lstGames)
+        layout_.FontChanged();
 }
 
 // Asked, before a move to a monitor of another DPI, what size the window will take there, so that

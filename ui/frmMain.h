@@ -31,6 +31,7 @@ class frmMain {
     void OnEndSession(bool ending);
     void OnActivate(bool active);
     void OnDpiChanged(int dpi, const RECT& suggested);
+    void OnSettingChange(UINT setting);
     bool OnGetDpiScaledSize(int dpi, SIZE& size);
     void OnControlFocus(int id);
     void RestoreFocus();

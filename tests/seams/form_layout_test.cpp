@@ -1,0 +1,62 @@
+// The window's layout with the message font replaced: a font changed in Settings while the
+// launcher runs (which Wine shows no running program) lays the controls out again, and the window
+// keeps its centre.
+#include "ui/form_layout.h"
+#include "ui/control_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+using qennet::platform::NewerDpiCalls;
+using qennet::platform::SystemNewerDpiCalls;
+
+decltype(NewerDpiCalls::systemParametersInfoForDpi) systemsOwn = nullptr;
+bool largerFont = false; // the player chose a larger message font
+
+BOOL WINAPI MetricsAsSet(UINT action, UINT size, PVOID metrics, UINT flags, UINT dpi) {
+    const BOOL got = systemsOwn(action, size, metrics, flags, dpi);
+    if (got && largerFont && action == SPI_GETNONCLIENTMETRICS)
+        static_cast<NONCLIENTMETRICSW*>(metrics)->lfMessageFont.lfHeight = -MulDiv(24, dpi, 96);
+    return got;
+}
+
+int Width(const RECT& r) {
+    return r.right - r.left;
+}
+int Height(const RECT& r) {
+    return r.bottom - r.top;
+}
+
+TEST(FormLayout, ANewMessageFontLaysTheWindowOutAgainAroundItsCentre) {
+    NewerDpiCalls calls = SystemNewerDpiCalls();
+    ASSERT_NE(calls.systemParametersInfoForDpi, nullptr);
+    systemsOwn = calls.systemParametersInfoForDpi;
+    calls.systemParametersInfoForDpi = MetricsAsSet;
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED | WS_CAPTION, 100, 100, 400, 300,
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    largerFont = false;
+    {
+        qennet::ui::FormLayout layout(calls);
+        ASSERT_TRUE(layout.CreateControls(window));
+        layout.LayOut(layout.dpi());
+        RECT before = {}, quitBefore = {}, after = {}, quitAfter = {};
+        GetWindowRect(window, &before);
+        GetWindowRect(GetDlgItem(window, IDC_QUIT), &quitBefore);
+
+        largerFont = true;
+        layout.FontChanged();
+        GetWindowRect(window, &after);
+        GetWindowRect(GetDlgItem(window, IDC_QUIT), &quitAfter);
+        EXPECT_GT(Height(quitAfter), Height(quitBefore)) << "Quit keeps the old font's height";
+        EXPECT_GT(Width(after), Width(before)) << "the window did not grow with its controls";
+        EXPECT_LE(std::abs((after.left + after.right) - (before.left + before.right)), 1);
+        EXPECT_LE(std::abs((after.top + after.bottom) - (before.top + before.bottom)), 1);
+    }
+    DestroyWindow(window);
+}
+
+} // namespace
