@@ -44,6 +44,7 @@ const NewerDpiCalls& SystemNewerDpiCalls() {
         LookUp("SystemParametersInfoForDpi", found.systemParametersInfoForDpi);
         LookUp("GetSystemMetricsForDpi", found.getSystemMetricsForDpi);
         LookUp("AdjustWindowRectExForDpi", found.adjustWindowRectExForDpi);
+        LookUp("EnableNonClientDpiScaling", found.enableNonClientDpiScaling);
         return found;
     }();
     return calls;
@@ -53,6 +54,11 @@ int SystemDpi(const NewerDpiCalls& calls) {
     const auto forSystem = calls.getDpiForSystem;
     const int dpi = forSystem ? static_cast<int>(forSystem()) : 0;
     return dpi > 0 ? dpi : ScreenDeviceDpi();
+}
+
+void ScaleFrameWithDpi(HWND window, const NewerDpiCalls& calls) {
+    if (calls.enableNonClientDpiScaling)
+        calls.enableNonClientDpiScaling(window);
 }
 
 int WindowDpi(HWND window, const NewerDpiCalls& calls) {

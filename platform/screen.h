@@ -16,6 +16,7 @@ struct NewerDpiCalls {
     BOOL(WINAPI* systemParametersInfoForDpi)(UINT, UINT, PVOID, UINT, UINT) = nullptr;
     int(WINAPI* getSystemMetricsForDpi)(int, UINT) = nullptr;
     BOOL(WINAPI* adjustWindowRectExForDpi)(LPRECT, DWORD, BOOL, DWORD, UINT) = nullptr;
+    BOOL(WINAPI* enableNonClientDpiScaling)(HWND) = nullptr; // Windows 10 1607
 };
 
 // Those of this system, looked up once. The functions below take them as their last argument,
@@ -24,6 +25,11 @@ const NewerDpiCalls& SystemNewerDpiCalls();
 
 // The DPI the system's metrics and fonts are given at (the primary screen's at log-on).
 int SystemDpi(const NewerDpiCalls& calls = SystemNewerDpiCalls());
+
+// Asks, while a top-level window is being made (WM_NCCREATE), that its caption and frame follow
+// its monitor's DPI. Only a per-monitor (v1) program on Windows 10 1607 needs to; per-monitor v2
+// ones get it anyway, and where the call is missing nothing happens.
+void ScaleFrameWithDpi(HWND window, const NewerDpiCalls& calls = SystemNewerDpiCalls());
 
 // The DPI of the monitor the window is on.
 int WindowDpi(HWND window, const NewerDpiCalls& calls = SystemNewerDpiCalls());

@@ -69,6 +69,24 @@ TEST_F(OlderWindowsDpi, MetricsAreScaledFromTheSystemDensity) {
     }
 }
 
+// A per-monitor (v1) program on Windows 10 1607 asks for its frame to be scaled as the window is
+// made; older systems have no such call, and nothing is asked of them.
+HWND frameScaled = nullptr;
+BOOL WINAPI RecordFrameScaling(HWND window) {
+    frameScaled = window;
+    return TRUE;
+}
+
+TEST_F(OlderWindowsDpi, TheFrameIsScaledOnlyWhereWindowsCanDoIt) {
+    HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x1234));
+    ScaleFrameWithDpi(window, none_);
+    NewerDpiCalls windows1607{};
+    windows1607.enableNonClientDpiScaling = RecordFrameScaling;
+    ScaleFrameWithDpi(window, windows1607);
+    EXPECT_EQ(frameScaled, window);
+    EXPECT_NE(real_.enableNonClientDpiScaling, nullptr) << "Wine has the call: it is looked up";
+}
+
 TEST_F(OlderWindowsDpi, TheFrameStaysTheSystemOneAtEveryDensity) {
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     HWND window = CreateWindowExW(0, L"STATIC", L"", style, 0, 0, 200, 100, nullptr, nullptr,
