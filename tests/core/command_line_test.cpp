@@ -188,7 +188,8 @@ TEST(RomsFolderTheEmulatorReads, TheTextWhereTheCodePageHoldsItElseAShortName) {
     const testing::Latin1CodePage western;
     const testing::Utf8CodePage utf8;
     const std::string japanese = "D:\\\xE3\x83\xAD\xE3\x83\xA0"; // D:\ and two katakana
-    const std::string fullwidthQuote = "D:\\a\xEF\xBC\x82b";     // U+FF02 in the name
+    const std::string fullwidthQuote = "D:\\a\xEF\xBC\x82"
+                                       "b"; // U+FF02 in the name
     struct Case {
         const AnsiCodePage& ansi;
         std::string typed, shortName;
