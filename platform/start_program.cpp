@@ -18,9 +18,19 @@ std::wstring ParametersOf(const std::wstring& commandLine) {
     return blank == std::wstring::npos ? std::wstring() : commandLine.substr(blank + 1);
 }
 
+// A program on a drive letter that is mapped to a network share.
+bool OnMappedDrive(const std::wstring& program, const ProcessCalls& calls) {
+    if (program.size() < 3 || program[1] != L':' || program[2] != L'\\')
+        return false;
+    const std::wstring root = program.substr(0, 3);
+    return calls.driveType(root.c_str()) == DRIVE_REMOTE;
+}
+
 unsigned long StartElevated(const std::wstring& program, const std::wstring& commandLine,
                             const ProcessCalls& calls) {
     const std::wstring parameters = ParametersOf(commandLine);
+    if (parameters.size() > kLongestElevatedParameters)
+        return kElevatedParametersTooLong; // the shell would refuse it, or cut it short
     const std::wstring directory = CurrentDirectory();
     // The shell's calls may use COM; its documentation asks for an apartment-threaded one. A
     // failure to initialise it is left to the shell call to report.
@@ -36,9 +46,12 @@ unsigned long StartElevated(const std::wstring& program, const std::wstring& com
     info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
     info.nShow = SW_SHOWNORMAL;
-    if (!calls.shellExecute(&info))
-        return GetLastError();
-    return 0;
+    if (calls.shellExecute(&info))
+        return 0;
+    const DWORD error = GetLastError();
+    if (error != ERROR_CANCELLED && OnMappedDrive(program, calls))
+        return kElevatedFromNetworkDrive;
+    return error;
 }
 
 } // namespace

@@ -13,6 +13,18 @@ constexpr std::size_t kLongestCommandLine = 32766;
 // StartProgram's answer for a command line longer than kLongestCommandLine; nothing is started.
 constexpr unsigned long kCommandLineTooLong = ERROR_FILENAME_EXCED_RANGE;
 
+// The longest parameters (the command line after the program's name) the shell takes when it
+// starts a program with elevation: ShellExecuteExW accepts at most INTERNET_MAX_URL_LENGTH
+// characters with the terminator.
+constexpr std::size_t kLongestElevatedParameters = 2084 - 1;
+
+// StartProgram's answers of its own (application-defined codes, bit 29 set) for a program that
+// asks for elevation: its parameters are longer than kLongestElevatedParameters (nothing is
+// started), or it lies on a mapped network drive and the shell could not start it (mapped drives
+// belong to one logon session, and the elevated program runs in another).
+constexpr unsigned long kElevatedParametersTooLong = 0x20000001;
+constexpr unsigned long kElevatedFromNetworkDrive = 0x20000002;
+
 // shell32's ShellExecuteExW, looked up at its first call: shell32 is loaded only when a program
 // asks for elevation, never at start-up.
 BOOL WINAPI ShellExecuteFromShell32(SHELLEXECUTEINFOW* info);
@@ -23,8 +35,10 @@ struct ProcessCalls {
                                           LPSECURITY_ATTRIBUTES, BOOL, DWORD, LPVOID, LPCWSTR,
                                           LPSTARTUPINFOW, LPPROCESS_INFORMATION);
     using ShellExecuteFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
+    using DriveTypeFn = UINT(WINAPI*)(LPCWSTR);
     CreateProcessFn createProcess = CreateProcessW;
     ShellExecuteFn shellExecute = ShellExecuteFromShell32;
+    DriveTypeFn driveType = GetDriveTypeW;
 };
 
 // Starts the program at that full path as a separate program, with the command line (which begins

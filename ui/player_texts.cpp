@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace qennet::ui {
 namespace {
 
@@ -42,6 +44,17 @@ std::wstring StartFailureCause(const std::wstring& program, const std::string& c
                L" characters long, and Windows accepts at most " +
                platform::DecimalText(platform::kLongestCommandLine) +
                L". A shorter ROM folder makes it fit.";
+    if (error == platform::kElevatedParametersTooLong)
+        return program + L" asks for administrator rights, and Windows then takes at most " +
+               platform::DecimalText(platform::kLongestElevatedParameters) +
+               L" characters after the program's name; its command line would have " +
+               platform::DecimalText(length - std::min(length, program.size() + 1)) +
+               L". A shorter ROM folder makes it fit.";
+    if (error == platform::kElevatedFromNetworkDrive)
+        return program + L" asks for administrator rights, and it is on a network drive: a " +
+               L"program started as administrator does not see the drives you mapped. Keep the " +
+               L"emulator on a local drive, or open its folder by the share's name " +
+               L"(\\\\server\\share) instead of the drive letter.";
     // The system reports a folder in the program's place as a missing file.
     if (platform::FolderExists(program))
         return L"There is a folder named " + program + L" in the emulator folder where the " +

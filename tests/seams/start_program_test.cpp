@@ -127,6 +127,45 @@ TEST_F(StartingAProgram, DeclinedElevationIsReported) {
     EXPECT_EQ(recorded.shellExecutes, 1);
 }
 
+// The shell takes fewer characters than CreateProcessW: a longer line is refused before it.
+TEST_F(StartingAProgram, ElevatedParametersLongerThanTheShellTakesAreNotStarted) {
+    const std::string prefix = "Vresk.exe 1 --roms-directory=";
+    const size_t longest = qennet::platform::kLongestElevatedParameters + 10; // "Vresk.exe "
+    EXPECT_EQ(
+        StartProgram(program_, prefix + std::string(longest + 1 - prefix.size(), 'r'), calls_),
+        qennet::platform::kElevatedParametersTooLong);
+    EXPECT_EQ(recorded.shellExecutes, 0);
+    EXPECT_EQ(StartProgram(program_, prefix + std::string(longest - prefix.size(), 'r'), calls_),
+              0u);
+    EXPECT_EQ(recorded.shellExecutes, 1);
+}
+
+UINT WINAPI NetworkDrive(LPCWSTR) {
+    return DRIVE_REMOTE;
+}
+
+// Mapped drives belong to the player's logon session, not the elevated one: a failure there is
+// said to be the drive's, a declined prompt stays the player's answer, and a local drive's
+// failure stays the system's.
+TEST_F(StartingAProgram, ElevationFailureOnAMappedDriveSaysSo) {
+    struct Case {
+        DWORD shellError;
+        ProcessCalls::DriveTypeFn driveType;
+        unsigned long expected;
+    };
+    const Case cases[] = {
+        {ERROR_FILE_NOT_FOUND, NetworkDrive, qennet::platform::kElevatedFromNetworkDrive},
+        {ERROR_CANCELLED, NetworkDrive, ERROR_CANCELLED},
+        {ERROR_FILE_NOT_FOUND, GetDriveTypeW, ERROR_FILE_NOT_FOUND},
+    };
+    for (const Case& c : cases) {
+        recorded.shellError = c.shellError;
+        calls_.driveType = c.driveType;
+        EXPECT_EQ(StartProgram(program_, "Vresk.exe 1 --roms-directory=Roms", calls_), c.expected)
+            << c.shellError;
+    }
+}
+
 TEST_F(StartingAProgram, OtherFailuresAreNotRetriedThroughTheShell) {
     calls_.createProcess = RefuseAsNotAProgram;
     EXPECT_EQ(StartProgram(program_, "Vresk.exe 1 --roms-directory=Roms", calls_),
