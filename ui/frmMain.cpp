@@ -9,6 +9,7 @@
 #include "platform/folder_browser.h"
 #include "platform/paths.h"
 #include "platform/plugin.h"
+#include "platform/screen.h"
 #include "platform/start_program.h"
 #include "platform/system_error.h"
 #include "platform/text.h"
@@ -57,7 +58,7 @@ HWND frmMain::Create(HINSTANCE instance) {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
-    const WindowIcons icons = LoadWindowIcons(instance, IDI_QENNET);
+    const WindowIcons icons = LoadWindowIcons(instance, IDI_QENNET, platform::SystemDpi());
     windowClass.hIcon = icons.large;
     windowClass.hIconSm = icons.small;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
@@ -270,8 +271,10 @@ void frmMain::OnControlFocus(int id) {
 // Moved to a monitor of another DPI: the font and every control are made anew for it, and the
 // window goes where the system suggests.
 void frmMain::OnDpiChanged(int dpi, const RECT& suggested) {
-    if (lstGames)
-        layout_.LayOut(dpi, &suggested);
+    if (!lstGames)
+        return;
+    layout_.LayOut(dpi, &suggested);
+    icons_.SetOn(hwnd_, IDI_QENNET, dpi);
 }
 
 // A new message font or text size in Settings: laid out again, as on a DPI change.
@@ -297,6 +300,9 @@ bool frmMain::Form_Load() {
     ApplyStoredChoices();
     layout_.LayOut(layout_.dpi()); // the texts are in: each control gets the room it needs
     CentreForm();
+    // The class's icons are the system DPI's; a monitor of another one gets its own.
+    if (layout_.dpi() != platform::SystemDpi())
+        icons_.SetOn(hwnd_, IDI_QENNET, layout_.dpi());
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "core/types.h"
 #include "platform/plugin.h"
 #include "ui/form_layout.h"
+#include "ui/window_icons.h"
 
 #include <windows.h>
 
@@ -75,6 +76,7 @@ class frmMain {
     HWND focusedControl_ = nullptr; // the control that had the focus last
     bool buttonTipsMade_ = false;   // when the mouse first comes over a named button
     FormLayout layout_;             // the controls' geometry and font
+    WindowIconsAtDpi icons_;        // the icons, where the window's DPI is not the system's
     bool pluginCallRunning_ = false;
     bool closeAskedDuringPluginCall_ = false;
     bool closing_ = false;

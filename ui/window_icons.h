@@ -4,13 +4,38 @@
 namespace qennet::ui {
 
 struct WindowIcons {
-    HICON large; // the task bar's and Alt+Tab's
-    HICON small; // the caption's
+    HICON large = nullptr; // the task bar's and Alt+Tab's
+    HICON small = nullptr; // the caption's
 };
 
-// The icon resource's own images at the sizes the system shows (16, 24 or 32 pixels by the
-// screen's DPI), not its large image shrunk. Either may be nullptr, and the system then
-// draws its default.
-WindowIcons LoadWindowIcons(HINSTANCE instance, int iconId);
+// comctl32's LoadIconWithScaleDown (Windows Vista and later), nullptr where it is missing.
+struct IconCalls {
+    HRESULT(WINAPI* loadIconWithScaleDown)(HINSTANCE, PCWSTR, int, int, HICON*) = nullptr;
+};
+
+// Those of this system, looked up once in the common controls the launcher has loaded.
+const IconCalls& SystemIconCalls();
+
+// The icon resource's images at the sizes the system shows at that DPI (16 and 32 pixels at 96,
+// 20 and 40 at 120): the image of that size where the icon has one, otherwise a larger one scaled
+// down where Windows can, never a smaller one stretched. Either may be nullptr, and the system
+// then draws its default; the caller destroys them.
+WindowIcons LoadWindowIcons(HINSTANCE instance, int iconId, int dpi,
+                            const IconCalls& calls = SystemIconCalls());
+
+// The icons a window shows at its DPI, set on it with WM_SETICON; each set replaces and destroys
+// the one before. Destroyed with the set, which must outlive the window.
+class WindowIconsAtDpi {
+  public:
+    WindowIconsAtDpi() = default;
+    ~WindowIconsAtDpi();
+    WindowIconsAtDpi(const WindowIconsAtDpi&) = delete;
+    WindowIconsAtDpi& operator=(const WindowIconsAtDpi&) = delete;
+
+    void SetOn(HWND window, int iconId, int dpi);
+
+  private:
+    WindowIcons icons_;
+};
 
 } // namespace qennet::ui
