@@ -104,6 +104,66 @@ Axis LayOutAxis(const std::vector<Span>& along, const std::vector<Span>& across,
     return axis;
 }
 
+// Controls of one size side by side in a row of the table (Play and Quit), each row's in the order
+// of the row.
+std::vector<std::vector<size_t>> RowsOfLikeControls(const std::vector<Span>& along,
+                                                    const std::vector<Span>& across) {
+    const size_t count = along.size();
+    std::vector<std::vector<size_t>> rows;
+    std::vector<bool> inRow(count, false);
+    for (size_t first = 0; first < count; ++first) {
+        if (inRow[first])
+            continue;
+        std::vector<size_t> row;
+        for (size_t c = first; c < count; ++c) {
+            if (across[c].start == across[first].start &&
+                across[c].length == across[first].length &&
+                along[c].length == along[first].length) {
+                row.push_back(c);
+                inRow[c] = true;
+            }
+        }
+        std::stable_sort(row.begin(), row.end(),
+                         [&](size_t a, size_t b) { return along[a].start < along[b].start; });
+        if (row.size() > 1)
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+// Such a row keeps one width: each needs what the widest of them needs (see LayOutWindow), and
+// once one has grown to line up with the controls above it, they share the row from the first
+// one's start to the last one's end, the gaps between them kept. Each was at least its need wide,
+// so each still is.
+void EvenOutRow(const std::vector<size_t>& row, const std::vector<Span>& along, int dpi,
+                Axis& axis) {
+    const auto gapBefore = [&](size_t k) {
+        return ScaleToDpi(along[row[k]].start, dpi) - ScaleToDpi(along[row[k - 1]].end(), dpi);
+    };
+    bool even = true;
+    int gaps = 0;
+    for (size_t k = 1; k < row.size(); ++k) {
+        even = even && axis.length[row[k]] == axis.length[row[0]];
+        gaps += gapBefore(k);
+    }
+    if (even)
+        return;
+    const size_t last = row.back();
+    const int room = axis.start[last] + axis.length[last] - axis.start[row[0]] - gaps;
+    const int width = room / static_cast<int>(row.size());
+    int spare = room - width * static_cast<int>(row.size()); // to the first gap: the ends stay
+    int start = axis.start[row[0]];
+    for (size_t k = 0; k < row.size(); ++k) {
+        if (k > 0) {
+            start += gapBefore(k) + spare;
+            spare = 0;
+        }
+        axis.start[row[k]] = start;
+        axis.length[row[k]] = width;
+        start += width;
+    }
+}
+
 } // namespace
 
 int ScaleToDpi(int pixelsAt96, int dpi) {
@@ -130,7 +190,17 @@ WindowLayout LayOutWindow(const std::vector<Box>& table, Extent client, int dpi,
             needHeight[i] = needs[i].height;
         }
     }
-    const Axis x = LayOutAxis(horizontal, vertical, client.width, dpi, needWidth);
+    const std::vector<std::vector<size_t>> rows = RowsOfLikeControls(horizontal, vertical);
+    for (const std::vector<size_t>& row : rows) {
+        int widest = 0;
+        for (size_t c : row)
+            widest = std::max(widest, needWidth[c]);
+        for (size_t c : row)
+            needWidth[c] = widest;
+    }
+    Axis x = LayOutAxis(horizontal, vertical, client.width, dpi, needWidth);
+    for (const std::vector<size_t>& row : rows)
+        EvenOutRow(row, horizontal, dpi, x);
     const Axis y = LayOutAxis(vertical, horizontal, client.height, dpi, needHeight);
 
     WindowLayout layout;

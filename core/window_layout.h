@@ -34,6 +34,7 @@ int CentredStart(int from, int to, int length);
 // rectangles overlap (a label reaching under the field it names) may keep overlapping, but never
 // over the text of the earlier one. Controls that start on the same line in the table keep
 // starting on one line, and those that end on one line keep ending on one once any of them moved.
+// Controls of one size side by side in a row (Play and Quit) keep one width.
 WindowLayout LayOutWindow(const std::vector<Box>& table, Extent client, int dpi,
                           const std::vector<Extent>& needs);
 

@@ -8,6 +8,7 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 #include <string>
 
@@ -176,9 +177,9 @@ void FormLayout::LayOut(int dpi, const RECT* suggested) {
         dpi_ = dpi;
         UseFont(platform::CreateMessageFont(dpi, calls_));
     }
+    WindowLayout planned = PlanWithFontThatFits();
     const platform::TextMeasure measure(font_);
     const TextRoom room = RoomFor(measure, dpi_);
-    const WindowLayout planned = Plan(window_, measure, room, dpi_);
     placed_.resize(planned.controls.size());
     for (size_t i = 0; i < planned.controls.size(); ++i) {
         const ControlLayout& layout = kLayout[i];
@@ -219,6 +220,41 @@ void FormLayout::LayOut(int dpi, const RECT* suggested) {
         flags |= SWP_NOMOVE;
     SetWindowPos(window_, nullptr, suggested ? suggested->left : 0, suggested ? suggested->top : 0,
                  outer.cx, outer.cy, flags);
+}
+
+WindowLayout FormLayout::PlanWithFontThatFits() {
+    const auto planWith = [&](HFONT font) {
+        const platform::TextMeasure measure(font);
+        return Plan(window_, measure, RoomFor(measure, dpi_), dpi_);
+    };
+    const RECT work = platform::WorkAreaOf(window_);
+    const auto fits = [&](const WindowLayout& planned) {
+        const SIZE outer = platform::OuterSizeForClientAt(
+            window_, {planned.client.width, planned.client.height}, dpi_, calls_);
+        return outer.cx <= work.right - work.left && outer.cy <= work.bottom - work.top;
+    };
+    WindowLayout planned = planWith(font_);
+    LOGFONTW font{};
+    if (fits(planned) || !GetObjectW(font_, sizeof font, &font))
+        return planned;
+    // The largest height that fits, between the smallest and the one now.
+    const int sign = font.lfHeight < 0 ? -1 : 1;
+    int fitting = 1, tooLarge = std::abs(font.lfHeight);
+    while (tooLarge - fitting > 1) {
+        const int height = fitting + (tooLarge - fitting) / 2;
+        font.lfHeight = sign * height;
+        HFONT trial = CreateFontIndirectW(&font);
+        if (!trial)
+            break;
+        (fits(planWith(trial)) ? fitting : tooLarge) = height;
+        DeleteObject(trial);
+    }
+    font.lfHeight = sign * fitting;
+    if (HFONT smaller = CreateFontIndirectW(&font)) {
+        UseFont(smaller);
+        planned = planWith(font_);
+    }
+    return planned;
 }
 
 void FormLayout::FontChanged() {

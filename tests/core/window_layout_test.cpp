@@ -114,12 +114,25 @@ TEST(WindowLayout, AWiderLabelPushesTheButtonsBesideItsRowsButNotTheRowBelow) {
     EXPECT_EQ(layout.controls[Label2].width, 150);
     EXPECT_EQ(layout.controls[Button2].left, 421) << "the label reaches into its field's row";
     EXPECT_EQ(layout.controls[Button].left, 421) << "buttons that lined up still do";
-    EXPECT_EQ(layout.controls[Quit].left, 352) << "no row of its own is shared with the label";
-    EXPECT_EQ(layout.controls[Quit].width, 86) << "ends with the buttons above it";
+    // No row of their own is shared with the label; Quit ends with the buttons above it, and
+    // Play keeps its width.
+    EXPECT_EQ(layout.controls[Play], (Box{264, 168, 79, 25}));
+    EXPECT_EQ(layout.controls[Quit], (Box{359, 168, 79, 25})) << "the odd pixel in the gap";
     for (int inColumn : {Label, Field, Field2})
         EXPECT_EQ(layout.controls[inColumn].width, 150) << "ends with the label: " << inColumn;
-    EXPECT_EQ(layout.controls[Play].width, 73);
     EXPECT_EQ(layout.client.width, 454);
+}
+
+// Buttons side by side keep one width, also when one caption needs more than the other.
+TEST(WindowLayout, PlayAndQuitKeepOneWidth) {
+    std::vector<Extent> needs = NoNeeds();
+    needs[Play] = {120, 0};
+    const WindowLayout layout = LayOutWindow(kTable, kClient, 96, needs);
+    EXPECT_EQ(layout.controls[Play], (Box{264, 168, 120, 25}));
+    EXPECT_EQ(layout.controls[Quit], (Box{399, 168, 120, 25}));
+    EXPECT_EQ(layout.controls[Button].left + layout.controls[Button].width, 519)
+        << "the buttons above still end with Quit";
+    EXPECT_EQ(layout.client.width, 535);
 }
 
 TEST(WindowLayout, LargeNeedsEverywhereLeaveNoTwoControlsOverlapping) {

@@ -284,9 +284,33 @@ void ExpectLargeFontWholeAt(int dpi) {
     EXPECT_GT(client.bottom, Scale(209, dpi)) << "the window grew with its controls";
     ExpectTextsFit(app, dpi, &large);
     ExpectNoOverlaps(app);
+    EXPECT_EQ(Width(app.ControlRect(IDC_PLAY)), Width(app.ControlRect(IDC_QUIT)));
     RECT workArea = {};
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0));
     ExpectCentredIn(app.Window(), workArea);
+    CloseAndWait(app);
+}
+
+// A message font so large that the layout would not fit the screen: the window is made with the
+// largest font that fits, whole and inside the work area.
+TEST(Layout, MessageFontTooLargeForTheScreenIsMadeToFit) {
+    LOGFONTW huge = LargeFont();
+    huge.lfHeight = -80;
+    SystemDpi density(96);
+    MessageFont font(huge);
+    EmulatorFolder folder;
+    Launcher app(folder);
+    ASSERT_TRUE(app.Started());
+    RECT frame = {}, workArea = {};
+    ASSERT_TRUE(GetWindowRect(app.Window(), &frame));
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0));
+    EXPECT_TRUE(frame.left >= workArea.left && frame.top >= workArea.top &&
+                frame.right <= workArea.right && frame.bottom <= workArea.bottom)
+        << ::testing::PrintToString(ToBox(frame)) << " is not inside the work area "
+        << ::testing::PrintToString(ToBox(workArea));
+    EXPECT_GT(Height(app.ControlRect(IDC_PLAY)), 3 * Scale(25, 96)) << "still a large font";
+    ExpectNoOverlaps(app);
+    EXPECT_EQ(Width(app.ControlRect(IDC_PLAY)), Width(app.ControlRect(IDC_QUIT)));
     CloseAndWait(app);
 }
 
