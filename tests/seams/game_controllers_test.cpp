@@ -1,0 +1,69 @@
+// The controllers read through stand-in calls: a slot found empty is asked again only now and
+// then, or after a device change, while a connected one is read every time.
+#include "platform/game_controllers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using qennet::platform::ControllerCalls;
+using qennet::platform::GameControllers;
+
+int padAsks[4], joystickAsks;
+
+DWORD WINAPI OnlySlotOne(DWORD slot, XINPUT_STATE* state) {
+    ++padAsks[slot];
+    state->Gamepad.wButtons = 0x1000;
+    return slot == 1 ? ERROR_SUCCESS : ERROR_DEVICE_NOT_CONNECTED;
+}
+UINT WINAPI TwoJoysticks() {
+    return 2;
+}
+MMRESULT WINAPI NoJoystick(UINT, JOYINFOEX*) {
+    ++joystickAsks;
+    return JOYERR_UNPLUGGED;
+}
+const ControllerCalls& StandIns() {
+    static const ControllerCalls calls{OnlySlotOne, TwoJoysticks, nullptr, NoJoystick};
+    return calls;
+}
+const ControllerCalls& NoLibraries() {
+    static const ControllerCalls none;
+    return none;
+}
+
+TEST(GameControllers, EmptySlotsAreAskedOnlyNowAndThen) {
+    GameControllers controllers(StandIns);
+    const struct {
+        std::uint32_t now;
+        bool devicesChanged;
+        int emptyPadAsks, connectedPadAsks, joystickAsks;
+    } readings[] = {
+        {1000, false, 1, 1, 2}, // the first reading asks every slot
+        {1033, false, 1, 2, 2},
+        {1000 + GameControllers::kEmptySlotRest - 1, false, 1, 3, 2},
+        {1000 + GameControllers::kEmptySlotRest, false, 2, 4, 4},
+        {3100, true, 3, 5, 6}, // a controller plugged in or out
+        {3133, false, 3, 6, 6},
+    };
+    for (const auto& reading : readings) {
+        if (reading.devicesChanged)
+            controllers.DevicesChanged();
+        const qennet::PadReadings& now = controllers.Read(reading.now);
+        EXPECT_TRUE(now.pads[1].connected);
+        EXPECT_EQ(now.pads[1].buttons, 0x1000);
+        EXPECT_FALSE(now.pads[0].connected || now.joysticks[0].connected);
+        EXPECT_EQ(padAsks[0], reading.emptyPadAsks) << reading.now;
+        EXPECT_EQ(padAsks[1], reading.connectedPadAsks) << reading.now;
+        EXPECT_EQ(joystickAsks, reading.joystickAsks) << reading.now;
+    }
+    EXPECT_EQ(padAsks[0], padAsks[3]);
+}
+
+TEST(GameControllers, NoControllerLibraryIsNoController) {
+    GameControllers controllers(NoLibraries);
+    const qennet::PadReadings& now = controllers.Read(0);
+    EXPECT_EQ(qennet::HeldButtons(now), 0u);
+}
+
+} // namespace
