@@ -137,6 +137,15 @@ qennet_e2e_env_prepare_prefix() {
             return 1
         }
     fi
+    # The tests' stand-in for xinput1_4.dll (put in the prefix's system folder by e2e.wine_up)
+    # is loaded only where the prefix asks for the native library.
+    if ! grep -q '^"xinput1_4"="native"' "$prefix/user.reg" 2>/dev/null; then
+        "$wine" reg add 'HKCU\Software\Wine\DllOverrides' /v xinput1_4 /t REG_SZ /d native /f \
+            </dev/null >/dev/null 2>&1 || {
+            qennet_e2e_env_log "could not ask $prefix for the native xinput1_4"
+            return 1
+        }
+    fi
     # Wine links the user's Desktop to the home folder; the tests make folders on the Desktop,
     # so it is made a folder of the prefix's own.
     local desktop

@@ -41,6 +41,10 @@ constexpr UINT kSelectRomsText = WM_APP + 1;
 constexpr UINT kShowDefaultButton = WM_APP + 2;
 constexpr UINT kTellSettingsUnread = WM_APP + 3; // wParam: the system's error code
 
+// The game controllers are read about 30 times a second while the window is active.
+constexpr UINT_PTR kControllerTimer = 1;
+constexpr UINT kControllerReadingInterval = 33;
+
 ListPosition SelectedPosition(HWND list, UINT getSelection) {
     return static_cast<ListPosition>(SendMessageW(list, getSelection, 0, 0));
 }
@@ -103,8 +107,15 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // Enter anywhere but on another push button runs Play.
         return MAKELRESULT(IDC_PLAY, DC_HASDEFID);
     case WM_ACTIVATE:
-        OnActivate(LOWORD(wParam) != WA_INACTIVE);
+        OnActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
         return 0;
+    case WM_TIMER:
+        if (wParam == kControllerTimer)
+            OnControllerTimer();
+        return 0;
+    case WM_DEVICECHANGE:
+        controllers_.DevicesChanged();
+        return TRUE;
     case WM_GETDPISCALEDSIZE:
         return OnGetDpiScaledSize(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
     case WM_DPICHANGED:
@@ -248,9 +259,47 @@ void frmMain::OnEndSession(bool ending) {
 
 // A plain window does not remember its focused control across deactivation or minimising as a
 // dialog does; the controls report each focus change, and the last one gets it back.
-void frmMain::OnActivate(bool active) {
+void frmMain::OnActivate(bool active, bool minimised) {
     if (active)
         RestoreFocus();
+    // The controllers are read only while the window is active and shown: a controller that
+    // plays the game never drives the launcher behind it, and an idle launcher does no work.
+    if (active && !minimised) {
+        padActivated_ = true;
+        SetTimer(hwnd_, kControllerTimer, kControllerReadingInterval, nullptr);
+    } else {
+        KillTimer(hwnd_, kControllerTimer);
+    }
+}
+
+// A controller's move goes to the game list as the key would (so the selection runs through the
+// same handler as a click); its Play as Enter's.
+void frmMain::OnControllerTimer() {
+    const DWORD now = GetTickCount();
+    if (padActivated_) {
+        padActivated_ = false;
+        int delay = 1, speed = 31; // Windows' defaults where the settings cannot be read
+        SystemParametersInfoW(SPI_GETKEYBOARDDELAY, 0, &delay, 0);
+        SystemParametersInfoW(SPI_GETKEYBOARDSPEED, 0, &speed, 0);
+        pad_ = PadNavigation(KeyRepeatOf(delay, speed));
+    }
+    struct KeyOf {
+        PadAction action;
+        WPARAM key;
+    };
+    static constexpr KeyOf kKeys[] = {{PadAction::Up, VK_UP},
+                                      {PadAction::Down, VK_DOWN},
+                                      {PadAction::PageUp, VK_PRIOR},
+                                      {PadAction::PageDown, VK_NEXT}};
+    const PadAction action = pad_.Read(HeldButtons(controllers_.Read(now)), now);
+    if (action == PadAction::Play) {
+        cmdPlay_Click();
+        return;
+    }
+    for (const KeyOf& entry : kKeys) {
+        if (entry.action == action)
+            SendMessageW(lstGames, WM_KEYDOWN, entry.key, 1);
+    }
 }
 
 void frmMain::RestoreFocus() {

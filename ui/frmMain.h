@@ -1,7 +1,9 @@
 #pragma once
 // The launcher's one window: the game list, the three option rows, Play and Quit.
 #include "core/choices_text.h"
+#include "core/pad_navigation.h"
 #include "core/types.h"
+#include "platform/game_controllers.h"
 #include "platform/plugin.h"
 #include "ui/form_layout.h"
 #include "ui/window_icons.h"
@@ -30,7 +32,8 @@ class frmMain {
     bool OnSysCommand(WPARAM command);
     void OnClose();
     void OnEndSession(bool ending);
-    void OnActivate(bool active);
+    void OnActivate(bool active, bool minimised);
+    void OnControllerTimer();
     void OnDpiChanged(int dpi, const RECT& suggested);
     void OnSettingChange(UINT setting);
     bool OnGetDpiScaledSize(int dpi, SIZE& size);
@@ -83,6 +86,10 @@ class frmMain {
     bool leaveSettingsFileAlone_ = false; // qennet.cfg could not be read at start
     bool sessionEnding_ = false;          // the choices were saved for the session's end
     std::string settingsFile_;            // qennet.cfg's full name in the folder started in
+    // A game controller moves through the list and plays, only while the window is active.
+    platform::GameControllers controllers_;
+    PadNavigation pad_{KeyRepeat{}};
+    bool padActivated_ = false; // became active since the last reading
 
     qennet::GameNumber GameNumber = 0; // 0 until a game is selected, then its position plus one
 };
