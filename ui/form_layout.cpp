@@ -177,9 +177,8 @@ void FormLayout::LayOut(int dpi, const RECT* suggested) {
         dpi_ = dpi;
         UseFont(platform::CreateMessageFont(dpi, calls_));
     }
-    WindowLayout planned = PlanWithFontThatFits();
-    const platform::TextMeasure measure(font_);
-    const TextRoom room = RoomFor(measure, dpi_);
+    int textHeight = 0;
+    WindowLayout planned = PlanWithFontThatFits(textHeight);
     placed_.resize(planned.controls.size());
     for (size_t i = 0; i < planned.controls.size(); ++i) {
         const ControlLayout& layout = kLayout[i];
@@ -193,7 +192,7 @@ void FormLayout::LayOut(int dpi, const RECT* suggested) {
             placed_[i] = box;
         }
         if (layout.kind == ControlKind::DropDown)
-            FitDropDown(control, box.height, room.textHeight);
+            FitDropDown(control, box.height, textHeight);
     }
 
     const SIZE client{planned.client.width, planned.client.height};
@@ -222,18 +221,25 @@ void FormLayout::LayOut(int dpi, const RECT* suggested) {
                  outer.cx, outer.cy, flags);
 }
 
-WindowLayout FormLayout::PlanWithFontThatFits() {
+WindowLayout FormLayout::PlanWithFontThatFits(int& textHeight) {
     const auto planWith = [&](HFONT font) {
         const platform::TextMeasure measure(font);
-        return Plan(window_, measure, RoomFor(measure, dpi_), dpi_);
-    };
-    const RECT work = platform::WorkAreaOf(window_);
-    const auto fits = [&](const WindowLayout& planned) {
-        const SIZE outer = platform::OuterSizeForClientAt(
-            window_, {planned.client.width, planned.client.height}, dpi_, calls_);
-        return outer.cx <= work.right - work.left && outer.cy <= work.bottom - work.top;
+        const TextRoom room = RoomFor(measure, dpi_);
+        textHeight = room.textHeight;
+        return Plan(window_, measure, room, dpi_);
     };
     WindowLayout planned = planWith(font_);
+    // The table's own size is the window's design at this DPI: only a font that made it grow can
+    // have made it too large (and only then is the monitor asked).
+    if (planned.client.width <= ScaleToDpi(kClientWidth, dpi_) &&
+        planned.client.height <= ScaleToDpi(kClientHeight, dpi_))
+        return planned;
+    const RECT work = platform::WorkAreaOf(window_);
+    const auto fits = [&](const WindowLayout& trial) {
+        const SIZE outer = platform::OuterSizeForClientAt(
+            window_, {trial.client.width, trial.client.height}, dpi_, calls_);
+        return outer.cx <= work.right - work.left && outer.cy <= work.bottom - work.top;
+    };
     LOGFONTW font{};
     if (fits(planned) || !GetObjectW(font_, sizeof font, &font))
         return planned;
@@ -250,11 +256,9 @@ WindowLayout FormLayout::PlanWithFontThatFits() {
         DeleteObject(trial);
     }
     font.lfHeight = sign * fitting;
-    if (HFONT smaller = CreateFontIndirectW(&font)) {
+    if (HFONT smaller = CreateFontIndirectW(&font))
         UseFont(smaller);
-        planned = planWith(font_);
-    }
-    return planned;
+    return planWith(font_);
 }
 
 void FormLayout::FontChanged() {

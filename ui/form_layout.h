@@ -55,8 +55,8 @@ class FormLayout {
     void UseFont(HFONT font);
     // The plan for the controls with the font, made smaller where the window would not fit the
     // work area of its monitor (a very large message font): the largest that fits, so that
-    // nothing is cut off or off the screen.
-    WindowLayout PlanWithFontThatFits();
+    // nothing is cut off or off the screen. textHeight: the font's own height.
+    WindowLayout PlanWithFontThatFits(int& textHeight);
 
     const platform::NewerDpiCalls& calls_;
     HWND window_ = nullptr;

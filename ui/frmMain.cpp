@@ -41,9 +41,11 @@ constexpr UINT kSelectRomsText = WM_APP + 1;
 constexpr UINT kShowDefaultButton = WM_APP + 2;
 constexpr UINT kTellSettingsUnread = WM_APP + 3; // wParam: the system's error code
 
-// The game controllers are read about 30 times a second while the window is active.
+// The game controllers are read about 30 times a second while the window is active. The first
+// reading loads their libraries: it waits until the window has long been up.
 constexpr UINT_PTR kControllerTimer = 1;
 constexpr UINT kControllerReadingInterval = 33;
+constexpr UINT kFirstControllerReading = 500;
 
 ListPosition SelectedPosition(HWND list, UINT getSelection) {
     return static_cast<ListPosition>(SendMessageW(list, getSelection, 0, 0));
@@ -62,7 +64,10 @@ HWND frmMain::Create(HINSTANCE instance) {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
-    const WindowIcons icons = LoadWindowIcons(instance, IDI_QENNET, platform::SystemDpi());
+    // The system DPI's sizes, which the icon holds: LoadImageW, as comctl32's scale-down call is
+    // kept off the start-up path.
+    const WindowIcons icons =
+        LoadWindowIcons(instance, IDI_QENNET, platform::SystemDpi(), IconCalls{});
     windowClass.hIcon = icons.large;
     windowClass.hIconSm = icons.small;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
@@ -266,7 +271,8 @@ void frmMain::OnActivate(bool active, bool minimised) {
     // plays the game never drives the launcher behind it, and an idle launcher does no work.
     if (active && !minimised) {
         padActivated_ = true;
-        SetTimer(hwnd_, kControllerTimer, kControllerReadingInterval, nullptr);
+        SetTimer(hwnd_, kControllerTimer,
+                 controllersRead_ ? kControllerReadingInterval : kFirstControllerReading, nullptr);
     } else {
         KillTimer(hwnd_, kControllerTimer);
     }
@@ -276,6 +282,10 @@ void frmMain::OnActivate(bool active, bool minimised) {
 // same handler as a click); its Play as Enter's.
 void frmMain::OnControllerTimer() {
     const DWORD now = GetTickCount();
+    if (!controllersRead_) {
+        controllersRead_ = true;
+        SetTimer(hwnd_, kControllerTimer, kControllerReadingInterval, nullptr);
+    }
     if (padActivated_) {
         padActivated_ = false;
         int delay = 1, speed = 31; // Windows' defaults where the settings cannot be read
