@@ -1,7 +1,10 @@
 // The launcher's start-up and Play benchmark; scripts/bench.sh prepares its folder and runs it:
 //   qennet_bench [ROUNDS]
+//   qennet_bench --cpu        (only the processor time while waiting, with and without a
+//                              game controller)
 // Run in a folder holding qennet.exe, the two comparison programs and the stand-in Vresk.exe.
 // Prints medians (with quartiles) and ratios, and writes every sample to samples.csv.
+#include "bench/controller_cpu.h"
 #include "bench/measure.h"
 #include "bench/play_to_process.h"
 #include "bench/start_to_window.h"
@@ -64,15 +67,25 @@ bool SameWindows(const std::vector<std::wstring>& floor, const std::vector<std::
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    const WindowProgram empty{L"empty window", L"bench_empty.exe", L"QennetBenchEmpty", false};
+    const WindowProgram floor{L"structural floor", L"bench_floor.exe", L"QennetBenchFloor", true};
+    const WindowProgram qennet{L"qennet.exe", L"qennet.exe", QENNET_WINDOW_CLASS, true};
+    const WindowProgram before{L"qennet.exe before", L"qennet_before.exe", QENNET_WINDOW_CLASS,
+                               true};
+    std::vector<WindowProgram> programs = {empty, floor, qennet};
+    // An earlier version beside it (scripts/bench.sh with QENNET_BENCH_BEFORE).
+    const bool withBefore = GetFileAttributesW(before.file.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (withBefore)
+        programs.push_back(before);
+    if (argc > 1 && std::wcscmp(argv[1], L"--cpu") == 0) {
+        MeasureControllerCpu(qennet);
+        return 0;
+    }
     const int rounds = argc > 1 ? static_cast<int>(std::wcstol(argv[1], nullptr, 10)) : 31;
     if (rounds < kLeastRounds) {
         std::fwprintf(stderr, L"usage: qennet_bench [ROUNDS], at least %d rounds\n", kLeastRounds);
         return 2;
     }
-    const WindowProgram empty{L"empty window", L"bench_empty.exe", L"QennetBenchEmpty", false};
-    const WindowProgram floor{L"structural floor", L"bench_floor.exe", L"QennetBenchFloor", true};
-    const WindowProgram qennet{L"qennet.exe", L"qennet.exe", QENNET_WINDOW_CLASS, true};
-    const std::vector<WindowProgram> programs = {empty, floor, qennet};
 
     // Sleep(1) sleeps one millisecond, not one scheduler tick, while the benchmark runs.
     timeBeginPeriod(1);
@@ -82,6 +95,8 @@ int wmain(int argc, wchar_t** argv) {
     TimeStartToWindow(empty);
     TimeStartToWindow(floor, &floorShows);
     TimeStartToWindow(qennet, &qennetShows);
+    if (withBefore)
+        TimeStartToWindow(before);
     if (!SameWindows(floorShows, qennetShows))
         return 1;
     const auto starts = TimeStartsInTurn(programs, rounds);
@@ -94,6 +109,10 @@ int wmain(int argc, wchar_t** argv) {
     PrintRatio(L"qennet / structural floor", starts[2], starts[1], true);
     PrintRatio(L"qennet / empty window", starts[2], starts[0], false);
     PrintRatio(L"structural floor / empty window", starts[1], starts[0], false);
+    if (withBefore) {
+        PrintRatio(L"qennet before / structural floor", starts[3], starts[1], false);
+        PrintRatio(L"qennet / qennet before", starts[2], starts[3], false);
+    }
     std::wprintf(L"play-to-process, median of %d alternating runs each\n", rounds);
     PrintRow(L"Play in qennet.exe", plays.launcher);
     PrintRow(L"Play in the structural floor", plays.floor);

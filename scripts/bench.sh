@@ -4,9 +4,13 @@
 #    empty window and the structural floor (the same window without the launcher's logic);
 #  - play-to-process: the Play click until the stand-in emulator's first instruction, against
 #    CreateProcessW of the same command line by the benchmark (and by the floor's Play);
+#  - processor time over 10 s while the launcher waits, active and behind another window,
+#    without a game controller and with the tests' stand-in controller connected;
 #  - size of the shipped 32-bit exe and what is in it.
 # Median of alternating runs; every sample lands in BUILD/bench/run/samples.csv.
 #   scripts/bench.sh [ROUNDS]      (default 31, at least 15)
+# With QENNET_BENCH_BEFORE naming an earlier version's qennet.exe (of the same architecture),
+# that one is started in the same rounds too, so the two versions are measured side by side.
 # Builds what it needs; on a kernel that cannot run 32-bit code the timings are of the 64-bit
 # build of the same sources, as the end-to-end tests are. Not a test: it fails only when it
 # cannot measure.
@@ -33,6 +37,9 @@ rm -rf "$run"
 mkdir -p "$run"
 cp "$timed/ui/qennet.exe" "$timed"/bench/{bench_empty,bench_floor,Vresk,qennet_bench}.exe "$run/" ||
     exit 1
+if [ -n "${QENNET_BENCH_BEFORE:-}" ]; then
+    cp "$QENNET_BENCH_BEFORE" "$run/qennet_before.exe" || exit 1
+fi
 
 source scripts/e2e-env.sh
 trap qennet_e2e_env_down EXIT
@@ -50,5 +57,14 @@ echo
     exit 1
 }
 echo "every sample: $run/samples.csv"
+echo
+# The stand-in controller goes where the system's XInput is, as for the end-to-end tests.
+cmake --build "$timed" --target qennet_e2e_xinput >/dev/null || exit 1
+cp "$timed/tests/e2e/qennet_e2e_xinput.dll" "$WINEPREFIX/drive_c/windows/system32/xinput1_4.dll" ||
+    exit 1
+(cd "$run" && "$QENNET_WINE" ./qennet_bench.exe --cpu) || {
+    echo "bench: the processor time could not be measured" >&2
+    exit 1
+}
 echo
 bench/size-report.sh "$QENNET_BUILD/win32"
