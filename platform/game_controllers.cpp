@@ -49,7 +49,7 @@ const PadReadings& GameControllers::Read(std::uint32_t now) {
         XINPUT_STATE state{};
         pad.connected = calls_->xinputGetState(slot, &state) == ERROR_SUCCESS;
         pad.buttons = pad.connected ? state.Gamepad.wButtons : 0;
-        pad.leftThumbY = pad.connected ? state.Gamepad.sThumbLY : 0;
+        pad.leftThumbY = pad.connected ? state.Gamepad.sThumbLY : std::int16_t{0};
     }
     for (UINT id = 0; id < joystickCount_; ++id) {
         JoystickReading& joystick = readings_.joysticks[id];

@@ -89,7 +89,7 @@ class frmMain {
     // A game controller moves through the list and plays, only while the window is active.
     platform::GameControllers controllers_;
     PadNavigation pad_{KeyRepeat{}};
-    bool padActivated_ = false;   // became active since the last reading
+    bool padActivated_ = false;    // became active since the last reading
     bool controllersRead_ = false; // their libraries are loaded
 
     qennet::GameNumber GameNumber = 0; // 0 until a game is selected, then its position plus one
