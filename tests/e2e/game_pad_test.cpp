@@ -2,34 +2,26 @@
 // xinput1_4.dll) replays a script, one state a reading.
 #include "support.h"
 
+#include <cstdio>
+
 using namespace e2e;
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
-std::wstring SystemFolder() {
+std::wstring InSystemFolder(const std::wstring& name) {
     wchar_t path[MAX_PATH] = {};
-    return std::wstring(path, GetSystemDirectoryW(path, MAX_PATH));
-}
-
-std::string Joined(const Lines& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
+    return std::wstring(path, GetSystemDirectoryW(path, MAX_PATH)) + L"\\" + name;
 }
 
 std::string ReadFile(const std::wstring& name) {
-    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::string();
-    char buffer[4096];
-    DWORD read = 0;
-    const BOOL done = ::ReadFile(file, buffer, sizeof buffer, &read, nullptr);
-    CloseHandle(file);
-    return done ? std::string(buffer, read) : std::string();
+    std::string bytes(4096, '\0');
+    FILE* file = _wfopen(name.c_str(), L"rb");
+    bytes.resize(file ? std::fread(bytes.data(), 1, bytes.size(), file) : 0);
+    if (file)
+        std::fclose(file);
+    return bytes;
 }
 
 // The controller's script, replaced whole (the stand-in reads the new one from its first line);
@@ -42,28 +34,27 @@ class PadScript {
             DeleteFileW(ReadRecord(process).c_str());
     }
     void Play(const Lines& lines) {
-        script_ = Joined(lines);
+        script_.clear();
+        for (const std::string& line : lines)
+            script_ += line + "\n";
         const std::wstring next = path_ + L".new";
-        HANDLE file = CreateFileW(next.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        WriteFile(file, script_.data(), static_cast<DWORD>(script_.size()), &written, nullptr);
-        CloseHandle(file);
+        FILE* file = _wfopen(next.c_str(), L"wb");
+        ASSERT_NE(file, nullptr);
+        std::fwrite(script_.data(), 1, script_.size(), file);
+        std::fclose(file);
         ASSERT_TRUE(MoveFileExW(next.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING));
     }
     // Waits until the launcher has read the script now playing.
     bool WaitUntilRead(const Launcher& app) {
-        const DWORD process = GetProcessId(app.Process());
-        readers_.push_back(process);
-        return WaitUntil([&] { return ReadFile(ReadRecord(process)) == script_; });
+        readers_.push_back(GetProcessId(app.Process()));
+        return WaitUntil([&] { return ReadFile(ReadRecord(readers_.back())) == script_; });
     }
 
   private:
     static std::wstring ReadRecord(DWORD process) {
-        return SystemFolder() + L"\\qennet-pad-read-" + std::to_wstring(process) + L".txt";
+        return InSystemFolder(L"qennet-pad-read-" + std::to_wstring(process) + L".txt");
     }
-    const std::wstring path_ = SystemFolder() + L"\\qennet-pad.txt";
+    const std::wstring path_ = InSystemFolder(L"qennet-pad.txt");
     std::string script_;
     std::vector<DWORD> readers_;
 };

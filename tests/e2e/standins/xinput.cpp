@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <xinput.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -27,28 +28,24 @@ std::wstring Beside(const std::wstring& name) {
 void RecordRead(const std::string& bytes) {
     const std::wstring name =
         Beside(L"qennet-pad-read-" + std::to_wstring(GetCurrentProcessId()) + L".txt");
-    HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    if (FILE* file = _wfopen(name.c_str(), L"wb")) {
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
 }
 
+// Read with every kind of sharing, so that the test can replace the file at any moment.
 std::string ReadScript() {
-    const std::wstring name = Beside(L"qennet-pad.txt");
-    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ,
+    HANDLE file = CreateFileW(Beside(L"qennet-pad.txt").c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::string();
-    std::string bytes;
-    char buffer[4096];
+    std::string bytes(4096, '\0');
     DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-    CloseHandle(file);
+    if (file == INVALID_HANDLE_VALUE || !ReadFile(file, bytes.data(), 4096, &read, nullptr))
+        read = 0;
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    bytes.resize(read);
     return bytes;
 }
 
