@@ -66,10 +66,12 @@ enum class PadAction { None, Up, Down, PageUp, PageDown, Play };
 
 class PadNavigation {
   public:
-    explicit PadNavigation(KeyRepeat repeat) : repeat_(repeat) {}
-
-    // The window became active: whatever the next reading finds held waits for its release.
-    void Activated() { awaitingFirstReading_ = true; }
+    // The window became active, with the player's key repeat as it is now: whatever the next
+    // reading finds held waits for its release.
+    void Activated(KeyRepeat repeat) {
+        repeat_ = repeat;
+        awaitingFirstReading_ = true;
+    }
 
     // One reading, at a time in milliseconds (a tick count, which may wrap): what the window
     // does now. A press acts at once; of the directions, the one pressed last repeats while it
@@ -78,10 +80,10 @@ class PadNavigation {
 
   private:
     KeyRepeat repeat_;
-    bool awaitingFirstReading_ = true;
-    PadButtons ignored_ = 0;   // held since the window became active, not yet released
-    PadButtons previous_ = 0;  // the buttons that counted at the last reading
-    PadButtons repeating_ = 0; // the direction that repeats, if any
+    bool awaitingFirstReading_ = true; // also before the first activation
+    PadButtons ignored_ = 0;           // held since the window became active, not yet released
+    PadButtons previous_ = 0;          // the buttons that counted at the last reading
+    PadButtons repeating_ = 0;         // the direction that repeats, if any
     std::uint32_t nextRepeat_ = 0;
 };
 

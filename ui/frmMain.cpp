@@ -291,7 +291,7 @@ void frmMain::OnControllerTimer() {
         int delay = 1, speed = 31; // Windows' defaults where the settings cannot be read
         SystemParametersInfoW(SPI_GETKEYBOARDDELAY, 0, &delay, 0);
         SystemParametersInfoW(SPI_GETKEYBOARDSPEED, 0, &speed, 0);
-        pad_ = PadNavigation(KeyRepeatOf(delay, speed));
+        pad_.Activated(KeyRepeatOf(delay, speed));
     }
     struct KeyOf {
         PadAction action;

@@ -88,7 +88,7 @@ class frmMain {
     std::string settingsFile_;            // qennet.cfg's full name in the folder started in
     // A game controller moves through the list and plays, only while the window is active.
     platform::GameControllers controllers_;
-    PadNavigation pad_{KeyRepeat{}};
+    PadNavigation pad_;
     bool padActivated_ = false;    // became active since the last reading
     bool controllersRead_ = false; // their libraries are loaded
 

@@ -80,7 +80,8 @@ void ExpectSequence(PadNavigation& navigation, const std::vector<Step>& steps) {
 constexpr KeyRepeat kRepeat{500, 40};
 
 TEST(PadNavigation, PressesActOnceAndDirectionsRepeatLikeAKey) {
-    PadNavigation navigation(kRepeat);
+    PadNavigation navigation;
+    navigation.Activated(kRepeat);
     ExpectSequence(navigation, {
                                    {0, 0, PadAction::None},
                                    {kPadDown, 10, PadAction::Down},
@@ -100,7 +101,8 @@ TEST(PadNavigation, PressesActOnceAndDirectionsRepeatLikeAKey) {
 
 // Of two directions held, the one pressed last repeats; released, nothing repeats, as with keys.
 TEST(PadNavigation, TheLastDirectionPressedRepeats) {
-    PadNavigation navigation(kRepeat);
+    PadNavigation navigation;
+    navigation.Activated(kRepeat);
     ExpectSequence(navigation, {
                                    {0, 0, PadAction::None},
                                    {kPadDown, 10, PadAction::Down},
@@ -114,7 +116,8 @@ TEST(PadNavigation, TheLastDirectionPressedRepeats) {
 // A button still held from the game when the launcher becomes active does nothing until it is
 // released and pressed again.
 TEST(PadNavigation, WhatIsHeldAtActivationWaitsForItsRelease) {
-    PadNavigation navigation(kRepeat);
+    PadNavigation navigation;
+    navigation.Activated(kRepeat);
     ExpectSequence(navigation, {
                                    {kPadPlay | kPadDown, 0, PadAction::None},
                                    {kPadPlay | kPadDown, 600, PadAction::None},
@@ -123,7 +126,7 @@ TEST(PadNavigation, WhatIsHeldAtActivationWaitsForItsRelease) {
                                    {0, 630, PadAction::None},
                                    {kPadPlay, 640, PadAction::Play},
                                });
-    navigation.Activated(); // back from the game, Play still held, the stick just pushed
+    navigation.Activated(kRepeat); // back from the game, Play still held, the stick just pushed
     ExpectSequence(navigation, {
                                    {kPadPlay | kPadUp, 5000, PadAction::None},
                                    {0, 5010, PadAction::None},
@@ -132,7 +135,8 @@ TEST(PadNavigation, WhatIsHeldAtActivationWaitsForItsRelease) {
 }
 
 TEST(PadNavigation, RepeatsGoOnAcrossTheTickCountsWrap) {
-    PadNavigation navigation(kRepeat);
+    PadNavigation navigation;
+    navigation.Activated(kRepeat);
     ExpectSequence(navigation, {
                                    {0, 0xFFFFFF00u, PadAction::None},
                                    {kPadUp, 0xFFFFFF10u, PadAction::Up},
