@@ -279,7 +279,8 @@ void frmMain::OnActivate(bool active, bool minimised) {
 }
 
 // A controller's move goes to the game list as the key would (so the selection runs through the
-// same handler as a click); its Play as Enter's.
+// same handler as a click); its A or Start presses Play, whatever control has the focus. A timer
+// that could not be set leaves the launcher without a controller, as without one plugged in.
 void frmMain::OnControllerTimer() {
     const DWORD now = GetTickCount();
     if (!controllersRead_) {
