@@ -65,84 +65,71 @@ TEST(KeyRepeat, FollowsTheKeyboardSettings) {
     EXPECT_EQ(KeyRepeatOf(9, -4).delay, 1000u) << "out of range is clamped";
 }
 
+// One reading: the buttons held at a time and what the window does then; `activated`: the window
+// became active (again) just before it.
 struct Step {
     PadButtons held;
     std::uint32_t time;
     PadAction action;
+    bool activated = false;
 };
 
-void ExpectSequence(PadNavigation& navigation, const std::vector<Step>& steps) {
-    for (size_t i = 0; i < steps.size(); ++i)
-        EXPECT_EQ(navigation.Read(steps[i].held, steps[i].time), steps[i].action)
-            << "step " << i << " at " << steps[i].time;
-}
+const struct {
+    const char* what;
+    std::vector<Step> steps;
+} kSequences[] = {
+    {"presses act once, directions repeat like a key, Play never repeats",
+     {{0, 0, PadAction::None},
+      {kPadDown, 10, PadAction::Down},
+      {kPadDown, 400, PadAction::None},
+      {kPadDown, 510, PadAction::Down}, // the first delay
+      {kPadDown, 530, PadAction::None},
+      {kPadDown, 550, PadAction::Down}, // then the rate
+      {0, 560, PadAction::None},
+      {kPadPlay, 570, PadAction::Play},
+      {kPadPlay, 2000, PadAction::None},
+      {kPadPlay | kPadPageDown, 2010, PadAction::PageDown},
+      {kPadPlay, 2020, PadAction::None},
+      {0, 2030, PadAction::None},
+      {kPadPageUp, 2040, PadAction::PageUp}}},
+    {"of two directions held the one pressed last repeats; released, nothing repeats",
+     {{0, 0, PadAction::None},
+      {kPadDown, 10, PadAction::Down},
+      {kPadDown | kPadUp, 20, PadAction::Up},
+      {kPadDown | kPadUp, 520, PadAction::Up},
+      {kPadDown, 530, PadAction::None},
+      {kPadDown, 2000, PadAction::None}}},
+    // A button still held from the game when the launcher becomes active does nothing until it
+    // is released and pressed again.
+    {"what is held at activation waits for its release",
+     {{kPadPlay | kPadDown, 0, PadAction::None},
+      {kPadPlay | kPadDown, 600, PadAction::None},
+      {kPadPlay, 610, PadAction::None},
+      {kPadPlay | kPadDown, 620, PadAction::Down},
+      {0, 630, PadAction::None},
+      {kPadPlay, 640, PadAction::Play},
+      {kPadPlay | kPadUp, 5000, PadAction::None, true}, // back from the game
+      {0, 5010, PadAction::None},
+      {kPadPlay, 5020, PadAction::Play}}},
+    {"repeats go on across the tick count's wrap",
+     {{0, 0xFFFFFF00u, PadAction::None},
+      {kPadUp, 0xFFFFFF10u, PadAction::Up},
+      {kPadUp, 0xFFFFFF20u, PadAction::None},
+      {kPadUp, 0x00000110u, PadAction::Up}}}, // 512 ms on
+};
 
-constexpr KeyRepeat kRepeat{500, 40};
-
-TEST(PadNavigation, PressesActOnceAndDirectionsRepeatLikeAKey) {
-    PadNavigation navigation;
-    navigation.Activated(kRepeat);
-    ExpectSequence(navigation, {
-                                   {0, 0, PadAction::None},
-                                   {kPadDown, 10, PadAction::Down},
-                                   {kPadDown, 400, PadAction::None},
-                                   {kPadDown, 510, PadAction::Down}, // the first delay
-                                   {kPadDown, 530, PadAction::None},
-                                   {kPadDown, 550, PadAction::Down}, // then the rate
-                                   {0, 560, PadAction::None},
-                                   {kPadPlay, 570, PadAction::Play},
-                                   {kPadPlay, 2000, PadAction::None}, // Play never repeats
-                                   {kPadPlay | kPadPageDown, 2010, PadAction::PageDown},
-                                   {kPadPlay, 2020, PadAction::None},
-                                   {0, 2030, PadAction::None},
-                                   {kPadPageUp, 2040, PadAction::PageUp},
-                               });
-}
-
-// Of two directions held, the one pressed last repeats; released, nothing repeats, as with keys.
-TEST(PadNavigation, TheLastDirectionPressedRepeats) {
-    PadNavigation navigation;
-    navigation.Activated(kRepeat);
-    ExpectSequence(navigation, {
-                                   {0, 0, PadAction::None},
-                                   {kPadDown, 10, PadAction::Down},
-                                   {kPadDown | kPadUp, 20, PadAction::Up},
-                                   {kPadDown | kPadUp, 520, PadAction::Up},
-                                   {kPadDown, 530, PadAction::None},
-                                   {kPadDown, 2000, PadAction::None},
-                               });
-}
-
-// A button still held from the game when the launcher becomes active does nothing until it is
-// released and pressed again.
-TEST(PadNavigation, WhatIsHeldAtActivationWaitsForItsRelease) {
-    PadNavigation navigation;
-    navigation.Activated(kRepeat);
-    ExpectSequence(navigation, {
-                                   {kPadPlay | kPadDown, 0, PadAction::None},
-                                   {kPadPlay | kPadDown, 600, PadAction::None},
-                                   {kPadPlay, 610, PadAction::None},
-                                   {kPadPlay | kPadDown, 620, PadAction::Down},
-                                   {0, 630, PadAction::None},
-                                   {kPadPlay, 640, PadAction::Play},
-                               });
-    navigation.Activated(kRepeat); // back from the game, Play still held, the stick just pushed
-    ExpectSequence(navigation, {
-                                   {kPadPlay | kPadUp, 5000, PadAction::None},
-                                   {0, 5010, PadAction::None},
-                                   {kPadPlay, 5020, PadAction::Play},
-                               });
-}
-
-TEST(PadNavigation, RepeatsGoOnAcrossTheTickCountsWrap) {
-    PadNavigation navigation;
-    navigation.Activated(kRepeat);
-    ExpectSequence(navigation, {
-                                   {0, 0xFFFFFF00u, PadAction::None},
-                                   {kPadUp, 0xFFFFFF10u, PadAction::Up},
-                                   {kPadUp, 0xFFFFFF20u, PadAction::None},
-                                   {kPadUp, 0x00000110u, PadAction::Up}, // 512 ms on
-                               });
+TEST(PadNavigation, ReadingsOverTime) {
+    constexpr KeyRepeat kRepeat{500, 40};
+    for (const auto& sequence : kSequences) {
+        PadNavigation navigation;
+        for (size_t i = 0; i < sequence.steps.size(); ++i) {
+            const Step& step = sequence.steps[i];
+            if (i == 0 || step.activated)
+                navigation.Activated(kRepeat);
+            EXPECT_EQ(navigation.Read(step.held, step.time), step.action)
+                << sequence.what << ", step " << i << " at " << step.time;
+        }
+    }
 }
 
 } // namespace
