@@ -50,10 +50,11 @@ HFONT MessageFont() {
 void CreateControls(HWND window, HINSTANCE instance, HFONT font) {
     for (const ControlLayout& layout : kLayout) {
         const bool dropDown = layout.kind == ControlKind::DropDown;
-        const int height = dropDown ? layout.height + kDropDownListHeight : layout.height;
+        const qennet::Box& box = layout.design();
+        const int height = dropDown ? box.height + kDropDownListHeight : box.height;
         HWND control = CreateWindowExW(
             layout.extendedStyle, WindowClassOf(layout.kind), layout.caption, layout.style,
-            Scale(layout.left), Scale(layout.top), Scale(layout.width), Scale(height), window,
+            Scale(box.left), Scale(box.top), Scale(box.width), Scale(height), window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (dropDown) {
@@ -62,7 +63,7 @@ void CreateControls(HWND window, HINSTANCE instance, HFONT font) {
             // The closed field follows the font; brought to the table's height as the launcher
             // does, only when it differs (setting it at all can change it).
             const int itemHeight = static_cast<int>(SendMessageW(control, CB_GETITEMHEIGHT, -1, 0));
-            const int wanted = Scale(layout.height);
+            const int wanted = Scale(box.height);
             const int actual = closed.bottom - closed.top;
             if (itemHeight > 0 && actual != wanted)
                 SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
@@ -160,7 +161,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
     RegisterClassExW(&windowClass);
 
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
+    RECT frame{0, 0, Scale(qennet::kFormClient.width), Scale(qennet::kFormClient.height)};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     HWND window = CreateWindowExW(0, kClassName, L"Vresk", style, CW_USEDEFAULT, CW_USEDEFAULT,
                                   frame.right - frame.left, frame.bottom - frame.top, nullptr,

@@ -49,7 +49,7 @@ std::string RomsDirectoryPiece(const std::string& typed) {
 } // namespace
 
 std::string ComposeCommandLine(const PlayChoices& choices, const FileExistsFn& exists) {
-    std::string line = "Vresk.exe";
+    std::string line = kEmulatorProgram;
     line += GameNumberText(choices.game);
     if (exists("vresk.cfg")) {
         line += " --use-config-file=vresk.cfg";
@@ -77,7 +77,7 @@ RomsFolderTheEmulatorReads(const std::string& typed, const AnsiCodePage& ansi,
 }
 
 std::string EditorCommand(const std::string& file) {
-    return "NOTEPAD.EXE " + file;
+    return std::string(kEditorProgram) + " " + file;
 }
 
 } // namespace qennet

@@ -9,6 +9,10 @@
 
 namespace qennet {
 
+// The emulator's program and the editor's, by the names their command lines begin with.
+constexpr char kEmulatorProgram[] = "Vresk.exe";
+constexpr char kEditorProgram[] = "NOTEPAD.EXE";
+
 struct PlayChoices {
     GameNumber game = 0;
     ListPosition renderer = 0;

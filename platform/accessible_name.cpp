@@ -16,8 +16,7 @@ bool annotated = false; // a name was given, so the service exists
 IAccPropServices* Annotations() {
     static IAccPropServices* service = [] {
         IAccPropServices* made = nullptr;
-        const auto create =
-            SystemCall<decltype(&::CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
+        const auto create = LateBound<decltype(&::CoCreateInstance)>(late::kCoCreateInstance);
         if (!create || InitialiseCom() != 0)
             return made;
         if (FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,

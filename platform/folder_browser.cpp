@@ -15,16 +15,14 @@ constexpr DWORD kLongestPath = 32768;
 const FolderBrowserCalls& SystemFolderBrowserCalls() {
     static const FolderBrowserCalls calls = [] {
         FolderBrowserCalls c;
-        c.browse = SystemCall<decltype(c.browse)>(L"shell32.dll", "SHBrowseForFolderW");
-        c.pathFromItem =
-            SystemCall<decltype(c.pathFromItem)>(L"shell32.dll", "SHGetPathFromIDListW");
-        c.freeItem = SystemCall<decltype(c.freeItem)>(L"ole32.dll", "CoTaskMemFree");
+        c.browse = LateBound<decltype(c.browse)>(late::kSHBrowseForFolder);
+        c.pathFromItem = LateBound<decltype(c.pathFromItem)>(late::kSHGetPathFromIDList);
+        c.freeItem = LateBound<decltype(c.freeItem)>(late::kCoTaskMemFree);
         if (!c.browse || !c.pathFromItem || !c.freeItem) {
             c.error = GetLastError() ? GetLastError() : ERROR_PROC_NOT_FOUND;
             return c;
         }
-        c.pathFromItemEx =
-            SystemCall<decltype(c.pathFromItemEx)>(L"shell32.dll", "SHGetPathFromIDListEx");
+        c.pathFromItemEx = LateBound<decltype(c.pathFromItemEx)>(late::kSHGetPathFromIDListEx);
         c.error = InitialiseCom();
         return c;
     }();

@@ -9,18 +9,10 @@ namespace qennet::platform {
 const ControllerCalls& SystemControllerCalls() {
     static const ControllerCalls calls = [] {
         ControllerCalls found;
-        HMODULE xinput = LoadSystemLibrary(L"xinput1_4.dll");
-        if (!xinput)
-            xinput = LoadSystemLibrary(L"xinput9_1_0.dll");
-        if (xinput)
-            found.xinputGetState =
-                FunctionOf<decltype(found.xinputGetState)>(xinput, "XInputGetState");
-        if (HMODULE winmm = LoadSystemLibrary(L"winmm.dll")) {
-            found.joyGetNumDevs = FunctionOf<decltype(found.joyGetNumDevs)>(winmm, "joyGetNumDevs");
-            found.joyGetDevCaps =
-                FunctionOf<decltype(found.joyGetDevCaps)>(winmm, "joyGetDevCapsW");
-            found.joyGetPosEx = FunctionOf<decltype(found.joyGetPosEx)>(winmm, "joyGetPosEx");
-        }
+        found.xinputGetState = LateBound<decltype(found.xinputGetState)>(late::kXInputGetState);
+        found.joyGetNumDevs = LateBound<decltype(found.joyGetNumDevs)>(late::kJoyGetNumDevs);
+        found.joyGetDevCaps = LateBound<decltype(found.joyGetDevCaps)>(late::kJoyGetDevCaps);
+        found.joyGetPosEx = LateBound<decltype(found.joyGetPosEx)>(late::kJoyGetPosEx);
         return found;
     }();
     return calls;
@@ -35,24 +27,23 @@ bool GameControllers::DueForReading(bool connected, std::uint32_t& lastLook,
     return false;
 }
 
-const PadReadings& GameControllers::Read(std::uint32_t now) {
+const ControllerStates& GameControllers::Read(std::uint32_t now) {
     if (!calls_) {
         calls_ = &callsOf_();
-        padCount_ = calls_->xinputGetState ? readings_.pads.size() : 0;
+        padCount_ = calls_->xinputGetState ? states_.pads.size() : 0;
         if (calls_->joyGetNumDevs && calls_->joyGetPosEx)
-            joystickCount_ = std::min<size_t>(calls_->joyGetNumDevs(), readings_.joysticks.size());
+            joystickCount_ = std::min<size_t>(calls_->joyGetNumDevs(), states_.joysticks.size());
     }
     for (DWORD slot = 0; slot < padCount_; ++slot) {
-        XInputReading& pad = readings_.pads[slot];
+        PadState& pad = states_.pads[slot];
         if (!DueForReading(pad.connected, padLooks_[slot], now))
             continue;
         XINPUT_STATE state{};
         pad.connected = calls_->xinputGetState(slot, &state) == ERROR_SUCCESS;
-        pad.buttons = pad.connected ? state.Gamepad.wButtons : 0;
-        pad.leftThumbY = pad.connected ? state.Gamepad.sThumbLY : std::int16_t{0};
+        pad.gamepad = pad.connected ? state.Gamepad : XINPUT_GAMEPAD{};
     }
     for (UINT id = 0; id < joystickCount_; ++id) {
-        JoystickReading& joystick = readings_.joysticks[id];
+        JoystickState& joystick = states_.joysticks[id];
         const bool wasConnected = joystick.connected;
         if (!DueForReading(wasConnected, joystickLooks_[id], now))
             continue;
@@ -68,11 +59,11 @@ const PadReadings& GameControllers::Read(std::uint32_t now) {
             joystick.yMax = known ? caps.wYmax : 0;
         }
         joystick.y = info.dwYpos;
-        joystick.hat = joystick.connected ? info.dwPOV : kJoystickHatCentred;
+        joystick.hat = joystick.connected ? info.dwPOV : JOY_POVCENTERED;
         joystick.buttons = joystick.connected ? info.dwButtons : 0;
     }
     lookAtEmptySlots_ = false;
-    return readings_;
+    return states_;
 }
 
 } // namespace qennet::platform

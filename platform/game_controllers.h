@@ -1,9 +1,8 @@
 #pragma once
 // The game controllers attached now, read through XInput (Xbox-style pads) and WinMM's joystick
-// calls (every other joystick and stick). Both libraries are loaded from the system folder at
-// the first reading, never at start-up; either missing is no error, only fewer controllers.
-#include "core/pad_navigation.h"
-
+// calls (every other joystick and stick), and reported as the system gives them. Both libraries
+// are loaded from the system folder at the first reading, never at start-up; either missing is no
+// error, only fewer controllers.
 #include <windows.h>
 #include <mmsystem.h>
 #include <xinput.h>
@@ -13,6 +12,27 @@
 
 namespace qennet::platform {
 
+// One XInput slot as it is now.
+struct PadState {
+    bool connected = false;
+    XINPUT_GAMEPAD gamepad{};
+};
+
+// One WinMM joystick as it is now: its Y axis within its range, its hat (hundredths of a degree
+// clockwise from forward, or JOY_POVCENTERED) and its buttons (bit 0: button 1).
+struct JoystickState {
+    bool connected = false;
+    DWORD y = 0, yMin = 0, yMax = 0;
+    DWORD hat = JOY_POVCENTERED;
+    DWORD buttons = 0;
+};
+
+// Every controller at one moment: XInput's four slots and WinMM's first sixteen joysticks.
+struct ControllerStates {
+    std::array<PadState, XUSER_MAX_COUNT> pads;
+    std::array<JoystickState, 16> joysticks;
+};
+
 // The calls the controllers are read with, nullptr where the system has none.
 struct ControllerCalls {
     DWORD(WINAPI* xinputGetState)(DWORD, XINPUT_STATE*) = nullptr;
@@ -21,8 +41,7 @@ struct ControllerCalls {
     MMRESULT(WINAPI* joyGetPosEx)(UINT, JOYINFOEX*) = nullptr;
 };
 
-// Those of this system: xinput1_4.dll, or xinput9_1_0.dll where it is missing (Windows 7), and
-// winmm.dll, each from the system folder; looked up at the first call.
+// Those of this system (system_library.h), looked up at the first call.
 const ControllerCalls& SystemControllerCalls();
 
 class GameControllers {
@@ -34,7 +53,7 @@ class GameControllers {
     // Every controller as it is now, at a time in milliseconds. A slot found empty is looked at
     // again only now and then (asking an empty XInput slot is slow), or at the first reading
     // after DevicesChanged.
-    const PadReadings& Read(std::uint32_t now);
+    const ControllerStates& Read(std::uint32_t now);
 
     // Windows reported a device plugged in or out (WM_DEVICECHANGE).
     void DevicesChanged() { lookAtEmptySlots_ = true; }
@@ -47,11 +66,12 @@ class GameControllers {
 
     const ControllerCalls& (*callsOf_)();
     const ControllerCalls* calls_ = nullptr;
-    PadReadings readings_;
+    ControllerStates states_;
     size_t padCount_ = 0, joystickCount_ = 0; // the slots this system has
     // When each empty slot was last asked.
-    std::array<std::uint32_t, std::tuple_size_v<decltype(PadReadings::pads)>> padLooks_{};
-    std::array<std::uint32_t, std::tuple_size_v<decltype(PadReadings::joysticks)>> joystickLooks_{};
+    std::array<std::uint32_t, std::tuple_size_v<decltype(ControllerStates::pads)>> padLooks_{};
+    std::array<std::uint32_t, std::tuple_size_v<decltype(ControllerStates::joysticks)>>
+        joystickLooks_{};
     bool lookAtEmptySlots_ = true;
 };
 

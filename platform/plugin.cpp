@@ -39,7 +39,7 @@ class DpiUnawareThread {
 
 DpiAwarenessContext WINAPI SetThreadDpiAwarenessFromUser32(DpiAwarenessContext context) {
     using SetFn = DpiAwarenessContext(WINAPI*)(DpiAwarenessContext);
-    static const auto set = SystemCall<SetFn>(L"user32.dll", "SetThreadDpiAwarenessContext");
+    static const auto set = LateBound<SetFn>(late::kSetThreadDpiAwarenessContext);
     return set ? set(context) : nullptr;
 }
 
@@ -57,7 +57,7 @@ PluginCall ShowPluginSettings(const std::string& fileName, const PluginCalls& ca
     if (!plugin)
         return {PluginCall::Outcome::NotLoaded, GetLastError()};
 
-    const auto configure = FunctionOf<GpuConfigureFn>(plugin, "GPUconfigure");
+    const auto configure = ExportOf<GpuConfigureFn>(plugin, "GPUconfigure");
     if (!configure) {
         FreeLibrary(plugin);
         return {PluginCall::Outcome::NoEntryPoint, ERROR_PROC_NOT_FOUND};

@@ -6,8 +6,8 @@ namespace qennet::platform {
 namespace {
 
 // A USER32 function of Windows 10 (or 8.1), or nullptr where the system is older.
-template <typename Function> void LookUp(const char* name, Function& function) {
-    function = SystemCall<Function>(L"user32.dll", name);
+template <typename Function> void LookUp(const LateCall& call, Function& function) {
+    function = LateBound<Function>(call);
 }
 
 // What the screen's device context says, where the system has no call of its own for it.
@@ -39,12 +39,12 @@ bool MessageFontAtSystemDpi(LOGFONTW& font) {
 const NewerDpiCalls& SystemNewerDpiCalls() {
     static const NewerDpiCalls calls = [] {
         NewerDpiCalls found;
-        LookUp("GetDpiForSystem", found.getDpiForSystem);
-        LookUp("GetDpiForWindow", found.getDpiForWindow);
-        LookUp("SystemParametersInfoForDpi", found.systemParametersInfoForDpi);
-        LookUp("GetSystemMetricsForDpi", found.getSystemMetricsForDpi);
-        LookUp("AdjustWindowRectExForDpi", found.adjustWindowRectExForDpi);
-        LookUp("EnableNonClientDpiScaling", found.enableNonClientDpiScaling);
+        LookUp(late::kGetDpiForSystem, found.getDpiForSystem);
+        LookUp(late::kGetDpiForWindow, found.getDpiForWindow);
+        LookUp(late::kSystemParametersInfoForDpi, found.systemParametersInfoForDpi);
+        LookUp(late::kGetSystemMetricsForDpi, found.getSystemMetricsForDpi);
+        LookUp(late::kAdjustWindowRectExForDpi, found.adjustWindowRectExForDpi);
+        LookUp(late::kEnableNonClientDpiScaling, found.enableNonClientDpiScaling);
         return found;
     }();
     return calls;

@@ -153,8 +153,7 @@ SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest
 
 std::wstring LinkTargetOf(const std::wstring& link) {
     using FinalPathFn = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD, DWORD);
-    static const auto finalPath =
-        SystemCall<FinalPathFn>(L"kernel32.dll", "GetFinalPathNameByHandleW");
+    static const auto finalPath = LateBound<FinalPathFn>(late::kGetFinalPathNameByHandle);
     if (!finalPath)
         return {};
     // Opened through the link, the handle is the file it points to.

@@ -57,8 +57,7 @@ unsigned long StartElevated(const std::wstring& program, const std::wstring& com
 } // namespace
 
 BOOL WINAPI ShellExecuteFromShell32(SHELLEXECUTEINFOW* info) {
-    static const auto shellExecute =
-        SystemCall<ProcessCalls::ShellExecuteFn>(L"shell32.dll", "ShellExecuteExW");
+    static const auto shellExecute = LateBound<ProcessCalls::ShellExecuteFn>(late::kShellExecuteEx);
     static const DWORD missing = shellExecute ? 0 : GetLastError();
     if (shellExecute)
         return shellExecute(info);

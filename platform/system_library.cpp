@@ -17,20 +17,27 @@ HMODULE LoadSystemLibrary(const wchar_t* fileName) {
     return LoadLibraryW(path.c_str());
 }
 
-FARPROC SystemCallAddress(const wchar_t* library, const char* name) {
-    // One the program has loaded already (USER32) is the system's: the system libraries are known
-    // to the loader, which never takes a file of the same name from elsewhere for them. Otherwise
-    // it is loaded, and stays loaded until the program ends, since the call found in it is kept.
-    HMODULE module = GetModuleHandleW(library);
-    if (!module)
-        module = LoadSystemLibrary(library);
-    return module ? GetProcAddress(module, name) : nullptr;
+HMODULE OpenSystemLibrary(const wchar_t* fileName) {
+    if (HMODULE loaded = GetModuleHandleW(fileName))
+        return loaded;
+    return LoadSystemLibrary(fileName);
+}
+
+FARPROC LateBoundAddress(const LateCall& call, LibraryOpener open) {
+    HMODULE module = open(call.library);
+    if (!module && call.fallbackLibrary)
+        module = open(call.fallbackLibrary);
+    return module ? GetProcAddress(module, call.name) : nullptr;
+}
+
+FARPROC ExportAddress(HMODULE library, const char* name) {
+    return GetProcAddress(library, name);
 }
 
 unsigned long InitialiseCom() {
     static const unsigned long result = [] {
         using InitialiseFn = HRESULT(WINAPI*)(LPVOID, DWORD);
-        const auto initialise = SystemCall<InitialiseFn>(L"ole32.dll", "CoInitializeEx");
+        const auto initialise = LateBound<InitialiseFn>(late::kCoInitializeEx);
         if (!initialise)
             return GetLastError() ? GetLastError()
                                   : static_cast<unsigned long>(ERROR_PROC_NOT_FOUND);

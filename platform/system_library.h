@@ -1,27 +1,83 @@
 #pragma once
-// The system's own libraries, and the calls the launcher looks up in them at run time: those
-// newer than Windows 7 (absent on older systems) and those kept off the start-up path (the shell
-// and COM, loaded when the player first needs them).
+// The system's own libraries, and every call the launcher looks up in them at run time instead of
+// importing it. The exe imports only what Windows XP SP3 and 7 have (tests/imports); a call that
+// is newer, or whose library is kept off the start-up path, is named in the list below with why,
+// and found with LateBound. Nothing else in the program looks a function up by its name.
 #include <windows.h>
 
 namespace qennet::platform {
+
+// A call found at run time: its library (the second one where the first is missing) and its name.
+struct LateCall {
+    const wchar_t* library;
+    const wchar_t* fallbackLibrary; // nullptr: none
+    const char* name;
+};
+
+// Every call the launcher looks up at run time.
+namespace late {
+// Newer than Windows 7 (USER32 of Windows 10 1607, or as noted): the DPI of the system and of each
+// window, and the font, metrics and frame at a DPI; missing before, where the system DPI stands
+// in.
+constexpr LateCall kGetDpiForSystem{L"user32.dll", nullptr, "GetDpiForSystem"};
+constexpr LateCall kGetDpiForWindow{L"user32.dll", nullptr, "GetDpiForWindow"};
+constexpr LateCall kSystemParametersInfoForDpi{L"user32.dll", nullptr,
+                                               "SystemParametersInfoForDpi"};
+constexpr LateCall kGetSystemMetricsForDpi{L"user32.dll", nullptr, "GetSystemMetricsForDpi"};
+constexpr LateCall kAdjustWindowRectExForDpi{L"user32.dll", nullptr, "AdjustWindowRectExForDpi"};
+constexpr LateCall kEnableNonClientDpiScaling{L"user32.dll", nullptr, "EnableNonClientDpiScaling"};
+// Newer than Windows 7 (1607): a renderer plug-in runs DPI-unaware.
+constexpr LateCall kSetThreadDpiAwarenessContext{L"user32.dll", nullptr,
+                                                 "SetThreadDpiAwarenessContext"};
+// Newer than XP (Vista): where a link to a file points; a larger icon image scaled down (from the
+// version-6 common controls the manifest loads).
+constexpr LateCall kGetFinalPathNameByHandle{L"kernel32.dll", nullptr, "GetFinalPathNameByHandleW"};
+constexpr LateCall kLoadIconWithScaleDown{L"comctl32.dll", nullptr, "LoadIconWithScaleDown"};
+// The shell and COM, off the start-up path: loaded when the player first needs them (an
+// elevated start, the folder browser, a screen reader's names). SHGetPathFromIDListEx is newer
+// than XP (Vista).
+constexpr LateCall kShellExecuteEx{L"shell32.dll", nullptr, "ShellExecuteExW"};
+constexpr LateCall kSHBrowseForFolder{L"shell32.dll", nullptr, "SHBrowseForFolderW"};
+constexpr LateCall kSHGetPathFromIDList{L"shell32.dll", nullptr, "SHGetPathFromIDListW"};
+constexpr LateCall kSHGetPathFromIDListEx{L"shell32.dll", nullptr, "SHGetPathFromIDListEx"};
+constexpr LateCall kCoInitializeEx{L"ole32.dll", nullptr, "CoInitializeEx"};
+constexpr LateCall kCoCreateInstance{L"ole32.dll", nullptr, "CoCreateInstance"};
+constexpr LateCall kCoTaskMemFree{L"ole32.dll", nullptr, "CoTaskMemFree"};
+// The game controllers, off the start-up path: loaded at their first reading, well after the
+// window is up. XInput 1.4 is Windows 8's; Windows 7 has 9.1.0.
+constexpr LateCall kXInputGetState{L"xinput1_4.dll", L"xinput9_1_0.dll", "XInputGetState"};
+constexpr LateCall kJoyGetNumDevs{L"winmm.dll", nullptr, "joyGetNumDevs"};
+constexpr LateCall kJoyGetDevCaps{L"winmm.dll", nullptr, "joyGetDevCapsW"};
+constexpr LateCall kJoyGetPosEx{L"winmm.dll", nullptr, "joyGetPosEx"};
+} // namespace late
 
 // Loads a library of the system directory by its full path, so that a file of the same name in
 // the working directory can never stand in for it. nullptr on failure (GetLastError tells why).
 HMODULE LoadSystemLibrary(const wchar_t* fileName);
 
-// The address of a function of a system library; nullptr where the library or the function is
-// missing (GetLastError tells why).
-FARPROC SystemCallAddress(const wchar_t* library, const char* name);
+// A system library the program has loaded already (USER32, the version-6 common controls, which
+// come from the side-by-side store and not the system directory), or else LoadSystemLibrary's.
+// The loader never takes a file of the same name from elsewhere for one it knows. A library loaded
+// here stays loaded until the program ends, since the calls found in it are kept.
+HMODULE OpenSystemLibrary(const wchar_t* fileName);
 
-// A function of a loaded library as its own type; nullptr where the library has none of that name.
-template <typename Function> Function FunctionOf(HMODULE library, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+// How LateBoundAddress opens a library, so that a test can stand in for an older system.
+using LibraryOpener = HMODULE (*)(const wchar_t* fileName);
+
+// The call's address; nullptr where its libraries or the function are missing (GetLastError
+// tells why).
+FARPROC LateBoundAddress(const LateCall& call, LibraryOpener open = OpenSystemLibrary);
+
+// The call as its own type, as LateBoundAddress finds it.
+template <typename Function> Function LateBound(const LateCall& call) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(LateBoundAddress(call)));
 }
 
-// A function of a system library as its own type, as SystemCallAddress finds it.
-template <typename Function> Function SystemCall(const wchar_t* library, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemCallAddress(library, name)));
+// A function a library of another maker exports (a renderer plug-in's GPUconfigure) as its own
+// type; nullptr where it has none of that name.
+FARPROC ExportAddress(HMODULE library, const char* name);
+template <typename Function> Function ExportOf(HMODULE library, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(ExportAddress(library, name)));
 }
 
 // COM for the window's thread, apartment-threaded, as the shell and the accessibility calls ask.

@@ -92,4 +92,13 @@ HWND CreateButtonTips(HWND window) {
     return tips;
 }
 
+void ButtonTips::OnMessage(HWND window, UINT message, WPARAM wParam) {
+    if (made_ || message != WM_SETCURSOR ||
+        !ButtonName(GetDlgCtrlID(reinterpret_cast<HWND>(wParam))))
+        return;
+    made_ = true;
+    if (HWND tips = CreateButtonTips(window)) // owned by the window, and destroyed with it
+        layout_.ShareFont(tips);
+}
+
 } // namespace qennet::ui

@@ -2,6 +2,7 @@
 // The three "..." buttons by what they do (the name screen readers announce and the tooltip), and
 // the game list's name.
 #include "platform/accessible_name.h"
+#include "ui/form_layout.h"
 
 #include <windows.h>
 
@@ -21,5 +22,19 @@ void NameControlsForScreenReaders(HWND window, NameFn name = platform::SetAccess
 // The tooltip that shows each named button's name; made when the mouse first comes over one of
 // them, not at start-up. nullptr on failure.
 HWND CreateButtonTips(HWND window);
+
+// The window's tooltip for the named buttons, in the window's font.
+class ButtonTips {
+  public:
+    explicit ButtonTips(FormLayout& layout) : layout_(layout) {}
+    // Sees the window's messages: the mouse over a named button (WM_SETCURSOR) makes the tooltip
+    // the first time. Not sooner: a window that opens under the mouse would make it during
+    // start-up.
+    void OnMessage(HWND window, UINT message, WPARAM wParam);
+
+  private:
+    FormLayout& layout_;
+    bool made_ = false;
+};
 
 } // namespace qennet::ui

@@ -12,6 +12,11 @@
 #include <iterator>
 #include <string>
 
+// Windows 10 1703 sends it; the headers show it only to programs for that version.
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
+
 namespace qennet::ui {
 namespace {
 
@@ -96,7 +101,7 @@ void FitDropDown(HWND dropDown, int wanted, int textHeight) {
 std::vector<Box> TableBoxes() {
     std::vector<Box> boxes;
     for (const ControlLayout& layout : kLayout)
-        boxes.push_back({layout.left, layout.top, layout.width, layout.height});
+        boxes.push_back(layout.design());
     return boxes;
 }
 
@@ -105,7 +110,7 @@ WindowLayout Plan(HWND window, const platform::TextMeasure& measure, const TextR
     std::vector<Extent> needs;
     for (const ControlLayout& layout : kLayout)
         needs.push_back(Need(GetDlgItem(window, layout.id), layout.kind, measure, room));
-    return LayOutWindow(TableBoxes(), {kClientWidth, kClientHeight}, dpi, needs);
+    return LayOutWindow(TableBoxes(), kFormClient, dpi, needs);
 }
 
 // A window's height for its box: a drop-down list's is its closed field and the list that opens
@@ -131,15 +136,15 @@ FormLayout::~FormLayout() {
 
 SIZE FormLayout::OpeningSize(DWORD style) {
     const int dpi = platform::SystemDpi();
-    RECT frame{0, 0, ScaleToDpi(kClientWidth, dpi), ScaleToDpi(kClientHeight, dpi)};
+    RECT frame{0, 0, ScaleToDpi(kFormClient.width, dpi), ScaleToDpi(kFormClient.height, dpi)};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 bool FormLayout::CreateControls(HWND window) {
     window_ = window;
-    dpi_ = platform::WindowDpi(window); // the DPI of the monitor the window was made on
-    placed_ = LayOutWindow(TableBoxes(), {kClientWidth, kClientHeight}, dpi_, {}).controls;
+    dpi_ = platform::WindowDpi(window, calls_); // the DPI of the monitor it was made on
+    placed_ = LayOutWindow(TableBoxes(), kFormClient, dpi_, {}).controls;
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     for (size_t i = 0; i < std::size(kLayout); ++i) {
         const ControlLayout& layout = kLayout[i];
@@ -231,8 +236,8 @@ WindowLayout FormLayout::PlanWithFontThatFits(int& textHeight) {
     WindowLayout planned = planWith(font_);
     // The table's own size is the window's design at this DPI: only a font that made it grow can
     // have made it too large (and only then is the monitor asked).
-    if (planned.client.width <= ScaleToDpi(kClientWidth, dpi_) &&
-        planned.client.height <= ScaleToDpi(kClientHeight, dpi_))
+    if (planned.client.width <= ScaleToDpi(kFormClient.width, dpi_) &&
+        planned.client.height <= ScaleToDpi(kFormClient.height, dpi_))
         return planned;
     const RECT work = platform::WorkAreaOf(window_);
     const auto fits = [&](const WindowLayout& trial) {
@@ -277,6 +282,28 @@ SIZE FormLayout::OuterSizeAt(int dpi) const {
     const SIZE client = ClientAreaFor(window_, font, dpi);
     DeleteObject(font);
     return platform::OuterSizeForClientAt(window_, client, dpi);
+}
+
+std::optional<LRESULT> FormLayout::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (placed_.empty()) // the controls are not made yet
+        return std::nullopt;
+    switch (message) {
+    case WM_GETDPISCALEDSIZE:
+        if (static_cast<int>(wParam) <= 0)
+            return FALSE;
+        *reinterpret_cast<SIZE*>(lParam) = OuterSizeAt(static_cast<int>(wParam));
+        return TRUE;
+    case WM_DPICHANGED:
+        LayOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETNONCLIENTMETRICS)
+            FontChanged();
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
 }
 
 void FormLayout::Centre() const {

@@ -4,31 +4,21 @@
 #include "core/command_line.h"
 #include "core/controller_scope.h"
 #include "core/renderer_options.h"
-#include "core/choices_text.h"
 #include "platform/file_exists.h"
 #include "platform/folder_browser.h"
 #include "platform/paths.h"
-#include "platform/plugin.h"
 #include "platform/screen.h"
-#include "platform/start_program.h"
-#include "platform/system_error.h"
 #include "platform/text.h"
 #include "ui/button_names.h"
 #include "ui/default_button.h"
 #include "ui/frmMain_layout.h"
 #include "ui/player_texts.h"
-#include "ui/stored_choices.h"
+#include "ui/program_start.h"
 #include "ui/system_ansi.h"
-#include "ui/window_icons.h"
 
 #include <optional>
 #include <string>
 #include <utility>
-
-// Windows 10 1703 sends it; the headers show it only to programs for that version.
-#ifndef WM_GETDPISCALEDSIZE
-#define WM_GETDPISCALEDSIZE 0x02E4
-#endif
 
 namespace qennet::ui {
 namespace {
@@ -41,21 +31,25 @@ constexpr UINT kSelectRomsText = WM_APP + 1;
 constexpr UINT kShowDefaultButton = WM_APP + 2;
 constexpr UINT kTellSettingsUnread = WM_APP + 3; // wParam: the system's error code
 
-// The game controllers are read about 30 times a second while the window is active. The first
-// reading loads their libraries: it waits until the window has long been up.
-constexpr UINT_PTR kControllerTimer = 1;
-constexpr UINT kControllerReadingInterval = 33;
-constexpr UINT kFirstControllerReading = 500;
-
 ListPosition SelectedPosition(HWND list, UINT getSelection) {
     return static_cast<ListPosition>(SendMessageW(list, getSelection, 0, 0));
 }
 
-// What the window acts on: a click of a push button, a double-click of the game list (which
-// plays). Everything else a control reports (a focus change, a new selection) only follows.
-bool IsAction(int id, int code) {
-    return id == IDC_GAMES ? code == LBN_DBLCLK : code == BN_CLICKED;
-}
+// What the controls report that the window acts on: a click of a push button, a double-click of
+// the game list. Everything else they report (a focus change, a new selection) only follows.
+struct CommandAction {
+    int id;
+    int code;
+    Action action;
+};
+constexpr CommandAction kCommandActions[] = {
+    {IDC_GAMES, LBN_DBLCLK, Action::PlayFromList},
+    {IDC_CONFIG_RENDERER, BN_CLICKED, Action::ConfigureRenderer},
+    {IDC_CONFIG_CONTROLLER, BN_CLICKED, Action::ConfigureController},
+    {IDC_CONFIG_ROMS, BN_CLICKED, Action::BrowseRoms},
+    {IDC_PLAY, BN_CLICKED, Action::Play},
+    {IDC_QUIT, BN_CLICKED, Action::Quit},
+};
 
 } // namespace
 
@@ -102,6 +96,13 @@ LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wParam, L
 }
 
 LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The window's jobs with owners of their own: each sees every message first.
+    icons_.OnMessage(hwnd_, IDI_QENNET, message, wParam);
+    tips_.OnMessage(hwnd_, message, wParam);
+    if (const auto taken = layout_.OnMessage(message, wParam, lParam))
+        return *taken;
+    if (const auto taken = pad_.OnMessage(hwnd_, message, wParam, lParam))
+        return *taken;
     switch (message) {
     case WM_CREATE:
         return Form_Load() ? 0 : -1;
@@ -112,26 +113,11 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // Enter anywhere but on another push button runs Play.
         return MAKELRESULT(IDC_PLAY, DC_HASDEFID);
     case WM_ACTIVATE:
-        OnActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
+        // A plain window does not remember its focused control across deactivation or
+        // minimising as a dialog does; the controls report each focus change (OnControlFocus).
+        if (LOWORD(wParam) != WA_INACTIVE)
+            RestoreFocus();
         return 0;
-    case WM_TIMER:
-        if (wParam == kControllerTimer)
-            OnControllerTimer();
-        return 0;
-    case WM_DEVICECHANGE:
-        controllers_.DevicesChanged();
-        return TRUE;
-    case WM_GETDPISCALEDSIZE:
-        return OnGetDpiScaledSize(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
-    case WM_DPICHANGED:
-        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
-    case WM_SETTINGCHANGE:
-        OnSettingChange(static_cast<UINT>(wParam));
-        break;
-    case WM_SETCURSOR:
-        OnSetCursor(reinterpret_cast<HWND>(wParam));
-        break;
     case kShowDefaultButton:
         ShowDefaultBorder(hwnd_, focusedControl_);
         return 0;
@@ -142,7 +128,7 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnSelectRomsText();
         return 0;
     case kTellSettingsUnread:
-        ShowError(kSettingsUnreadText, static_cast<unsigned long>(wParam));
+        messages_.Tell(hwnd_, kSettingsUnreadText, static_cast<unsigned long>(wParam));
         return 0;
     case WM_SYSCOMMAND:
         if (OnSysCommand(wParam))
@@ -152,7 +138,7 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnClose();
         return 0;
     case WM_ENDSESSION:
-        OnEndSession(wParam != FALSE);
+        settings_.SessionEnds(wParam != FALSE, CurrentChoices());
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
@@ -168,75 +154,72 @@ void frmMain::OnCommand(int id, int code) {
     // press all the same.
     if (code == BN_DOUBLECLICKED && IsPushButton(id))
         code = BN_CLICKED;
-    // Clicks that reach the disabled window during a plug-in call (sent by another program) do
-    // nothing; Quit goes on to ask for the close, which waits for the plug-in.
-    if (pluginCallRunning_ && IsAction(id, code) && id != IDC_QUIT)
-        return;
-    switch (id) {
-    case IDC_GAMES:
-        if (code == LBN_SELCHANGE)
-            lstGames_Click();
-        else if (code == LBN_DBLCLK)
-            lstGames_DblClick();
-        break;
-    case IDC_RENDERER:
-        if (code == CBN_SELCHANGE)
-            cmbRenderer_Click();
-        break;
-    case IDC_CONTROLLER:
-        if (code == CBN_SELCHANGE)
-            cmbControllerConfigFile_Click();
-        break;
-    case IDC_ROMS:
-        if (code == EN_SETFOCUS)
-            txtRomsDirectory_GotFocus();
-        break;
-    case IDC_CONFIG_RENDERER:
-        if (code == BN_CLICKED)
-            cmdConfigRenderer_Click();
-        break;
-    case IDC_CONFIG_CONTROLLER:
-        if (code == BN_CLICKED)
-            cmdConfigControllerConfigFile_Click();
-        break;
-    case IDC_CONFIG_ROMS:
-        if (code == BN_CLICKED)
-            cmdConfigRomsDirectory_Click();
-        break;
-    case IDC_PLAY:
-        if (code == BN_CLICKED)
-            cmdPlay_Click();
-        break;
-    case IDC_QUIT:
-        if (code == BN_CLICKED)
-            cmdQuit_Click();
-        break;
-    default: // Esc arrives as IDCANCEL and does nothing: the window has no cancel button.
-        break;
+    for (const CommandAction& command : kCommandActions) {
+        if (command.id == id && command.code == code)
+            return Perform(command.action);
+    }
+    // What only follows the controls. Esc arrives as IDCANCEL and does nothing: the window has
+    // no cancel button.
+    struct Follower {
+        int id;
+        int code;
+        void (frmMain::*handler)();
+    };
+    static constexpr Follower kFollowers[] = {
+        {IDC_GAMES, LBN_SELCHANGE, &frmMain::lstGames_Click},
+        {IDC_RENDERER, CBN_SELCHANGE, &frmMain::cmbRenderer_Click},
+        {IDC_CONTROLLER, CBN_SELCHANGE, &frmMain::cmbControllerConfigFile_Click},
+        {IDC_ROMS, EN_SETFOCUS, &frmMain::txtRomsDirectory_GotFocus},
+    };
+    for (const Follower& follower : kFollowers) {
+        if (follower.id == id && follower.code == code)
+            (this->*follower.handler)();
     }
 }
 
-// The mouse is over one of the named buttons: their tooltip is needed now. Not sooner: a window
-// that opens under the mouse would make it during start-up.
-void frmMain::OnSetCursor(HWND under) {
-    if (buttonTipsMade_ || ButtonName(GetDlgCtrlID(under)) == nullptr)
+void frmMain::Perform(Action action) {
+    if (!gate_.Lets(hwnd_, action))
         return;
-    buttonTipsMade_ = true;
-    if (HWND tips = CreateButtonTips(hwnd_)) // owned by the window, and destroyed with it
-        layout_.ShareFont(tips);
+    // Each action's handler, or the key that moves the game list as the arrow keys do (so the
+    // selection runs through the same handler as a click).
+    struct Handler {
+        Action action;
+        void (frmMain::*run)();
+        WPARAM listKey;
+    };
+    static constexpr Handler kHandlers[] = {
+        {Action::Play, &frmMain::cmdPlay_Click, 0},
+        {Action::PlayFromList, &frmMain::lstGames_DblClick, 0},
+        {Action::ConfigureRenderer, &frmMain::cmdConfigRenderer_Click, 0},
+        {Action::ConfigureController, &frmMain::cmdConfigControllerConfigFile_Click, 0},
+        {Action::BrowseRoms, &frmMain::cmdConfigRomsDirectory_Click, 0},
+        {Action::Quit, &frmMain::cmdQuit_Click, 0},
+        {Action::PreviousGame, nullptr, VK_UP},
+        {Action::NextGame, nullptr, VK_DOWN},
+        {Action::PreviousPage, nullptr, VK_PRIOR},
+        {Action::NextPage, nullptr, VK_NEXT},
+    };
+    for (const Handler& handler : kHandlers) {
+        if (handler.action != action)
+            continue;
+        if (handler.run)
+            (this->*handler.run)();
+        else
+            SendMessageW(lstGames, WM_KEYDOWN, handler.listKey, 1);
+    }
 }
 
 // The disabled window would drop the close box's command; like any close asked for during a
 // plug-in call, it waits for the call to return. True when the command is taken care of.
 bool frmMain::OnSysCommand(WPARAM command) {
-    if (!pluginCallRunning_ || (command & 0xFFF0) != SC_CLOSE)
+    if (!gate_.PluginCallRunning() || (command & 0xFFF0) != SC_CLOSE)
         return false;
     closeAskedDuringPluginCall_ = true;
     return true;
 }
 
 void frmMain::OnClose() {
-    if (pluginCallRunning_) {
+    if (gate_.PluginCallRunning()) {
         closeAskedDuringPluginCall_ = true;
         return;
     }
@@ -245,72 +228,8 @@ void frmMain::OnClose() {
     if (closing_)
         return;
     closing_ = true;
-    // After the session's end was announced (a restart for updates closes the window that way)
-    // the choices are saved already, and no message may hold up the end.
-    if (!sessionEnding_)
-        Form_Unload();
+    Form_Unload();
     DestroyWindow(hwnd_);
-}
-
-// Log-off, shut-down or a restart for updates (which may close the window afterwards) ends the
-// process without a close of its own; nothing may hold it up, so a failure goes untold. The
-// choices are saved once, even if the end is announced again.
-void frmMain::OnEndSession(bool ending) {
-    if (!ending || sessionEnding_)
-        return;
-    sessionEnding_ = true;
-    SaveChoices(false);
-}
-
-// A plain window does not remember its focused control across deactivation or minimising as a
-// dialog does; the controls report each focus change, and the last one gets it back.
-void frmMain::OnActivate(bool active, bool minimised) {
-    if (active)
-        RestoreFocus();
-    // The controllers are read only while the window is active and shown: a controller that
-    // plays the game never drives the launcher behind it, and an idle launcher does no work.
-    if (active && !minimised) {
-        padActivated_ = true;
-        SetTimer(hwnd_, kControllerTimer,
-                 controllersRead_ ? kControllerReadingInterval : kFirstControllerReading, nullptr);
-    } else {
-        KillTimer(hwnd_, kControllerTimer);
-    }
-}
-
-// A controller's move goes to the game list as the key would (so the selection runs through the
-// same handler as a click); its A or Start presses Play, whatever control has the focus. A timer
-// that could not be set leaves the launcher without a controller, as without one plugged in.
-void frmMain::OnControllerTimer() {
-    const DWORD now = GetTickCount();
-    if (!controllersRead_) {
-        controllersRead_ = true;
-        SetTimer(hwnd_, kControllerTimer, kControllerReadingInterval, nullptr);
-    }
-    if (padActivated_) {
-        padActivated_ = false;
-        int delay = 1, speed = 31; // Windows' defaults where the settings cannot be read
-        SystemParametersInfoW(SPI_GETKEYBOARDDELAY, 0, &delay, 0);
-        SystemParametersInfoW(SPI_GETKEYBOARDSPEED, 0, &speed, 0);
-        pad_.Activated(KeyRepeatOf(delay, speed));
-    }
-    struct KeyOf {
-        PadAction action;
-        WPARAM key;
-    };
-    static constexpr KeyOf kKeys[] = {{PadAction::Up, VK_UP},
-                                      {PadAction::Down, VK_DOWN},
-                                      {PadAction::PageUp, VK_PRIOR},
-                                      {PadAction::PageDown, VK_NEXT}};
-    const PadAction action = pad_.Read(HeldButtons(controllers_.Read(now)), now);
-    if (action == PadAction::Play) {
-        cmdPlay_Click();
-        return;
-    }
-    for (const KeyOf& entry : kKeys) {
-        if (entry.action == action)
-            SendMessageW(lstGames, WM_KEYDOWN, entry.key, 1);
-    }
 }
 
 void frmMain::RestoreFocus() {
@@ -326,30 +245,6 @@ void frmMain::RestoreFocus() {
 void frmMain::OnControlFocus(int id) {
     focusedControl_ = GetDlgItem(hwnd_, id);
     PostMessageW(hwnd_, kShowDefaultButton, 0, 0);
-}
-
-// Moved to a monitor of another DPI: the font and every control are made anew for it, and the
-// window goes where the system suggests.
-void frmMain::OnDpiChanged(int dpi, const RECT& suggested) {
-    if (!lstGames)
-        return;
-    layout_.LayOut(dpi, &suggested);
-    icons_.SetOn(hwnd_, IDI_QENNET, dpi);
-}
-
-// A new message font or text size in Settings: laid out again, as on a DPI change.
-void frmMain::OnSettingChange(UINT setting) {
-    if (setting == SPI_SETNONCLIENTMETRICS && lstGames)
-        layout_.FontChanged();
-}
-
-// Asked, before a move to a monitor of another DPI, what size the window will take there, so that
-// the rectangle the system then suggests is exactly that.
-bool frmMain::OnGetDpiScaledSize(int dpi, SIZE& size) {
-    if (dpi <= 0 || !lstGames)
-        return false;
-    size = layout_.OuterSizeAt(dpi);
-    return true;
 }
 
 bool frmMain::Form_Load() {
@@ -406,18 +301,10 @@ void frmMain::FillGameList() {
 // The stored choices, or the defaults, go through the same handlers as a click, so the caption,
 // GameNumber and both "..." buttons follow them.
 void frmMain::ApplyStoredChoices() {
-    // Every read and write goes to the folder the launcher started in, also while a plug-in has
-    // moved the working folder (a log-off during its dialog saves from inside the call).
-    const std::wstring file = platform::FullPath(Utf8ToWide(kSettingsFileName));
-    settingsFile_ = file.empty() ? std::string(kSettingsFileName) : WideToUtf8(file);
-    const ChoicesRead read = LoadStoredChoices(platform::SystemCodePage(), settingsFile_);
+    const ChoicesRead read = settings_.Load();
     const StoredChoices& choices = read.choices;
-    // The choices the player made are in a file that cannot be read now: they are not to be
-    // overwritten with defaults the player never chose. Told once the window is up.
-    if (read.outcome == ChoicesRead::Outcome::Unreadable) {
-        leaveSettingsFileAlone_ = true;
+    if (read.outcome == ChoicesRead::Outcome::Unreadable) // told once the window is up
         PostMessageW(hwnd_, kTellSettingsUnread, read.error, 0);
-    }
     SendMessageW(lstGames, LB_SETCURSEL, static_cast<WPARAM>(choices.game), 0);
     lstGames_Click();
     SendMessageW(cmbRenderer, CB_SETCURSEL, static_cast<WPARAM>(choices.renderer), 0);
@@ -466,15 +353,16 @@ void frmMain::cmdConfigRenderer_Click() {
         break;
     case RendererSettings::Plugin: {
         // The plug-in is foreign code that may end the process; the session's choices go first.
-        SaveChoices(false);
+        settings_.SaveBeforePlugin(CurrentChoices());
         const platform::PluginCall call = CallPlugin(file);
         if (!hwnd_)
             return; // closed as the player asked while the plug-in's dialog was open
         const std::wstring name = Utf8ToWide(file);
         if (call.outcome == platform::PluginCall::Outcome::NotLoaded)
-            ShowError(PluginNotLoadedText(name), PluginLoadFailureCause(file, call.error));
+            messages_.Tell(hwnd_, PluginNotLoadedText(name),
+                           PluginLoadFailureCause(file, call.error, platform::FileExists(file)));
         else if (call.outcome == platform::PluginCall::Outcome::NoEntryPoint)
-            ShowError(PluginWithoutSettingsText(name), 0);
+            messages_.Tell(hwnd_, PluginWithoutSettingsText(name), 0);
         break;
     }
     }
@@ -484,13 +372,15 @@ void frmMain::cmdConfigRenderer_Click() {
 // for the call, enabled and active again afterwards. A close asked for meanwhile is carried out
 // once the plug-in has returned, never under its open dialog.
 platform::PluginCall frmMain::CallPlugin(const std::string& file) {
-    pluginCallRunning_ = true;
-    EnableWindow(hwnd_, FALSE);
-    const platform::PluginCall call = platform::ShowPluginSettings(file);
-    EnableWindow(hwnd_, TRUE);
-    ShowWindow(hwnd_, SW_SHOW); // some plug-ins hide the window they take for their owner
-    SetForegroundWindow(hwnd_);
-    pluginCallRunning_ = false;
+    platform::PluginCall call{};
+    {
+        const ActionGate::PluginCall running(gate_);
+        EnableWindow(hwnd_, FALSE);
+        call = platform::ShowPluginSettings(file);
+        EnableWindow(hwnd_, TRUE);
+        ShowWindow(hwnd_, SW_SHOW); // some plug-ins hide the window they take for their owner
+        SetForegroundWindow(hwnd_);
+    }
     if (closeAskedDuringPluginCall_) {
         closeAskedDuringPluginCall_ = false;
         SendMessageW(hwnd_, WM_CLOSE, 0, 0);
@@ -525,11 +415,14 @@ void frmMain::txtRomsDirectory_GotFocus() {
 }
 
 void frmMain::cmdConfigRomsDirectory_Click() {
-    const platform::FolderChoice choice = platform::BrowseForFolder(hwnd_);
+    const platform::FolderChoice choice = [this] {
+        const ActionGate::OwnDialog open(gate_);
+        return platform::BrowseForFolder(hwnd_);
+    }();
     if (choice.outcome == platform::FolderChoice::Outcome::Chosen)
         SetWindowTextW(txtRomsDirectory, choice.path.c_str());
     else if (choice.outcome == platform::FolderChoice::Outcome::Failed)
-        ShowError(kFolderBrowserFailedText, choice.error);
+        messages_.Tell(hwnd_, kFolderBrowserFailedText, choice.error);
     SetFocus(txtRomsDirectory);
 }
 
@@ -541,18 +434,12 @@ void frmMain::cmdPlay_Click() {
     };
     std::optional<std::string> roms =
         RomsFolderTheEmulatorReads(current.romsDirectory, SystemAnsi(), shortName);
-    if (!roms && MessageBoxW(hwnd_, kRomsFolderUnreadableText, kMessageCaption,
-                             MB_YESNO | MB_ICONWARNING) != IDYES)
+    if (!roms && !messages_.Ask(hwnd_, RomsFolderUnreadableText()))
         return;
     const PlayChoices choices{GameNumber, current.renderer, current.scope,
                               roms ? std::move(*roms) : std::move(current.romsDirectory)};
-    const std::string commandLine = ComposeCommandLine(choices, platform::FileExists);
-    // The working folder's emulator, as every other file is the working folder's; not one beside
-    // the launcher, were it kept elsewhere.
-    const unsigned long error =
-        platform::StartProgram(platform::FullPath(L"Vresk.exe"), commandLine);
-    if (error && error != ERROR_CANCELLED) // a declined elevation prompt is the player's answer
-        ShowError(kEmulatorNotStartedText, StartFailureCause(L"Vresk.exe", commandLine, error));
+    StartOrTell(Program::Emulator, ComposeCommandLine(choices, platform::FileExists),
+                EmulatorNotStartedText(), messages_, hwnd_);
 }
 
 void frmMain::cmdQuit_Click() {
@@ -561,7 +448,9 @@ void frmMain::cmdQuit_Click() {
 
 // Closing is never refused: a failed save is reported, and the window closes all the same.
 void frmMain::Form_Unload() {
-    SaveChoices(true);
+    if (const SaveFailure failure = settings_.SaveAtClose(CurrentChoices()))
+        messages_.Tell(hwnd_, kSettingsNotSavedText,
+                       SettingsSaveFailureCause(failure.obstacle, failure.error));
 }
 
 StoredChoices frmMain::CurrentChoices() const {
@@ -573,35 +462,9 @@ StoredChoices frmMain::CurrentChoices() const {
     return choices;
 }
 
-void frmMain::SaveChoices(bool tellPlayer) {
-    if (leaveSettingsFileAlone_)
-        return;
-    const unsigned long error =
-        SaveStoredChoices(CurrentChoices(), platform::SystemCodePage(), settingsFile_);
-    if (error && tellPlayer)
-        ShowError(kSettingsNotSavedText,
-                  SettingsSaveFailureCause(Utf8ToWide(settingsFile_), error));
-}
-
 void frmMain::StartEditor(const std::string& file) {
-    const std::string commandLine = EditorCommand(file);
-    // The system's Notepad, never a NOTEPAD.EXE that someone left in the emulator's folder.
-    const unsigned long error =
-        platform::StartProgram(platform::InWindowsFolder(L"NOTEPAD.EXE"), commandLine);
-    if (error && error != ERROR_CANCELLED)
-        ShowError(EditorNotStartedText(Utf8ToWide(file)),
-                  StartFailureCause(L"NOTEPAD.EXE", commandLine, error));
-}
-
-void frmMain::ShowError(const std::wstring& what, unsigned long error) {
-    ShowError(what, error ? platform::SystemErrorText(error) : std::wstring());
-}
-
-void frmMain::ShowError(const std::wstring& what, const std::wstring& cause) {
-    std::wstring text = what;
-    if (!cause.empty())
-        text += L"\n\n" + cause;
-    MessageBoxW(hwnd_, text.c_str(), kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+    StartOrTell(Program::Editor, EditorCommand(file), EditorNotStartedText(Utf8ToWide(file)),
+                messages_, hwnd_);
 }
 
 } // namespace qennet::ui

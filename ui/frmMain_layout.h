@@ -1,14 +1,12 @@
 #pragma once
-// The main window's controls at 96 DPI, in z-order: each label comes right before the field it
-// names (screen readers announce a field by the label before it), and the fields in tab order.
+// The main window's controls: each place of the design (core/form_design.h) with the control made
+// there, in the design's order (z-order, tab order).
+#include "core/form_design.h"
 #include "ui/control_ids.h"
 
 #include <windows.h>
 
 namespace qennet::ui {
-
-constexpr int kClientWidth = 441;
-constexpr int kClientHeight = 209;
 
 // The kinds of control the window is made of, by their name prefixes: lst, cmb, cmd, txt and lbl.
 enum class ControlKind { List, DropDown, PushButton, TextField, Label };
@@ -20,12 +18,14 @@ constexpr const wchar_t* WindowClassOf(ControlKind kind) {
 }
 
 struct ControlLayout {
+    FormPlace place;
     int id;
     ControlKind kind;
     const wchar_t* caption;
     DWORD style;
     DWORD extendedStyle;
-    int left, top, width, height;
+    // Where the design puts it at 96 DPI.
+    constexpr const Box& design() const { return DesignOf(place); }
 };
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
@@ -35,24 +35,36 @@ constexpr DWORD kDropDownList = kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNL
 constexpr DWORD kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY;
 
 constexpr ControlLayout kLayout[] = {
-    {IDC_GAMES, ControlKind::List, L"",
-     kChild | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, 16, 16,
-     233, 177},
-    {IDC_RENDERER_LABEL, ControlKind::Label, L"Renderer", kLabel, 0, 264, 16, 137, 19},
-    {IDC_RENDERER, ControlKind::DropDown, L"", kDropDownList, 0, 264, 32, 137, 21},
-    {IDC_CONFIG_RENDERER, ControlKind::PushButton, L"...", kButton, 0, 408, 32, 17, 19},
-    {IDC_CONTROLLER_LABEL, ControlKind::Label, L"Controller Config File", kLabel, 0, 264, 64, 137,
-     19},
-    {IDC_CONTROLLER, ControlKind::DropDown, L"", kDropDownList, 0, 264, 80, 137, 21},
-    {IDC_CONFIG_CONTROLLER, ControlKind::PushButton, L"...", kButton, 0, 408, 80, 17, 19},
-    {IDC_ROMS_LABEL, ControlKind::Label, L"Roms Directory", kLabel, 0, 264, 112, 137, 19},
-    {IDC_ROMS, ControlKind::TextField, L"", kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-     264, 128, 137, 19},
-    {IDC_CONFIG_ROMS, ControlKind::PushButton, L"...", kButton, 0, 408, 128, 17, 19},
-    {IDC_PLAY, ControlKind::PushButton, L"Play", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON | BS_NOTIFY,
-     0, 264, 168, 73, 25},
-    {IDC_QUIT, ControlKind::PushButton, L"Quit", kButton, 0, 352, 168, 73, 25},
+    {FormPlace::Games, IDC_GAMES, ControlKind::List, L"",
+     kChild | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE},
+    {FormPlace::RendererLabel, IDC_RENDERER_LABEL, ControlKind::Label, L"Renderer", kLabel, 0},
+    {FormPlace::Renderer, IDC_RENDERER, ControlKind::DropDown, L"", kDropDownList, 0},
+    {FormPlace::ConfigRenderer, IDC_CONFIG_RENDERER, ControlKind::PushButton, L"...", kButton, 0},
+    {FormPlace::ControllerLabel, IDC_CONTROLLER_LABEL, ControlKind::Label,
+     L"Controller Config File", kLabel, 0},
+    {FormPlace::Controller, IDC_CONTROLLER, ControlKind::DropDown, L"", kDropDownList, 0},
+    {FormPlace::ConfigController, IDC_CONFIG_CONTROLLER, ControlKind::PushButton, L"...", kButton,
+     0},
+    {FormPlace::RomsLabel, IDC_ROMS_LABEL, ControlKind::Label, L"Roms Directory", kLabel, 0},
+    {FormPlace::Roms, IDC_ROMS, ControlKind::TextField, L"", kChild | WS_TABSTOP | ES_AUTOHSCROLL,
+     WS_EX_CLIENTEDGE},
+    {FormPlace::ConfigRoms, IDC_CONFIG_ROMS, ControlKind::PushButton, L"...", kButton, 0},
+    {FormPlace::Play, IDC_PLAY, ControlKind::PushButton, L"Play",
+     kChild | WS_TABSTOP | BS_DEFPUSHBUTTON | BS_NOTIFY, 0},
+    {FormPlace::Quit, IDC_QUIT, ControlKind::PushButton, L"Quit", kButton, 0},
 };
+
+// Every place has its control, in the design's order.
+constexpr bool InDesignOrder() {
+    if (sizeof kLayout / sizeof kLayout[0] != kFormPlaceCount)
+        return false;
+    for (std::size_t i = 0; i < kFormPlaceCount; ++i) {
+        if (static_cast<std::size_t>(kLayout[i].place) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(InDesignOrder(), "the control table follows the design's places");
 
 // A drop-down list's height in the table is its closed field; its list opens this much below.
 constexpr int kDropDownListHeight = 160;

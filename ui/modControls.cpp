@@ -1,6 +1,6 @@
 // Start-up: common controls, the main window, and the message loop.
 #include "ui/frmMain.h"
-#include "ui/start_failure.h"
+#include "ui/player_messages.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -30,7 +30,7 @@ int Main(HINSTANCE instance) {
     frmMain form; // lives as long as the message loop, and so outlives its window
     HWND window = form.Create(instance);
     if (!window) {
-        ReportStartFailure();
+        TellWindowNotCreated();
         return 1;
     }
     ShowWindow(window, SW_SHOWNORMAL);

@@ -1,7 +1,7 @@
 #include "ui/player_texts.h"
 
+#include "core/command_line.h"
 #include "core/message_inserts.h"
-#include "platform/file_exists.h"
 #include "platform/start_program.h"
 #include "platform/system_error.h"
 #include "platform/text.h"
@@ -23,8 +23,21 @@ std::wstring SystemTextNaming(unsigned long error, const std::wstring& name) {
 
 } // namespace
 
+std::wstring EmulatorNotStartedText() {
+    return L"Could not start " + platform::Utf8ToWide(kEmulatorProgram) + L".";
+}
+
+std::wstring RomsFolderUnreadableText() {
+    const std::wstring emulator = platform::Utf8ToWide(kEmulatorProgram);
+    return L"The ROM folder's name holds characters that " + emulator +
+           L" cannot read on this Windows (it reads its command line in the system's code page), "
+           L"and the folder has no short name to give it instead. The emulator may not find its "
+           L"games.\n\nStart " +
+           emulator + L" all the same?";
+}
+
 std::wstring EditorNotStartedText(const std::wstring& file) {
-    return L"Could not start NOTEPAD.EXE to edit " + file + L".";
+    return L"Could not start " + platform::Utf8ToWide(kEditorProgram) + L" to edit " + file + L".";
 }
 
 std::wstring PluginNotLoadedText(const std::wstring& plugin) {
@@ -37,7 +50,7 @@ std::wstring PluginWithoutSettingsText(const std::wstring& plugin) {
 }
 
 std::wstring StartFailureCause(const std::wstring& program, const std::string& commandLine,
-                               unsigned long error) {
+                               unsigned long error, bool folderInItsPlace) {
     const size_t length = platform::Utf8ToWide(commandLine).size();
     if (error == platform::kCommandLineTooLong && length > platform::kLongestCommandLine)
         return L"Its command line would be " + platform::DecimalText(length) +
@@ -56,13 +69,13 @@ std::wstring StartFailureCause(const std::wstring& program, const std::string& c
                L"emulator on a local drive, or open its folder by the share's name " +
                L"(\\\\server\\share) instead of the drive letter.";
     // The system reports a folder in the program's place as a missing file.
-    if (platform::FolderExists(program))
+    if (folderInItsPlace)
         return L"There is a folder named " + program + L" in the emulator folder where the " +
                L"program should be.";
     return SystemTextNaming(error, program);
 }
 
-std::wstring SettingsSaveFailureCause(const std::wstring& file, unsigned long error) {
+std::wstring SettingsSaveFailureCause(platform::WriteObstacle obstacle, unsigned long error) {
     struct ObstacleText {
         platform::WriteObstacle obstacle;
         const wchar_t* text;
@@ -81,21 +94,18 @@ std::wstring SettingsSaveFailureCause(const std::wstring& file, unsigned long er
          L"you may, or when the emulator is in a folder of your own."},
     };
     // The system says "Access is denied." for each of these; what refuses the write says more.
-    if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
-        error == ERROR_LOCK_VIOLATION) {
-        const platform::WriteObstacle obstacle = platform::WriteObstacleOf(file);
-        for (const ObstacleText& entry : kTexts) {
-            if (entry.obstacle == obstacle)
-                return entry.text;
-        }
+    for (const ObstacleText& entry : kTexts) {
+        if (entry.obstacle == obstacle)
+            return entry.text;
     }
     return platform::SystemErrorText(error);
 }
 
-std::wstring PluginLoadFailureCause(const std::string& fileName, unsigned long error) {
+std::wstring PluginLoadFailureCause(const std::string& fileName, unsigned long error,
+                                    bool pluginThere) {
     const std::wstring name = platform::Utf8ToWide(fileName);
     // The plug-in itself is there: what the system cannot find is a library it needs.
-    if (error == ERROR_MOD_NOT_FOUND && platform::FileExists(fileName))
+    if (error == ERROR_MOD_NOT_FOUND && pluginThere)
         return name + L" is there, but a library it needs is missing.";
     return SystemTextNaming(error, name);
 }

@@ -2,7 +2,10 @@
 // Every text of the launcher's own that the player reads: the window's caption, the messages'
 // caption and headlines, and why a program or a plug-in could not be used, in words a player can
 // act on (the system's own text where it is right, the real cause where the system's code
-// misleads). The controls' captions are in the layout table, the options' in the core.
+// misleads). What was found on disk comes in as values; nothing here looks. The controls'
+// captions are in the layout table, the options' in the core.
+#include "platform/file_exists.h"
+
 #include <string>
 
 namespace qennet::ui {
@@ -21,11 +24,9 @@ constexpr wchar_t kSettingsUnreadText[] =
     L"choices this time, so that the ones in qennet.cfg are kept.";
 constexpr wchar_t kSettingsNotSavedText[] = L"Your choices could not be saved to qennet.cfg.";
 constexpr wchar_t kFolderBrowserFailedText[] = L"Could not use the folder browser.";
-constexpr wchar_t kEmulatorNotStartedText[] = L"Could not start Vresk.exe.";
-constexpr wchar_t kRomsFolderUnreadableText[] =
-    L"The ROM folder's name holds characters that Vresk.exe cannot read on this Windows (it reads "
-    L"its command line in the system's code page), and the folder has no short name to give it "
-    L"instead. The emulator may not find its games.\n\nStart Vresk.exe all the same?";
+std::wstring EmulatorNotStartedText();
+// The question before Play starts the emulator with a ROM folder it may not read.
+std::wstring RomsFolderUnreadableText();
 std::wstring EditorNotStartedText(const std::wstring& file);
 std::wstring PluginNotLoadedText(const std::wstring& plugin);
 std::wstring PluginWithoutSettingsText(const std::wstring& plugin);
@@ -33,17 +34,18 @@ std::wstring PluginWithoutSettingsText(const std::wstring& plugin);
 // The causes: why.
 
 // The cause line for a program (Vresk.exe, NOTEPAD.EXE) that StartProgram could not start with
-// that command line.
+// that command line; folderInItsPlace: a folder has the program's name where it should be.
 std::wstring StartFailureCause(const std::wstring& program, const std::string& commandLine,
-                               unsigned long error);
+                               unsigned long error, bool folderInItsPlace);
 
-// The cause line for the settings file (its full name) that could not be saved: what keeps it
-// from being written, in words the player can act on, where the system's "Access is denied."
-// would not say.
-std::wstring SettingsSaveFailureCause(const std::wstring& file, unsigned long error);
+// The cause line for the settings file that could not be saved: what keeps it from being written
+// (as far as the file system told), in words the player can act on, where the system's "Access is
+// denied." would not say.
+std::wstring SettingsSaveFailureCause(platform::WriteObstacle obstacle, unsigned long error);
 
 // The cause line for a renderer plug-in (a file name in the working directory) that could not be
-// loaded.
-std::wstring PluginLoadFailureCause(const std::string& fileName, unsigned long error);
+// loaded; pluginThere: the plug-in's own file exists.
+std::wstring PluginLoadFailureCause(const std::string& fileName, unsigned long error,
+                                    bool pluginThere);
 
 } // namespace qennet::ui

@@ -30,10 +30,8 @@ const IconCalls& SystemIconCalls() {
     static const IconCalls calls = [] {
         IconCalls found;
         // The version-6 common controls the manifest asks for, already loaded at start-up.
-        if (const HMODULE controls = GetModuleHandleW(L"comctl32.dll"))
-            found.loadIconWithScaleDown =
-                platform::FunctionOf<decltype(found.loadIconWithScaleDown)>(
-                    controls, "LoadIconWithScaleDown");
+        found.loadIconWithScaleDown = platform::LateBound<decltype(found.loadIconWithScaleDown)>(
+            platform::late::kLoadIconWithScaleDown);
         return found;
     }();
     return calls;
@@ -56,6 +54,11 @@ void WindowIconsAtDpi::SetOn(HWND window, int iconId, int dpi) {
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.small));
     Destroy(icons_);
     icons_ = icons;
+}
+
+void WindowIconsAtDpi::OnMessage(HWND window, int iconId, UINT message, WPARAM wParam) {
+    if (message == WM_DPICHANGED)
+        SetOn(window, iconId, HIWORD(wParam));
 }
 
 } // namespace qennet::ui

@@ -34,6 +34,9 @@ class WindowIconsAtDpi {
 
     void SetOn(HWND window, int iconId, int dpi);
 
+    // Sees the window's messages: a move to a monitor of another DPI gets that DPI's icons.
+    void OnMessage(HWND window, int iconId, UINT message, WPARAM wParam);
+
   private:
     WindowIcons icons_;
 };

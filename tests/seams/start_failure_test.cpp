@@ -1,6 +1,6 @@
 // The message shown when the window cannot be created stays until the player closes it, even
 // though the failed window has posted WM_QUIT.
-#include "ui/start_failure.h"
+#include "ui/player_messages.h"
 #include "tests/support/wait.h"
 #include "tests/support/windows.h"
 
@@ -38,7 +38,7 @@ TEST(StartFailure, MessageStaysUntilThePlayerClosesIt) {
     Watch watch = {GetCurrentThreadId(), false};
     HANDLE player = CreateThread(nullptr, 0, Player, &watch, 0, nullptr);
     ASSERT_NE(player, nullptr);
-    qennet::ui::ReportStartFailure();
+    qennet::ui::TellWindowNotCreated();
     WaitForSingleObject(player, INFINITE);
     CloseHandle(player);
     EXPECT_TRUE(watch.closedByPlayer) << "the message vanished by itself";

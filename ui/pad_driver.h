@@ -1,0 +1,55 @@
+#pragma once
+// A game controller driving the window: the controllers are read about 30 times a second while
+// the window is active, shown and enabled, and each reading's move in the game list or Play is
+// handed to the window, whose gate decides whether it acts. The controllers' libraries are loaded
+// at the first reading, well after the window is up.
+#include "core/pad_navigation.h"
+#include "platform/game_controllers.h"
+#include "ui/action_gate.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+
+namespace qennet::ui {
+
+// The buttons the core's rule reads, from the controllers as the system reports them.
+PadReadings ReadingsOf(const platform::ControllerStates& states);
+
+class PadDriver {
+  public:
+    using PerformFn = std::function<void(Action)>;
+    // The player's key repeat (SPI_GETKEYBOARDDELAY and SPI_GETKEYBOARDSPEED); a test stands in.
+    using KeyRepeatFn = KeyRepeat (*)();
+
+    explicit PadDriver(
+        PerformFn perform,
+        const platform::ControllerCalls& (*calls)() = platform::SystemControllerCalls,
+        KeyRepeatFn keyRepeat = SystemKeyRepeat);
+
+    // Sees every message of the window: it follows the window's activation, minimising,
+    // restoring, showing and enabling, and takes its own timer and the system's news of devices
+    // plugged in or out. Returns the result for a message it took, nothing for the others.
+    std::optional<LRESULT> OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The controllers are being read (the window is active, shown and enabled).
+    bool Driving() const { return driving_; }
+
+    static KeyRepeat SystemKeyRepeat();
+
+  private:
+    void Judge(HWND window);
+    void OnTimer(HWND window);
+
+    PerformFn perform_;
+    platform::GameControllers controllers_;
+    KeyRepeatFn keyRepeat_;
+    PadNavigation pad_;
+    bool active_ = false;
+    bool driving_ = false;
+    bool repeatDue_ = false; // the key repeat is asked afresh at the first reading of each drive
+    bool firstRead_ = false; // the libraries are loaded
+};
+
+} // namespace qennet::ui

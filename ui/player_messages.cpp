@@ -1,0 +1,40 @@
+#include "ui/player_messages.h"
+
+#include "platform/system_error.h"
+#include "ui/player_texts.h"
+
+namespace qennet::ui {
+
+int WINAPI SystemMessageBox(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
+    return MessageBoxW(owner, text, caption, type);
+}
+
+void PlayerMessages::Tell(HWND owner, const std::wstring& what, const std::wstring& cause) const {
+    std::wstring text = what;
+    if (!cause.empty()) {
+        text += L"\n\n";
+        text += cause;
+    }
+    const ActionGate::OwnDialog open(gate_);
+    show_(owner, text.c_str(), kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void PlayerMessages::Tell(HWND owner, const std::wstring& what, unsigned long error) const {
+    Tell(owner, what, error ? platform::SystemErrorText(error) : std::wstring());
+}
+
+bool PlayerMessages::Ask(HWND owner, const std::wstring& question) const {
+    const ActionGate::OwnDialog open(gate_);
+    return show_(owner, question.c_str(), kMessageCaption, MB_YESNO | MB_ICONWARNING) == IDYES;
+}
+
+void TellWindowNotCreated() {
+    // A window destroyed during its creation has posted WM_QUIT already; left in the queue, it
+    // would end the message box's own loop before the player could read it.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    MessageBoxW(nullptr, kWindowNotCreatedText, kMessageCaption, MB_OK | MB_ICONERROR);
+}
+
+} // namespace qennet::ui

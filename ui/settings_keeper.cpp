@@ -1,0 +1,53 @@
+#include "ui/settings_keeper.h"
+
+#include "platform/paths.h"
+#include "platform/text.h"
+
+namespace qennet::ui {
+namespace {
+
+// The system says "Access is denied." or names a violation for each of the obstacles the file
+// system can tell apart.
+bool MayHaveAnObstacle(unsigned long error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+           error == ERROR_LOCK_VIOLATION;
+}
+
+} // namespace
+
+ChoicesRead SettingsKeeper::Load(const platform::CodePage& codePage) {
+    codePage_ = codePage;
+    const std::wstring full = platform::FullPath(platform::Utf8ToWide(kSettingsFileName));
+    file_ = full.empty() ? std::string(kSettingsFileName) : platform::WideToUtf8(full);
+    ChoicesRead read = LoadStoredChoices(codePage_, file_);
+    leaveAlone_ = read.outcome == ChoicesRead::Outcome::Unreadable;
+    return read;
+}
+
+void SettingsKeeper::SaveBeforePlugin(const StoredChoices& choices) {
+    if (!sessionEnded_)
+        Save(choices);
+}
+
+SaveFailure SettingsKeeper::SaveAtClose(const StoredChoices& choices) {
+    return sessionEnded_ ? SaveFailure{} : Save(choices);
+}
+
+void SettingsKeeper::SessionEnds(bool ending, const StoredChoices& choices) {
+    if (!ending || sessionEnded_)
+        return;
+    sessionEnded_ = true;
+    Save(choices);
+}
+
+SaveFailure SettingsKeeper::Save(const StoredChoices& choices) {
+    if (leaveAlone_)
+        return {};
+    SaveFailure failure;
+    failure.error = SaveStoredChoices(choices, codePage_, file_);
+    if (MayHaveAnObstacle(failure.error))
+        failure.obstacle = platform::WriteObstacleOf(platform::Utf8ToWide(file_));
+    return failure;
+}
+
+} // namespace qennet::ui

@@ -1,0 +1,52 @@
+#pragma once
+// The settings file's rules over one run of the launcher, beside the choices' own format
+// (stored_choices.h): which file it is, when it is written, and when it is left alone.
+#include "platform/file_exists.h"
+#include "ui/stored_choices.h"
+
+#include <string>
+
+namespace qennet::ui {
+
+// A save that failed: the system's error, and what the file system shows keeps the file from
+// being written.
+struct SaveFailure {
+    unsigned long error = 0; // 0: saved, or nothing to save
+    platform::WriteObstacle obstacle = platform::WriteObstacle::Unknown;
+    explicit operator bool() const { return error != 0; }
+};
+
+class SettingsKeeper {
+  public:
+    // Reads the choices. The file's full name is fixed now, in the folder the launcher started
+    // in: every later read and write goes there, also while a plug-in has moved the working
+    // folder. A file that is there but cannot be read is left alone for the rest of the run, so
+    // that the choices in it are not overwritten with defaults the player never chose.
+    ChoicesRead Load(const platform::CodePage& codePage = platform::SystemCodePage());
+
+    // Saves before a renderer plug-in's call (foreign code that may end the process): quietly, as
+    // nothing may stand between the player's click and the plug-in's dialog.
+    void SaveBeforePlugin(const StoredChoices& choices);
+
+    // Saves as the window closes; what failed is for the player to be told. Nothing is saved
+    // again once the session's end has saved the choices.
+    SaveFailure SaveAtClose(const StoredChoices& choices);
+
+    // Windows announced the session's end (WM_ENDSESSION): when it does end, the choices are
+    // saved once, quietly, since nothing may hold up a log-off, shut-down or restart. A log-off
+    // that was cancelled (ending false) changes nothing: the session goes on, and so do saves.
+    void SessionEnds(bool ending, const StoredChoices& choices);
+    bool SessionEnded() const { return sessionEnded_; }
+
+    const std::string& FileName() const { return file_; }
+
+  private:
+    SaveFailure Save(const StoredChoices& choices);
+
+    std::string file_ = kSettingsFileName;
+    platform::CodePage codePage_ = platform::SystemCodePage();
+    bool leaveAlone_ = false;
+    bool sessionEnded_ = false;
+};
+
+} // namespace qennet::ui
