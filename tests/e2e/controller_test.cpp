@@ -40,8 +40,7 @@ Lines WithControllerArguments(const std::string& game, const std::string& file) 
 
 TEST(Controller, ScopeListShowsTheFourLevelsInOrder) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     EXPECT_EQ(
         app.ComboItems(IDC_CONTROLLER),
@@ -50,8 +49,7 @@ TEST(Controller, ScopeListShowsTheFourLevelsInOrder) {
 
 TEST(Controller, ConfigureButtonIsEnabledForEveryScopeButDefault) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     for (int scope : {1, 0, 2, 0, 3}) {
         app.SelectCombo(IDC_CONTROLLER, scope);
@@ -63,8 +61,7 @@ TEST(Controller, EditorOpensExactlyTheChosenLevel) {
     EmulatorFolder folder;
     folder.MakeDirectory(L"ctrlr");
     folder.Write(L"ctrlr\\zn1_controller.cfg", ""); // a fallback that must not be edited
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.SelectCombo(IDC_CONTROLLER, 3);
     OpenEditor(app); // game 1
@@ -83,8 +80,7 @@ TEST(Controller, EditorOpensExactlyTheChosenLevel) {
 TEST(Controller, WithoutAGameOnlyTheGlobalFileCanBeEdited) {
     EmulatorFolder folder;
     folder.Write(L"qennet.cfg", "-1\r\n0\r\n2\r\n\"Roms\"\r\n");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     ASSERT_EQ(app.GameSelection(), -1);
     ASSERT_EQ(app.ComboSelection(IDC_CONTROLLER), 2);
     ASSERT_TRUE(app.Enabled(IDC_CONFIG_CONTROLLER));
@@ -112,8 +108,7 @@ TEST(Controller, PlayNamesTheMostSpecificFileThatExists) {
     folder.Write(L"ctrlr\\sfexp_controller.cfg", "");
     folder.Write(L"ctrlr\\zn1_controller.cfg", "");
     folder.Write(L"ctrlr\\s12_controller.cfg", "");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.ClickGame(4); // game 5
     app.SelectCombo(IDC_CONTROLLER, 3);

@@ -24,8 +24,7 @@ std::vector<int> WalkTheTabOrder(Launcher& app, int tabs) {
 
 TEST(Keyboard, TabSkipsDisabledConfigureButtons) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     EXPECT_EQ(WalkTheTabOrder(app, 7),
               (std::vector<int>{IDC_GAMES, IDC_RENDERER, IDC_CONTROLLER, IDC_ROMS, IDC_CONFIG_ROMS,
@@ -35,8 +34,7 @@ TEST(Keyboard, TabSkipsDisabledConfigureButtons) {
 
 TEST(Keyboard, TabVisitsEveryControlInOrder) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     app.SelectCombo(IDC_RENDERER, 3);
     app.SelectCombo(IDC_CONTROLLER, 1);
 
@@ -49,8 +47,7 @@ TEST(Keyboard, TabVisitsEveryControlInOrder) {
 
 TEST(Keyboard, TabIntoTheRomsFolderSelectsItsWholeText) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     app.SetText(IDC_ROMS, L"C:\\My Roms");
 
     app.FocusByTab(3);
@@ -60,8 +57,7 @@ TEST(Keyboard, TabIntoTheRomsFolderSelectsItsWholeText) {
 
 TEST(Keyboard, EnterPlaysFromTheListTheDropDownsTheFieldAndPlay) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     // With the defaults both configure buttons are disabled: list, renderer, scope, ROM field,
     // its "...", Play.
@@ -89,8 +85,7 @@ TEST(Keyboard, EnterPlaysFromTheListTheDropDownsTheFieldAndPlay) {
 // Held down, Enter repeats its key-down (bit 30 set): it plays once, not once a repeat.
 TEST(Keyboard, HeldEnterPlaysOnce) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     HWND list = app.Focus();
     const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(VK_RETURN, MAPVK_VK_TO_VSC)) << 16;
@@ -105,8 +100,7 @@ TEST(Keyboard, HeldEnterPlaysOnce) {
 
 TEST(Keyboard, EnterOnQuitQuits) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.FocusByTab(6);
     ASSERT_EQ(FocusId(app), IDC_QUIT);
@@ -118,8 +112,7 @@ TEST(Keyboard, EnterOnQuitQuits) {
 
 TEST(Keyboard, EnterOnAConfigureButtonRunsThatButton) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     app.SelectCombo(IDC_RENDERER, 3);
 
     app.FocusByTab(2);
@@ -134,8 +127,7 @@ TEST(Keyboard, EnterOnAConfigureButtonRunsThatButton) {
 
 TEST(Keyboard, EscapeDoesNothing) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     app.ClickGame(6);
     const std::wstring caption = app.Caption();
 
@@ -178,8 +170,7 @@ int DefaultBorder(Launcher& app) {
 // As in a dialog: a push button with the focus shows the border Enter presses; elsewhere Play does.
 TEST(Keyboard, DefaultButtonBorderFollowsTheFocus) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     app.SelectCombo(IDC_RENDERER, 3);
     EXPECT_EQ(DefaultBorder(app), IDC_PLAY);
 
@@ -203,8 +194,7 @@ TEST(Keyboard, DefaultButtonBorderFollowsTheFocus) {
 
 TEST(Keyboard, FocusComesBackAfterMinimiseAndRestore) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     for (int tabs : {4, 3}) {
         app.FocusByTab(tabs);

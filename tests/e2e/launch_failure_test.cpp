@@ -8,8 +8,7 @@ using Lines = std::vector<std::string>;
 TEST(LaunchFailure, MissingEmulatorIsReportedAndPlayWorksOnceItIsThere) {
     EmulatorFolder folder;
     folder.Remove(L"Vresk.exe");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.Click(IDC_PLAY);
     ExpectOneMessageNaming(app, L"Vresk.exe");
@@ -29,8 +28,7 @@ TEST(LaunchFailure, EmulatorThatIsNotAProgramIsReported) {
     EmulatorFolder folder;
     folder.Remove(L"Vresk.exe");
     folder.Write(L"Vresk.exe", "This is not a program.\r\n");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.Click(IDC_PLAY);
     // The system's text names the file where it has an insert for it.
@@ -53,8 +51,7 @@ TEST(LaunchFailure, EmulatorThatIsNotAProgramIsReported) {
 TEST(LaunchFailure, DoubleClickWithoutEmulatorIsReported) {
     EmulatorFolder folder;
     folder.Remove(L"Vresk.exe");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.DoubleClickGame(2);
     ExpectOneMessageNaming(app, L"Vresk.exe");
@@ -68,8 +65,7 @@ TEST(LaunchFailure, FolderInPlaceOfTheEmulatorIsNamedAsAFolder) {
     EmulatorFolder folder;
     folder.Remove(L"Vresk.exe");
     folder.MakeDirectory(L"Vresk.exe");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.Click(IDC_PLAY);
     const std::wstring text = CloseOneMessage(app);
@@ -83,8 +79,7 @@ TEST(LaunchFailure, FolderInPlaceOfTheEmulatorIsNamedAsAFolder) {
 // short under Wine. Nothing is started, and the player is told why.
 TEST(LaunchFailure, CommandLineLongerThanWindowsTakesIsReported) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.SetText(IDC_ROMS, std::wstring(32800, L'r'));
     app.Click(IDC_PLAY);

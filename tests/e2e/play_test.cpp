@@ -21,8 +21,7 @@ void Play(Launcher& app) {
 
 TEST(Play, FirstGameWithTheDefaults) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     LARGE_INTEGER before;
     QueryPerformanceCounter(&before);
@@ -47,8 +46,7 @@ TEST(Play, FirstGameWithTheDefaults) {
 
 TEST(Play, SendsTheSelectedGame) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.ClickGame(11);
     Play(app);
@@ -67,8 +65,7 @@ TEST(Play, SendsTheSelectedGame) {
 
 TEST(Play, DoubleClickPlaysThatGame) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.DoubleClickGame(4);
     EXPECT_EQ(app.ProgramsStarted(), 1) << "a double-click must start the emulator once";
@@ -82,8 +79,7 @@ TEST(Play, DoubleClickPlaysThatGame) {
 TEST(Play, ConfigurationFileAddsItsOptionWhenItIsAPlainFile) {
     EmulatorFolder folder;
     folder.Write(L"vresk.cfg", "");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     Play(app);
     folder.Remove(L"vresk.cfg"); // tested afresh at every Play
@@ -112,8 +108,7 @@ TEST(Play, ConfigurationFileAddsItsOptionWhenItIsAPlainFile) {
 TEST(Play, AllOptionsInTheirOrder) {
     EmulatorFolder folder;
     folder.Write(L"vresk.cfg", "");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.ClickGame(4);
     app.SelectCombo(IDC_RENDERER, 4);
@@ -133,8 +128,7 @@ TEST(Play, AllOptionsInTheirOrder) {
 
 TEST(Play, EachRendererSendsItsOption) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     for (int renderer = 0; renderer < 6; ++renderer) {
         app.SelectCombo(IDC_RENDERER, renderer);
@@ -166,8 +160,7 @@ TEST(Play, EachRendererSendsItsOption) {
 
 TEST(Play, RomsFolderIsQuotedOnlyWhenItHoldsABlank) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.SetText(IDC_ROMS, L"C:\\My Roms");
     Play(app);
@@ -202,8 +195,7 @@ TEST(Play, RomsFolderIsQuotedOnlyWhenItHoldsABlank) {
 // As players type a folder: a trailing backslash, or the quotation marks of "Copy as path".
 TEST(Play, RomsFolderWithATrailingBackslashOrQuotationMarksIsOneArgument) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     app.SelectCombo(IDC_RENDERER, 2);
 
     app.SetText(IDC_ROMS, L"C:\\My Roms\\");
@@ -237,8 +229,7 @@ TEST(Play, StartsTheWorkingFoldersEmulatorNotOneBesideTheLauncher) {
     launcherFolder.Write(L"Vresk.exe", "This is not a program.\r\n");
     EmulatorFolder folder(EmulatorFolder::Empty);
     folder.AddEmulator();
-    Launcher app(folder, launcherFolder.PathOf(L"qennet.exe"));
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder, launcherFolder.PathOf(L"qennet.exe"));
 
     app.ClickAndWaitForProgram(IDC_PLAY);
     EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{"Vresk.exe 1 --roms-directory=Roms"});
@@ -252,8 +243,7 @@ TEST(Play, RomsFolderOutsideTheCodePageGoesByItsShortNameOrAsked) {
     EmulatorFolder folder;
     const std::wstring katakana = L"\u30ED\u30E0";
     folder.MakeDirectory(katakana);
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     app.SetText(IDC_ROMS, katakana);
     app.ClickAndWaitForProgram(IDC_PLAY);
     const std::string piece = Arguments(folder.Lines(L"Vresk.log").at(0)).at(2);
@@ -275,8 +265,7 @@ TEST(Play, RomsFolderOutsideTheCodePageGoesByItsShortNameOrAsked) {
 
 TEST(Play, EachPressStartsAnotherEmulator) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.Click(IDC_PLAY);
     app.Click(IDC_PLAY);

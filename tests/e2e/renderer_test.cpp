@@ -46,8 +46,7 @@ void OpenEditor(Launcher& app) {
 
 TEST(Renderer, ListShowsTheSixRenderersInOrder) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     EXPECT_EQ(app.ComboItems(IDC_RENDERER),
               (std::vector<std::wstring>{L"Default", L"Vuldra's 3dfx Glide\u00b3", L"Omrik Soft",
@@ -56,8 +55,7 @@ TEST(Renderer, ListShowsTheSixRenderersInOrder) {
 
 TEST(Renderer, ConfigureButtonFollowsTheSelectionAndThePlugins) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     const bool withoutPlugins[] = {false, true, false, true, true, false};
     for (int renderer = 0; renderer < 6; ++renderer) {
@@ -90,8 +88,7 @@ TEST(Renderer, PluginMustBeAPlainFile) {
     folder.MakeDirectory(L"soft_renderer.vrk");
     folder.AddPlugin(L"ogl2_renderer.vrk");
     folder.SetAttributes(L"ogl2_renderer.vrk", FILE_ATTRIBUTE_HIDDEN);
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.SelectCombo(IDC_RENDERER, 2);
     EXPECT_FALSE(app.Enabled(IDC_CONFIG_RENDERER)) << "a folder named soft_renderer.vrk";
@@ -109,8 +106,7 @@ TEST(Renderer, PluginMustBeAPlainFile) {
 
 TEST(Renderer, EditorOpensTheRenderersSettingsFile) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     for (int renderer : {1, 3, 4}) {
         app.SelectCombo(IDC_RENDERER, renderer);
@@ -127,8 +123,7 @@ TEST(Renderer, PluginDialogsComeFromTheEmulatorFolderAndStayLoaded) {
     EmulatorFolder folder;
     folder.AddPlugin(L"soft_renderer.vrk");
     folder.AddPlugin(L"ogl2_renderer.vrk");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.SelectCombo(IDC_RENDERER, 2);
     Configure(app);
@@ -159,8 +154,7 @@ TEST(Renderer, SameNamedLibraryBesideTheLauncherIsNeverLoaded) {
     folder.AddEmulator();
     folder.AddEditor();
     folder.AddPlugin(L"soft_renderer.vrk");
-    Launcher app(folder, launcherFolder.PathOf(L"qennet.exe"));
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder, launcherFolder.PathOf(L"qennet.exe"));
 
     app.SelectCombo(IDC_RENDERER, 5);
     EXPECT_FALSE(app.Enabled(IDC_CONFIG_RENDERER))
@@ -176,8 +170,7 @@ TEST(Renderer, SameNamedLibraryBesideTheLauncherIsNeverLoaded) {
 TEST(Renderer, LibraryWithoutTheEntryPointIsReported) {
     EmulatorFolder folder;
     folder.AddLibraryWithoutEntry(L"soft_renderer.vrk");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.SelectCombo(IDC_RENDERER, 2);
     ASSERT_TRUE(app.Enabled(IDC_CONFIG_RENDERER));
@@ -196,8 +189,7 @@ TEST(Renderer, LibraryWithoutTheEntryPointIsReported) {
 TEST(Renderer, FileThatIsNotALibraryIsReported) {
     EmulatorFolder folder;
     folder.Write(L"ogl2_renderer.vrk", "This is not a library.\r\n");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.SelectCombo(IDC_RENDERER, 5);
     ASSERT_TRUE(app.Enabled(IDC_CONFIG_RENDERER));
@@ -222,8 +214,7 @@ TEST(Renderer, EditorThatCannotStartIsReported) {
     EmulatorFolder folder;
     folder.Remove(L"NOTEPAD.EXE");
     folder.Write(L"NOTEPAD.EXE", "This is not a program.\r\n");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     wchar_t windows[MAX_PATH] = {};
     ASSERT_GT(GetSystemWindowsDirectoryW(windows, MAX_PATH), 0u);
     const std::wstring editor = std::wstring(windows) + L"\\NOTEPAD.EXE";
@@ -254,8 +245,7 @@ TEST(Renderer, EditorThatCannotStartIsReported) {
 TEST(Renderer, PluginMissingALibraryItNeedsIsReportedSo) {
     EmulatorFolder folder;
     folder.AddPluginMissingItsLibrary(L"soft_renderer.vrk");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.SelectCombo(IDC_RENDERER, 2);
     app.Click(IDC_CONFIG_RENDERER);
@@ -274,8 +264,7 @@ TEST(Renderer, PluginThatMovesTheWorkingFolderLeavesTheLaunchersAlone) {
     folder.AddPlugin(L"soft_renderer.vrk");
     folder.Write(L"plugin-actions.txt",
                  "chdir " + WideToUtf8(folder.PathOf(L"elsewhere")) + "\r\n");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.SelectCombo(IDC_RENDERER, 2);
     Configure(app);
@@ -303,8 +292,7 @@ TEST(Renderer, PluginDialogHoldsTheWindowAndACloseWaitsForIt) {
     EmulatorFolder folder;
     folder.AddPlugin(L"soft_renderer.vrk");
     folder.Write(L"plugin-actions.txt", "hide\r\ndialog\r\n");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     app.SelectCombo(IDC_RENDERER, 2);
 
     app.Click(IDC_CONFIG_RENDERER);
@@ -336,8 +324,7 @@ TEST(Renderer, CloseAskedForUnderThePluginDialogWaitsForIt) {
         if (folder.Exists(L"qennet.cfg")) {
             folder.Remove(L"qennet.cfg");
         }
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
         app.SelectCombo(IDC_RENDERER, 2);
         app.Click(IDC_CONFIG_RENDERER);
         HWND dialog = app.WaitForDialogTitled(L"Stand-in plug-in");
@@ -361,8 +348,7 @@ TEST(Renderer, LauncherKeepsSystemErrorBoxesAwayButNotFromItsPrograms) {
     EmulatorFolder folder;
     folder.AddPlugin(L"soft_renderer.vrk");
     folder.Write(L"plugin-actions.txt", "errormode\r\n");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.SelectCombo(IDC_RENDERER, 2);
     Configure(app);

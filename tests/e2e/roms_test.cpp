@@ -107,8 +107,7 @@ void ExpectFocusOnTheWholeField(Launcher& app) {
 
 TEST(RomsFolder, ClickIntoTheFieldSelectsItsWholeText) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     app.SetText(IDC_ROMS, L"C:\\My Roms");
 
     app.ClickTextField(IDC_ROMS);
@@ -117,8 +116,7 @@ TEST(RomsFolder, ClickIntoTheFieldSelectsItsWholeText) {
 
 TEST(RomsFolder, CancelledBrowserLeavesTheText) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     app.SetText(IDC_ROMS, L"C:\\games");
     app.ClickGame(0); // the focus is elsewhere
 
@@ -134,8 +132,7 @@ TEST(RomsFolder, CancelledBrowserLeavesTheText) {
 TEST(RomsFolder, ConfirmedFolderWithABlankIsTakenAndQuotedByPlay) {
     EmulatorFolder folder;
     const DesktopFolder myRoms(L"Qennet test My Roms");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     app.ClickGame(2);
 
     HWND browser = OpenBrowser(app);
@@ -159,8 +156,7 @@ TEST(RomsFolder, ConfirmedFolderWithABlankIsTakenAndQuotedByPlay) {
 
 TEST(RomsFolder, TypedTextIsUsedAsItIs) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.Type(IDC_ROMS, L"D:\\My Games");
     EXPECT_EQ(app.Text(IDC_ROMS), L"D:\\My Games");

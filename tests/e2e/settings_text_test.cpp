@@ -29,8 +29,7 @@ TEST(SettingsText, FileSavedAsUtf8WithLineFeedsIsRead) {
     folder.Write(L"qennet.cfg", "\xEF\xBB\xBF"
                                 "5\n1\n2\n\"C:\\Jeux r\xC3\xA9tro\"\n");
     {
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
         EXPECT_EQ(app.GameSelection(), 5);
         EXPECT_EQ(app.ComboSelection(IDC_RENDERER), 1);
         EXPECT_EQ(app.ComboSelection(IDC_CONTROLLER), 2);
@@ -44,8 +43,7 @@ TEST(SettingsText, FileSavedAsUtf8WithLineFeedsIsRead) {
 TEST(SettingsText, QuotationMarksAroundAPathAreLeftOut) {
     EmulatorFolder folder;
     {
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
         app.SetText(IDC_ROMS, L"\"C:\\My Roms\"");
         CloseAndWait(app);
     }
@@ -60,8 +58,7 @@ TEST(SettingsText, TextOutsideTheCodePageIsStoredAsUtf8AndComesBack) {
     EmulatorFolder folder;
     const std::wstring japanese = L"C:\\\u30B2\u30FC\u30E0 Roms"; // no such folder: no short name
     {
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
         app.ClickGame(3);
         app.SetText(IDC_ROMS, japanese);
         CloseAndWait(app); // with nothing to report
@@ -73,8 +70,7 @@ TEST(SettingsText, TextOutsideTheCodePageIsStoredAsUtf8AndComesBack) {
     EXPECT_EQ(folder.Read(L"qennet.cfg"), utf8);
 
     {
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
         app.SetText(IDC_ROMS, L"C:\\Jeux r\u00E9tro");
         CloseAndWait(app);
     }
@@ -102,8 +98,7 @@ TEST(SettingsText, FileSavedAsUtf16IsReadAndPlayed) {
             bytes += bigEndian ? low : high;
         }
         folder.Write(L"qennet.cfg", bytes);
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
         EXPECT_EQ(app.GameSelection(), 4);
         EXPECT_EQ(app.Text(IDC_ROMS), L"C:\\R\u00F6ms");
         app.Click(IDC_PLAY);

@@ -78,6 +78,13 @@ class EmulatorFolder {
     std::wstring path_;
 };
 
+// The start every test makes: the launcher started (with the constructor's arguments: its
+// emulator folder, and another executable where given), and the test ended when its window was
+// not found.
+#define ASSERT_LAUNCHED(app, ...)                                                                  \
+    ::e2e::Launcher app(__VA_ARGS__);                                                              \
+    ASSERT_TRUE(app.Started()) << "the launcher's window was not found"
+
 enum class CloseBy { QuitButton, CloseBox, CloseMessage };
 class Launcher;
 // Closes the launcher and checks that it ended cleanly (exit code 0).

@@ -27,8 +27,7 @@ LONG StyleOf(HWND window) {
 
 TEST(Window, FirstStartSelectsTheFirstGameAndTheDefaults) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     EXPECT_EQ(app.Caption(), L"Vresk: Star Gladiator (US 960627)");
     EXPECT_EQ(app.GameSelection(), 0);
@@ -46,8 +45,7 @@ TEST(Window, FirstStartSelectsTheFirstGameAndTheDefaults) {
 
 TEST(Window, GameListShowsTheCatalogueInOrder) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     ASSERT_EQ(app.GameCount(), 71);
     EXPECT_EQ(app.GameTitle(0), L"Star Gladiator (US 960627)");
@@ -62,8 +60,7 @@ TEST(Window, GameListShowsTheCatalogueInOrder) {
 
 TEST(Window, ControlsAreStandardControlsWithTheirCaptions) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     HWND games = app.Control(IDC_GAMES);
     EXPECT_TRUE(ClassIs(games, L"ListBox"));
@@ -107,8 +104,7 @@ TEST(Window, ControlsAreStandardControlsWithTheirCaptions) {
 
 TEST(Window, ClickingAGameShowsItsTitleInTheCaption) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.ClickGame(70);
     EXPECT_EQ(app.GameSelection(), 70);
@@ -128,16 +124,14 @@ TEST(Window, ClickingAGameShowsItsTitleInTheCaption) {
 
 TEST(Window, QuitEndsTheProgram) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     CloseAndWait(app);
     EXPECT_EQ(app.ProgramsStarted(), 0);
 }
 
 TEST(Window, CloseBoxEndsTheProgram) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     CloseAndWait(app, CloseBy::CloseBox);
     EXPECT_EQ(app.ProgramsStarted(), 0);
 }
@@ -145,8 +139,7 @@ TEST(Window, CloseBoxEndsTheProgram) {
 // Screen readers name a field by the label just before it in z-order.
 TEST(Window, EachLabelComesRightBeforeItsField) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     for (const auto& [label, field] :
          {std::pair{IDC_RENDERER_LABEL, IDC_RENDERER},
           std::pair{IDC_CONTROLLER_LABEL, IDC_CONTROLLER}, std::pair{IDC_ROMS_LABEL, IDC_ROMS}}) {
@@ -158,8 +151,7 @@ TEST(Window, EachLabelComesRightBeforeItsField) {
 // Explorer and the task bar show the program's own icon and version.
 TEST(Window, ProgramCarriesItsIconAndVersion) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     const std::wstring exe = folder.PathOf(L"qennet.exe");
     HMODULE image = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(image, nullptr);
@@ -259,8 +251,7 @@ std::vector<std::pair<HWND, std::wstring>> TipsOf(const Launcher& app, HWND tips
 // tooltip is made when the mouse first comes over the window, not at start-up.
 TEST(Window, ConfigureButtonsShowWhatTheyDoInATooltip) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     // What the system sends as the mouse comes over the game list (as when the window opens
     // under the mouse): no tooltip is made for that, it would only slow the start.

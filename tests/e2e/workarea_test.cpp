@@ -22,7 +22,6 @@ TEST(WorkArea, WindowCentredInTheAnnouncedWorkArea) {
     ASSERT_EQ(ToBox(workArea), ToBox(expected)) << "Wine did not take over the work area";
 
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     ExpectCentredIn(app.Window(), expected);
 }
