@@ -1,7 +1,10 @@
 #include "core/window_layout.h"
 
+#include "core/form_design.h"
+
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <ostream>
 
 namespace qennet {
@@ -15,16 +18,26 @@ void PrintTo(const Box& box, std::ostream* out) {
 
 namespace {
 
-// The shape of the launcher's window: a list on the left; on the right a label reaching 3 pixels
-// under the drop-down list it names, with a small button beside the list; a second such row; and
-// two buttons at the bottom.
-enum { List, Label, Field, Button, Label2, Field2, Button2, Play, Quit, Count };
-const std::vector<Box> kTable = {
-    {16, 16, 233, 177}, {264, 16, 137, 19}, {264, 32, 137, 21},
-    {408, 32, 17, 19},  {264, 64, 137, 19}, {264, 80, 137, 21},
-    {408, 80, 17, 19},  {264, 168, 73, 25}, {352, 168, 73, 25},
+// The launcher's window as designed, its places named by what the cases below do with them: a
+// list on the left; on the right labels reaching 3 pixels under the drop-down lists they name,
+// with a small button beside each list; and two buttons at the bottom.
+const std::vector<Box> kTable(std::begin(kFormDesign), std::end(kFormDesign));
+const Extent kClient = kFormClient;
+constexpr std::size_t At(FormPlace place) {
+    return static_cast<std::size_t>(place);
+}
+enum : std::size_t {
+    List = At(FormPlace::Games),
+    Label = At(FormPlace::RendererLabel),
+    Field = At(FormPlace::Renderer),
+    Button = At(FormPlace::ConfigRenderer),
+    Label2 = At(FormPlace::ControllerLabel),
+    Field2 = At(FormPlace::Controller),
+    Button2 = At(FormPlace::ConfigController),
+    Play = At(FormPlace::Play),
+    Quit = At(FormPlace::Quit),
+    Count = kFormPlaceCount
 };
-const Extent kClient = {441, 209};
 
 std::vector<Extent> NoNeeds() {
     return std::vector<Extent>(Count);
@@ -49,6 +62,17 @@ TEST(CentredStart, HalvesGoAwayFromZeroOnEveryMonitor) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(CentredStart(c.from, c.to, c.length), c.start) << c.from << ".." << c.to;
+}
+
+// The font that fits the screen is the largest: one a pixel larger does not fit.
+TEST(LargestFitting, FindsTheLastValueThatFits) {
+    const struct {
+        int fitting, tooLarge, last;
+    } cases[] = {{1, 40, 17}, {1, 40, 1}, {1, 40, 39}, {1, 2, 1}, {5, 6, 5}, {1, 1000, 500}};
+    for (const auto& c : cases)
+        EXPECT_EQ(LargestFitting(c.fitting, c.tooLarge, [&](int value) { return value <= c.last; }),
+                  c.last)
+            << c.fitting << ".." << c.tooLarge;
 }
 
 TEST(WindowLayout, WithoutNeedsEveryValueIsScaledOnItsOwn) {

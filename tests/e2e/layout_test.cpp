@@ -2,6 +2,8 @@
 // and 192 dots per inch; the window moved to a monitor of another density; a large message font.
 #include "support.h"
 
+#include "ui/frmMain_layout.h"
+
 #include <iterator>
 #include <memory>
 #include <vector>
@@ -10,26 +12,8 @@ using namespace e2e;
 
 namespace {
 
-struct Placed {
-    int id;
-    const char* name;
-    Box at96; // left, top, width, height in client pixels at 96 dots per inch
-};
-
-const Placed kLayout[] = {
-    {IDC_GAMES, "game list", {16, 16, 233, 177}},
-    {IDC_RENDERER_LABEL, "renderer label", {264, 16, 137, 19}},
-    {IDC_RENDERER, "renderer list", {264, 32, 137, 21}},
-    {IDC_CONFIG_RENDERER, "renderer ...", {408, 32, 17, 19}},
-    {IDC_CONTROLLER_LABEL, "controller label", {264, 64, 137, 19}},
-    {IDC_CONTROLLER, "scope list", {264, 80, 137, 21}},
-    {IDC_CONFIG_CONTROLLER, "scope ...", {408, 80, 17, 19}},
-    {IDC_ROMS_LABEL, "ROM folder label", {264, 112, 137, 19}},
-    {IDC_ROMS, "ROM folder field", {264, 128, 137, 19}},
-    {IDC_CONFIG_ROMS, "ROM folder ...", {408, 128, 17, 19}},
-    {IDC_PLAY, "Play", {264, 168, 73, 25}},
-    {IDC_QUIT, "Quit", {352, 168, 73, 25}},
-};
+using qennet::ui::ControlLayout;
+using qennet::ui::kLayout;
 
 int Scale(int value, int dpi) {
     return MulDiv(value, dpi, 96);
@@ -127,18 +111,18 @@ void ExpectTextsFit(const Launcher& app, int dpi, const LOGFONTW* fontAt96 = nul
 
 void ExpectLayoutAt(int dpi) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     RECT client = {};
     ASSERT_TRUE(GetClientRect(app.Window(), &client));
-    EXPECT_EQ(client.right - client.left, Scale(441, dpi)) << "client width";
-    EXPECT_EQ(client.bottom - client.top, Scale(209, dpi)) << "client height";
+    EXPECT_EQ(client.right - client.left, Scale(qennet::kFormClient.width, dpi));
+    EXPECT_EQ(client.bottom - client.top, Scale(qennet::kFormClient.height, dpi));
 
-    for (const Placed& control : kLayout) {
-        const Box expected = {Scale(control.at96.left, dpi), Scale(control.at96.top, dpi),
-                              Scale(control.at96.width, dpi), Scale(control.at96.height, dpi)};
-        EXPECT_EQ(ToBox(app.ControlRect(control.id)), expected) << control.name;
+    for (const ControlLayout& control : kLayout) {
+        const qennet::Box& at96 = control.design();
+        const Box expected = {Scale(at96.left, dpi), Scale(at96.top, dpi), Scale(at96.width, dpi),
+                              Scale(at96.height, dpi)};
+        EXPECT_EQ(ToBox(app.ControlRect(control.id)), expected) << "control " << control.id;
     }
 
     RECT workArea = {};
@@ -156,14 +140,14 @@ void ExpectNoOverlaps(const Launcher& app) {
         const RECT first = app.ControlRect(kLayout[a].id);
         EXPECT_TRUE(first.left >= 0 && first.top >= 0 && first.right <= client.right &&
                     first.bottom <= client.bottom)
-            << kLayout[a].name << " " << ::testing::PrintToString(ToBox(first))
+            << "control " << kLayout[a].id << " " << ::testing::PrintToString(ToBox(first))
             << " is not inside the client area " << ::testing::PrintToString(ToBox(client));
         for (size_t b = a + 1; b < std::size(kLayout); ++b) {
             const RECT second = app.ControlRect(kLayout[b].id);
             RECT common = {};
             EXPECT_FALSE(IntersectRect(&common, &first, &second))
-                << kLayout[a].name << " " << ::testing::PrintToString(ToBox(first)) << " and "
-                << kLayout[b].name << " " << ::testing::PrintToString(ToBox(second));
+                << "controls " << kLayout[a].id << " " << ::testing::PrintToString(ToBox(first))
+                << " and " << kLayout[b].id << " " << ::testing::PrintToString(ToBox(second));
         }
     }
 }
@@ -178,7 +162,7 @@ struct Geometry {
 
 Geometry GeometryOf(const Launcher& app) {
     Geometry geometry = {};
-    for (const Placed& control : kLayout) {
+    for (const ControlLayout& control : kLayout) {
         geometry.controls.push_back(ToBox(app.ControlRect(control.id)));
     }
     RECT client = {};
@@ -218,8 +202,7 @@ void ExpectDpiChangeLikeFreshStart(int from, int to, const LOGFONTW* fontAt96 = 
     {
         SystemDpi dpi(to);
         EmulatorFolder folder(EmulatorFolder::Standard, L"fresh");
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
         fresh = GeometryOf(app);
         ASSERT_TRUE(GetWindowRect(app.Window(), &freshFrame));
         CloseAndWait(app);
@@ -227,8 +210,7 @@ void ExpectDpiChangeLikeFreshStart(int from, int to, const LOGFONTW* fontAt96 = 
 
     SystemDpi dpi(from);
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     // Asked first, it names the size a fresh start there has, so that is what the system suggests.
     const SIZE scaled = app.ScaledSizeAt(to);
     EXPECT_EQ(scaled.cx, Width(freshFrame)) << "outer width asked for at " << to;
@@ -238,7 +220,7 @@ void ExpectDpiChangeLikeFreshStart(int from, int to, const LOGFONTW* fontAt96 = 
 
     const Geometry moved = GeometryOf(app);
     for (size_t i = 0; i < std::size(kLayout); ++i) {
-        EXPECT_EQ(moved.controls[i], fresh.controls[i]) << kLayout[i].name;
+        EXPECT_EQ(moved.controls[i], fresh.controls[i]) << "control " << kLayout[i].id;
     }
     EXPECT_EQ(moved.client, fresh.client) << "client area";
     EXPECT_EQ(moved.gameRow, fresh.gameRow) << "game list rows";
@@ -258,8 +240,7 @@ void ExpectDpiChangeLikeFreshStart(int from, int to, const LOGFONTW* fontAt96 = 
 // fresh start at the new DPI, with nothing cut off.
 TEST(Layout, DpiChangeWhileMinimisedRestoresAtTheNewSize) {
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     const SIZE fresh = app.ScaledSizeAt(144);
     SendMessageW(app.Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(IsIconic(app.Window()));
@@ -277,8 +258,7 @@ void ExpectLargeFontWholeAt(int dpi) {
     SystemDpi density(dpi);
     MessageFont font(large);
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     RECT client = {};
     ASSERT_TRUE(GetClientRect(app.Window(), &client));
     EXPECT_GT(client.bottom, Scale(209, dpi)) << "the window grew with its controls";
@@ -299,8 +279,7 @@ TEST(Layout, MessageFontTooLargeForTheScreenIsMadeToFit) {
     SystemDpi density(96);
     MessageFont font(huge);
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     RECT frame = {}, workArea = {};
     ASSERT_TRUE(GetWindowRect(app.Window(), &frame));
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0));
