@@ -177,6 +177,14 @@ int CentredStart(int from, int to, int length) {
     return static_cast<int>(twice >= 0 ? (twice + 1) / 2 : -((1 - twice) / 2));
 }
 
+int LargestFitting(int fitting, int tooLarge, const std::function<bool(int)>& fits) {
+    while (tooLarge - fitting > 1) {
+        const int middle = fitting + (tooLarge - fitting) / 2;
+        (fits(middle) ? fitting : tooLarge) = middle;
+    }
+    return fitting;
+}
+
 WindowLayout LayOutWindow(const std::vector<Box>& table, Extent client, int dpi,
                           const std::vector<Extent>& needs) {
     const size_t count = table.size();

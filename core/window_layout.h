@@ -4,6 +4,7 @@
 // holds exactly where the font fits); a control whose text needs more grows just enough, and what
 // lies after it in its row or column moves along, so nothing overlaps and the client area grows
 // with it.
+#include <functional>
 #include <vector>
 
 namespace qennet {
@@ -28,6 +29,11 @@ int ScaleToDpi(int pixelsAt96, int dpi);
 // Where a length starts when centred between two edges (a window in a work area): half the room
 // left over, halves rounded away from zero.
 int CentredStart(int from, int to, int length);
+
+// The largest value from `fitting` (taken to fit) up to `tooLarge` (taken not to) that fits, where
+// every value up to some one fits and none beyond it: a font height, say, for a window that must
+// fit the screen. Halves the range at each question.
+int LargestFitting(int fitting, int tooLarge, const std::function<bool(int)>& fits);
 
 // table: the controls at 96 DPI; client: the client area at 96 DPI; needs: for each control the
 // least width and height its text takes at dpi (0 where it has no need). Controls whose table

@@ -250,17 +250,15 @@ WindowLayout FormLayout::PlanWithFontThatFits(int& textHeight) {
         return planned;
     // The largest height that fits, between the smallest and the one now.
     const int sign = font.lfHeight < 0 ? -1 : 1;
-    int fitting = 1, tooLarge = std::abs(font.lfHeight);
-    while (tooLarge - fitting > 1) {
-        const int height = fitting + (tooLarge - fitting) / 2;
-        font.lfHeight = sign * height;
-        HFONT trial = CreateFontIndirectW(&font);
-        if (!trial)
-            break;
-        (fits(planWith(trial)) ? fitting : tooLarge) = height;
-        DeleteObject(trial);
-    }
-    font.lfHeight = sign * fitting;
+    font.lfHeight = sign * LargestFitting(1, std::abs(font.lfHeight), [&](int height) {
+                        LOGFONTW trying = font;
+                        trying.lfHeight = sign * height;
+                        HFONT trial = CreateFontIndirectW(&trying);
+                        const bool fit = trial && fits(planWith(trial));
+                        if (trial)
+                            DeleteObject(trial);
+                        return fit;
+                    });
     if (HFONT smaller = CreateFontIndirectW(&font))
         UseFont(smaller);
     return planWith(font_);

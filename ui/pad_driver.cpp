@@ -6,7 +6,6 @@
 namespace qennet::ui {
 namespace {
 
-constexpr UINT_PTR kTimer = 0x9AD; // the window's only timer; the id only tells it apart
 // About 30 readings a second; the first one waits until the window has long been up.
 constexpr UINT kReadingInterval = 33;
 constexpr UINT kFirstReading = 500;

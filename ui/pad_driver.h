@@ -36,6 +36,9 @@ class PadDriver {
     // The controllers are being read (the window is active, shown and enabled).
     bool Driving() const { return driving_; }
 
+    // The window's timer the readings come by; the window has no other.
+    static constexpr UINT_PTR kTimer = 1;
+
     static KeyRepeat SystemKeyRepeat();
 
   private:

@@ -59,15 +59,15 @@ class PadScript {
     std::vector<DWORD> readers_;
 };
 
-const char kRest[] = "0 0", kStickDown[] = "0 -32768", kA[] = "0x1000 0";
+const char kRest[] = "0 0", kStickDown[] = "0 -32768", kA[] = "0x1000 0",
+           kLeftShoulder[] = "0x0100 0", kRightShoulder[] = "0x0200 0";
 
 } // namespace
 
 TEST(GamePad, TheStickMovesTheSelectionAndAPlaysOnce) {
     PadScript pad;
     EmulatorFolder folder;
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     app.ClickGame(4);
 
     pad.Play({kRest, kStickDown, kRest});
@@ -80,6 +80,31 @@ TEST(GamePad, TheStickMovesTheSelectionAndAPlaysOnce) {
     EXPECT_EQ(app.ProgramsStarted(), 1);
     app.WaitForPrograms();
     EXPECT_EQ(folder.Lines(L"Vresk.log"), Lines{"Vresk.exe 6 --roms-directory=Roms"});
+
+    // The right shoulder button pages down, the left one up.
+    pad.Play({kRest, kRightShoulder, kRest});
+    ASSERT_TRUE(WaitUntil([&] { return app.GameSelection() > 7; }));
+    const int paged = app.GameSelection();
+    pad.Play({kRest, kLeftShoulder, kRest});
+    ASSERT_TRUE(WaitUntil([&] { return app.GameSelection() < paged - 1; }));
+}
+
+// Activated while minimised (started from a shortcut set to run minimised), the window is driven
+// once restored, though Windows sends no second activation then.
+TEST(GamePad, AWindowActivatedWhileMinimisedIsDrivenOnceRestored) {
+    PadScript pad;
+    EmulatorFolder folder;
+    ASSERT_LAUNCHED(app, folder);
+    SendMessageW(app.Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(IsIconic(app.Window()));
+    // What Windows sends a minimised window as it activates it, sent by hand: Wine activates a
+    // minimised window otherwise.
+    SendMessageW(app.Window(), WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, TRUE), 0);
+    ShowWindowAsync(app.Window(), SW_SHOWNOACTIVATE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsIconic(app.Window()); }));
+
+    pad.Play({kRest, kStickDown, kRest});
+    ASSERT_TRUE(WaitUntil([&] { return app.GameSelection() == 1; }));
 }
 
 // A held when the window becomes active (still down from the game) does nothing until it is
@@ -88,12 +113,10 @@ TEST(GamePad, NeitherAButtonHeldAtActivationNorAWindowBehindActs) {
     PadScript pad;
     pad.Play({kA});
     EmulatorFolder behindFolder(EmulatorFolder::Standard, L"behind");
-    Launcher behind(behindFolder);
-    ASSERT_TRUE(behind.Started());
+    ASSERT_LAUNCHED(behind, behindFolder);
     ASSERT_TRUE(pad.WaitUntilRead(behind));
     EmulatorFolder frontFolder(EmulatorFolder::Standard, L"front");
-    Launcher front(frontFolder);
-    ASSERT_TRUE(front.Started());
+    ASSERT_LAUNCHED(front, frontFolder);
     ASSERT_TRUE(pad.WaitUntilRead(front)) << "the launcher in front reads no controller";
     const int behindSelection = behind.GameSelection();
     const int frontSelection = front.GameSelection();

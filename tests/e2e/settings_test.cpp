@@ -46,8 +46,7 @@ void ExpectSaveFailureReported(Launcher& app, const EmulatorFolder& folder,
 TEST(Settings, FirstStartThenQuitWritesTheDefaults) {
     EmulatorFolder folder;
     const auto before = folder.List();
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     CloseAndWait(app);
 
     EXPECT_EQ(folder.Read(L"qennet.cfg"), kDefaults);
@@ -61,8 +60,7 @@ TEST(Settings, QuitCloseBoxAndCloseMessageWriteTheSameBytes) {
         if (folder.Exists(L"qennet.cfg")) {
             folder.Remove(L"qennet.cfg");
         }
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
         app.ClickGame(2);
         app.SelectCombo(IDC_RENDERER, 1);
         app.SelectCombo(IDC_CONTROLLER, 2);
@@ -77,8 +75,7 @@ TEST(Settings, ChoicesSurviveARestart) {
     EmulatorFolder folder;
     folder.AddPlugin(L"ogl2_renderer.vrk");
     {
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
         app.ClickGame(70);
         app.SelectCombo(IDC_RENDERER, 5);
         app.SelectCombo(IDC_CONTROLLER, 3);
@@ -90,8 +87,7 @@ TEST(Settings, ChoicesSurviveARestart) {
     // The same values written another way: a field also ends at a comma.
     folder.Write(L"qennet.cfg", "70,5,3,\"D:\\roms\"\r\n");
     {
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
         EXPECT_EQ(app.Caption(), L"Vresk: Heaven's Gate");
         EXPECT_EQ(app.GameSelection(), 70);
         EXPECT_EQ(app.ComboSelection(IDC_RENDERER), 5);
@@ -109,8 +105,7 @@ TEST(Settings, RestoredChoicesSetTheConfigureButtonsByTheFolder) {
     EmulatorFolder folder;
     folder.Write(L"qennet.cfg", "4\r\n2\r\n0\r\n\"Roms\"\r\n");
     {
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
         EXPECT_EQ(app.Caption(), L"Vresk: Street Fighter EX Plus (US 970407)");
         EXPECT_EQ(app.ComboSelection(IDC_RENDERER), 2);
         EXPECT_FALSE(app.Enabled(IDC_CONFIG_RENDERER)) << "soft_renderer.vrk is missing";
@@ -118,8 +113,7 @@ TEST(Settings, RestoredChoicesSetTheConfigureButtonsByTheFolder) {
     }
     folder.AddPlugin(L"soft_renderer.vrk");
     {
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
         EXPECT_TRUE(app.Enabled(IDC_CONFIG_RENDERER)) << "soft_renderer.vrk is there";
     }
 }
@@ -134,8 +128,7 @@ TEST(Settings, LongWorkingFolderReadsAndSavesItsChoices) {
     folder.Write(L"qennet.cfg", "3\r\n0\r\n0\r\n\"Roms\"\r\n");
     // Started from a shorter folder: a program's own path must stay within MAX_PATH.
     EmulatorFolder launcherFolder(EmulatorFolder::LauncherOnly, L"launcher");
-    Launcher app(folder, launcherFolder.PathOf(L"qennet.exe"));
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder, launcherFolder.PathOf(L"qennet.exe"));
     EXPECT_EQ(app.GameSelection(), 3);
     app.ClickGame(9);
     CloseAndWait(app);
@@ -145,22 +138,19 @@ TEST(Settings, LongWorkingFolderReadsAndSavesItsChoices) {
 TEST(Settings, RomsFolderWithCommaAndBlanksComesBack) {
     EmulatorFolder folder;
     {
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
         app.SetText(IDC_ROMS, L"C:\\My Roms, old");
         CloseAndWait(app);
     }
     EXPECT_EQ(folder.Read(L"qennet.cfg"), "0\r\n0\r\n0\r\n\"C:\\My Roms, old\"\r\n");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     EXPECT_EQ(app.Text(IDC_ROMS), L"C:\\My Roms, old");
 }
 
 TEST(Settings, StoredNoGameLeavesNothingSelectedAndPlaysNumberZero) {
     EmulatorFolder folder;
     folder.Write(L"qennet.cfg", "-1\r\n0\r\n0\r\n\"Roms\"\r\n");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     EXPECT_EQ(app.Caption(), L"Vresk");
     EXPECT_EQ(app.GameSelection(), -1);
@@ -178,8 +168,7 @@ TEST(Settings, GarbledFileOpensWithDefaultsAndIsRewrittenValid) {
     EmulatorFolder folder;
     const char garbled[] = "\x01\x02garbage\xff\r\nnot a number\r\n";
     folder.Write(L"qennet.cfg", std::string(garbled, sizeof garbled - 1));
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     EXPECT_EQ(app.Caption(), L"Vresk: Star Gladiator (US 960627)");
     EXPECT_EQ(app.GameSelection(), 0);
@@ -192,8 +181,7 @@ TEST(Settings, GarbledFileOpensWithDefaultsAndIsRewrittenValid) {
 TEST(Settings, ShortFileKeepsWhatItHas) {
     EmulatorFolder folder;
     folder.Write(L"qennet.cfg", "7\r\n");
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     EXPECT_EQ(app.Caption(), L"Vresk: Street Fighter EX 2 (US 980526)");
     EXPECT_EQ(app.ComboSelection(IDC_RENDERER), 0);
@@ -209,8 +197,7 @@ TEST(Settings, ReadOnlyFileIsReportedAndLeftAlone) {
     folder.Write(L"qennet.cfg", stored);
     folder.SetAttributes(L"qennet.cfg", FILE_ATTRIBUTE_READONLY);
     const auto before = folder.List();
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     app.ClickGame(9);
 
     ExpectSaveFailureReported(app, folder, before, L"qennet.cfg is read-only.");
@@ -224,8 +211,7 @@ TEST(Settings, FileHeldOpenByAnotherProgramIsReported) {
     const std::string stored = "3\r\n0\r\n0\r\n\"Roms\"\r\n";
     folder.Write(L"qennet.cfg", stored);
     const auto before = folder.List();
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     EXPECT_EQ(app.GameSelection(), 3);
     app.ClickGame(9);
 
@@ -242,8 +228,7 @@ TEST(Settings, FolderInPlaceOfTheFileIsReported) {
     EmulatorFolder folder;
     folder.MakeDirectory(L"qennet.cfg");
     const auto before = folder.List();
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     EXPECT_EQ(app.Caption(), L"Vresk: Star Gladiator (US 960627)");
 
     ExpectSaveFailureReported(app, folder, before, L"There is a folder named qennet.cfg");
@@ -254,12 +239,14 @@ TEST(Settings, FolderInPlaceOfTheFileIsReported) {
 TEST(Settings, LogOffSavesTheChoicesWithoutAWord) {
     EmulatorFolder folder;
     {
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
+        // A log-off another program cancelled first: the session goes on, and so do the saves.
+        DWORD_PTR answer = 0;
+        ASSERT_TRUE(SendMessageTimeoutW(app.Window(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF,
+                                        SMTO_NORMAL, kDeadlineMs, &answer));
         app.ClickGame(9);
         app.SetText(IDC_ROMS, L"D:\\roms");
         // Windows asks, announces the end of the session, and then ends the process: no WM_CLOSE.
-        DWORD_PTR answer = 0;
         ASSERT_TRUE(SendMessageTimeoutW(app.Window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
                                         SMTO_NORMAL, kDeadlineMs, &answer));
         EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE)) << "the launcher held up the log-off";
@@ -272,8 +259,7 @@ TEST(Settings, LogOffSavesTheChoicesWithoutAWord) {
 
     // A save that fails shows nothing: a message box would hold up the log-off.
     folder.SetAttributes(L"qennet.cfg", FILE_ATTRIBUTE_READONLY);
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     app.ClickGame(3);
     DWORD_PTR answer = 0;
     EXPECT_TRUE(SendMessageTimeoutW(app.Window(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF,
@@ -301,8 +287,7 @@ TEST(Settings, RestartForUpdatesSavesOnceWhereTheLauncherStarted) {
     folder.Write(L"plugin-actions.txt",
                  "chdir " + WideToUtf8(folder.PathOf(L"elsewhere")) + "\r\ndialog\r\n");
     {
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
         app.SelectCombo(IDC_RENDERER, 5);
         app.Click(IDC_CONFIG_RENDERER);
         HWND dialog = app.WaitForDialogTitled(L"Stand-in plug-in");
@@ -317,8 +302,7 @@ TEST(Settings, RestartForUpdatesSavesOnceWhereTheLauncherStarted) {
         app.CloseDialog(dialog);
         EXPECT_EQ(app.WaitForExit(), 0u);
     }
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     restartForUpdates(app);
     EXPECT_EQ(app.WaitForExit(), 0u) << "a message held up the restart";
 }
@@ -331,8 +315,7 @@ TEST(Settings, HiddenOrSystemFileIsReadAndKeepsItsAttribute) {
         folder.SetAttributes(L"qennet.cfg", attribute);
         const auto before = folder.List();
         {
-            Launcher app(folder);
-            ASSERT_TRUE(app.Started());
+            ASSERT_LAUNCHED(app, folder);
             EXPECT_EQ(app.GameSelection(), 3);
             EXPECT_EQ(app.ComboSelection(IDC_RENDERER), 1);
             EXPECT_EQ(app.Text(IDC_ROMS), L"D:\\roms");
@@ -359,8 +342,7 @@ TEST(Settings, FileThatCannotBeReadAtStartIsToldOnceAndLeftAlone) {
     Handle held(CreateFileW(folder.PathOf(L"qennet.cfg").c_str(), GENERIC_READ, 0, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(held.Valid());
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     ExpectOneMessageNaming(app, L"qennet.cfg");
     held.Reset();
     EXPECT_EQ(app.GameSelection(), 0) << "the defaults are shown";
@@ -376,8 +358,7 @@ TEST(Settings, ReplaceThatCollidesForAMomentIsRetried) {
     EmulatorFolder folder;
     folder.Write(L"qennet.cfg", kDefaults);
     const auto before = folder.List();
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
     app.ClickGame(9);
 
     // The indexer or antivirus has the file open and lets nobody replace it, for a moment: until
@@ -414,8 +395,7 @@ TEST(Settings, TwoQueuedClosesSaveOnceAndTellOnce) {
     folder.Write(L"qennet.cfg", stored);
     folder.SetAttributes(L"qennet.cfg", FILE_ATTRIBUTE_READONLY);
     const auto before = folder.List();
-    Launcher app(folder);
-    ASSERT_TRUE(app.Started());
+    ASSERT_LAUNCHED(app, folder);
 
     app.Close(CloseBy::QuitButton);
     app.Close(CloseBy::QuitButton); // clicked twice
@@ -437,8 +417,7 @@ TEST(Settings, PluginThatEndsTheLauncherLeavesTheChoicesSaved) {
         EmulatorFolder folder(EmulatorFolder::Standard, Utf8ToWide(action));
         folder.AddPlugin(L"ogl2_renderer.vrk");
         folder.Write(L"plugin-actions.txt", std::string(action) + "\r\n");
-        Launcher app(folder);
-        ASSERT_TRUE(app.Started());
+        ASSERT_LAUNCHED(app, folder);
         app.ClickGame(9);
         app.SelectCombo(IDC_RENDERER, 5);
         app.SetText(IDC_ROMS, L"D:\\roms");

@@ -59,4 +59,29 @@ TEST(FormLayout, ANewMessageFontLaysTheWindowOutAgainAroundItsCentre) {
     DestroyWindow(window);
 }
 
+// The monitor a window is made on may have another scale than the system's: its controls are made
+// for that monitor, not for the system's DPI.
+UINT monitorDpi = 0;
+UINT WINAPI OnTheMonitor(HWND) {
+    return monitorDpi;
+}
+
+TEST(FormLayout, ControlsAreMadeForTheMonitorTheWindowIsOn) {
+    NewerDpiCalls calls = SystemNewerDpiCalls();
+    monitorDpi = qennet::platform::SystemDpi() == 144 ? 192 : 144;
+    calls.getDpiForWindow = OnTheMonitor;
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED | WS_CAPTION, 100, 100, 400, 300,
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    {
+        qennet::ui::FormLayout layout(calls);
+        ASSERT_TRUE(layout.CreateControls(window));
+        RECT quit = {};
+        GetWindowRect(GetDlgItem(window, IDC_QUIT), &quit);
+        EXPECT_EQ(layout.dpi(), static_cast<int>(monitorDpi));
+        EXPECT_EQ(Width(quit), MulDiv(73, static_cast<int>(monitorDpi), 96));
+    }
+    DestroyWindow(window);
+}
+
 } // namespace

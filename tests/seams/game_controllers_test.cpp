@@ -1,8 +1,12 @@
 // The controllers read through stand-in calls: a slot found empty is asked again only now and
 // then, or after a device change, while a connected one is read every time.
 #include "platform/game_controllers.h"
+#include "platform/system_library.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -58,6 +62,21 @@ TEST(GameControllers, EmptySlotsAreAskedOnlyNowAndThen) {
         EXPECT_EQ(joystickAsks, reading.joystickAsks) << reading.now;
     }
     EXPECT_EQ(padAsks[0], padAsks[3]);
+}
+
+// Windows 7 has no xinput1_4.dll: XInput is found in its xinput9_1_0.dll.
+std::vector<std::wstring> opened;
+HMODULE WithoutXInput14(const wchar_t* library) {
+    opened.push_back(library);
+    return wcscmp(library, L"xinput1_4.dll") == 0 ? nullptr
+                                                  : qennet::platform::LoadSystemLibrary(library);
+}
+
+TEST(GameControllers, WindowsSevensXInputServesWhereTheNewerIsMissing) {
+    EXPECT_NE(qennet::platform::LateBoundAddress(qennet::platform::late::kXInputGetState,
+                                                 WithoutXInput14),
+              nullptr);
+    EXPECT_EQ(opened, (std::vector<std::wstring>{L"xinput1_4.dll", L"xinput9_1_0.dll"}));
 }
 
 TEST(GameControllers, NoControllerLibraryIsNoController) {

@@ -1,6 +1,7 @@
 // StartProgram with the process-start calls replaced: what it asks of the system when a program
 // needs elevation, and the error mode its programs get.
 #include "platform/start_program.h"
+#include "ui/program_start.h"
 
 #include <gtest/gtest.h>
 
@@ -125,6 +126,25 @@ TEST_F(StartingAProgram, DeclinedElevationIsReported) {
     EXPECT_EQ(StartProgram(program_, "Vresk.exe 1 --roms-directory=Roms", calls_),
               static_cast<unsigned long>(ERROR_CANCELLED));
     EXPECT_EQ(recorded.shellExecutes, 1);
+}
+
+int told = 0;
+int WINAPI CountMessage(HWND, LPCWSTR, LPCWSTR, UINT) {
+    ++told;
+    return IDOK;
+}
+
+// Play's answer: a declined prompt is the player's own, and tells nothing; a failure is told.
+TEST_F(StartingAProgram, PlayTellsAFailureButNotADeclinedPrompt) {
+    qennet::ui::ActionGate gate;
+    const qennet::ui::PlayerMessages messages(gate, CountMessage);
+    for (const DWORD shellError : {DWORD{ERROR_CANCELLED}, DWORD{ERROR_ACCESS_DENIED}}) {
+        recorded.shellError = shellError;
+        told = 0;
+        qennet::ui::StartOrTell(qennet::ui::Program::Emulator, "Vresk.exe 1 --roms-directory=Roms",
+                                L"Could not start Vresk.exe.", messages, nullptr, calls_);
+        EXPECT_EQ(told, shellError == ERROR_CANCELLED ? 0 : 1) << shellError;
+    }
 }
 
 // The shell takes fewer characters than CreateProcessW: a longer line is refused before it.
