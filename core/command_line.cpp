@@ -70,7 +70,8 @@ RomsFolderTheEmulatorReads(const std::string& typed, const AnsiCodePage& ansi,
                            const std::function<std::string(const std::string&)>& shortName) {
     if (ansi.FromUtf8(typed))
         return typed;
-    const std::string name = shortName(typed);
+    // Asked of the folder as Play names it: without the quotation marks "Copy as path" adds.
+    const std::string name = shortName(WithoutQuotationMarks(typed));
     if (!name.empty() && ansi.FromUtf8(name))
         return name;
     return std::nullopt;

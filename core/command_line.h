@@ -30,8 +30,8 @@ std::string ComposeCommandLine(const PlayChoices& choices, const FileExistsFn& e
 // converts its command line with best-fit mapping, so a character the code page lacks reaches it
 // as a question mark or a look-alike (a FULLWIDTH QUOTATION MARK becomes '"' and splits the
 // arguments). The text as typed when the code page holds it exactly; otherwise the folder's short
-// (8.3) name, when it has one the code page holds; otherwise nullopt: the emulator may not find
-// the folder. shortName gives "" for a folder without one.
+// (8.3) name (asked without quotation marks), when it has one the code page holds; otherwise
+// nullopt: the emulator may not find the folder. shortName gives "" for a folder without one.
 std::optional<std::string>
 RomsFolderTheEmulatorReads(const std::string& typed, const AnsiCodePage& ansi,
                            const std::function<std::string(const std::string&)>& shortName);

@@ -201,12 +201,13 @@ TEST(RomsFolderTheEmulatorReads, TheTextWhereTheCodePageHoldsItElseAShortName) {
         {western, japanese, "", std::nullopt},       // no short name
         {western, japanese, japanese, std::nullopt}, // a short name as unreadable
         {utf8, japanese, "D:\\~ROMS~1", japanese},   // a UTF-8 code page holds everything
+        {western, '"' + japanese + '"', "D:\\~ROMS~1", "D:\\~ROMS~1"}, // "Copy as path"
     };
     for (const Case& c : cases) {
         int asked = 0;
         const auto shortName = [&](const std::string& path) {
             ++asked;
-            EXPECT_EQ(path, c.typed);
+            EXPECT_EQ(path, c.typed.front() == '"' ? japanese : c.typed) << "asked with its quotes";
             return c.shortName;
         };
         EXPECT_EQ(RomsFolderTheEmulatorReads(c.typed, c.ansi, shortName), c.passed) << c.typed;
