@@ -36,6 +36,10 @@ std::optional<std::string>
 RomsFolderTheEmulatorReads(const std::string& typed, const AnsiCodePage& ansi,
                            const std::function<std::string(const std::string&)>& shortName);
 
+// What follows the program's name and its blank in a command line ComposeCommandLine made: the
+// arguments a shortcut to the program holds.
+std::string ArgumentsAfterProgram(const std::string& commandLine);
+
 // "NOTEPAD.EXE " followed by the file name.
 std::string EditorCommand(const std::string& file);
 
