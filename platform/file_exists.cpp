@@ -24,6 +24,10 @@ bool FolderExists(const std::wstring& name) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool PathExists(const std::wstring& name) {
+    return !name.empty() && GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 WriteObstacle WriteObstacleOf(const std::wstring& file) {
     const DWORD attributes = GetFileAttributesW(file.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))

@@ -10,6 +10,9 @@ bool FileExists(const std::string& name);
 // True when a folder of that name exists relative to the working directory.
 bool FolderExists(const std::wstring& name);
 
+// True when anything (a file or a folder, whatever its attributes) has that name.
+bool PathExists(const std::wstring& name);
+
 // What keeps a file from being written or replaced, as far as the file system tells.
 enum class WriteObstacle {
     Unknown,      // nothing the file system shows
