@@ -31,8 +31,9 @@ unsigned long StartOrTell(Program program, const std::string& commandLine,
     const unsigned long error = platform::StartProgram(path, commandLine, calls);
     // The system reports a folder in the program's place as a missing file.
     if (error && error != ERROR_CANCELLED)
-        messages.Tell(owner, headline,
-                      StartFailureCause(name, commandLine, error, platform::FolderExists(path)));
+        messages.Tell(
+            owner, headline,
+            StartFailureCause(name, path, commandLine, error, platform::FolderExists(path)));
     return error;
 }
 
