@@ -1,8 +1,8 @@
 #pragma once
 // The game controllers attached now, read through XInput (Xbox-style pads) and WinMM's joystick
-// calls (every other joystick and stick), and reported as the system gives them. Both libraries
-// are loaded from the system folder at the first reading, never at start-up; either missing is no
-// error, only fewer controllers.
+// calls (every other joystick and stick; read only while no XInput pad is connected), and
+// reported as the system gives them. Both libraries are loaded from the system folder at the first
+// reading, never at start-up; either missing is no error, only fewer controllers.
 #include <windows.h>
 #include <mmsystem.h>
 #include <xinput.h>
@@ -52,7 +52,8 @@ class GameControllers {
 
     // Every controller as it is now, at a time in milliseconds. A slot found empty is looked at
     // again only now and then (asking an empty XInput slot is slow), or at the first reading
-    // after DevicesChanged.
+    // after DevicesChanged. While an XInput pad is connected the joysticks are not read (the pad
+    // is one of them) and show as not connected. A hat the system does not report is centred.
     const ControllerStates& Read(std::uint32_t now);
 
     // Windows reported a device plugged in or out (WM_DEVICECHANGE).
@@ -72,7 +73,10 @@ class GameControllers {
     std::array<std::uint32_t, std::tuple_size_v<decltype(ControllerStates::pads)>> padLooks_{};
     std::array<std::uint32_t, std::tuple_size_v<decltype(ControllerStates::joysticks)>>
         joystickLooks_{};
+    // Whether each joystick has a hat, as its capabilities say (yes where they cannot be read).
+    std::array<bool, std::tuple_size_v<decltype(ControllerStates::joysticks)>> joystickHats_{};
     bool lookAtEmptySlots_ = true;
+    bool lookAtJoysticks_ = false; // they were not read while a pad was connected
 };
 
 } // namespace qennet::platform

@@ -41,6 +41,8 @@ const NewerDpiCalls& SystemNewerDpiCalls() {
         NewerDpiCalls found;
         LookUp(late::kGetDpiForSystem, found.getDpiForSystem);
         LookUp(late::kGetDpiForWindow, found.getDpiForWindow);
+        if (!found.getDpiForWindow) // Windows 8.1, and 10 before 1607
+            LookUp(late::kGetDpiForMonitor, found.getDpiForMonitor);
         LookUp(late::kSystemParametersInfoForDpi, found.systemParametersInfoForDpi);
         LookUp(late::kGetSystemMetricsForDpi, found.getSystemMetricsForDpi);
         LookUp(late::kAdjustWindowRectExForDpi, found.adjustWindowRectExForDpi);
@@ -63,7 +65,13 @@ void ScaleFrameWithDpi(HWND window, const NewerDpiCalls& calls) {
 
 int WindowDpi(HWND window, const NewerDpiCalls& calls) {
     const auto forWindow = calls.getDpiForWindow;
-    const int dpi = forWindow && window ? static_cast<int>(forWindow(window)) : 0;
+    int dpi = forWindow && window ? static_cast<int>(forWindow(window)) : 0;
+    UINT x = 0, y = 0;
+    constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
+    if (dpi <= 0 && window && calls.getDpiForMonitor &&
+        SUCCEEDED(calls.getDpiForMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
+                                         kEffectiveDpi, &x, &y)))
+        dpi = static_cast<int>(x);
     return dpi > 0 ? dpi : SystemDpi(calls);
 }
 

@@ -9,7 +9,7 @@
 
 namespace qennet::platform {
 
-// The USER32 calls that came after Windows 7 (8.1 and 10), nullptr where the system has none.
+// The DPI calls that came after Windows 7 (8.1 and 10), nullptr where the system has none.
 struct NewerDpiCalls {
     UINT(WINAPI* getDpiForSystem)() = nullptr;
     UINT(WINAPI* getDpiForWindow)(HWND) = nullptr;
@@ -17,6 +17,9 @@ struct NewerDpiCalls {
     int(WINAPI* getSystemMetricsForDpi)(int, UINT) = nullptr;
     BOOL(WINAPI* adjustWindowRectExForDpi)(LPRECT, DWORD, BOOL, DWORD, UINT) = nullptr;
     BOOL(WINAPI* enableNonClientDpiScaling)(HWND) = nullptr; // Windows 10 1607
+    // shcore's GetDpiForMonitor (8.1), with MONITOR_DPI_TYPE as an int; looked up only where
+    // GetDpiForWindow is missing.
+    HRESULT(WINAPI* getDpiForMonitor)(HMONITOR, int, UINT*, UINT*) = nullptr;
 };
 
 // Those of this system, looked up once. The functions below take them as their last argument,
@@ -31,7 +34,8 @@ int SystemDpi(const NewerDpiCalls& calls = SystemNewerDpiCalls());
 // ones get it anyway, and where the call is missing nothing happens.
 void ScaleFrameWithDpi(HWND window, const NewerDpiCalls& calls = SystemNewerDpiCalls());
 
-// The DPI of the monitor the window is on.
+// The DPI of the monitor the window is on (the system DPI where neither GetDpiForWindow nor
+// GetDpiForMonitor is there to tell).
 int WindowDpi(HWND window, const NewerDpiCalls& calls = SystemNewerDpiCalls());
 
 // The system's message font at the given DPI; the caller deletes it (DeleteObject ignores

@@ -4,6 +4,9 @@
 #include "platform/system_library.h"
 #include "platform/text.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace qennet::platform {
 namespace {
 
@@ -18,6 +21,11 @@ std::wstring ParametersOf(const std::wstring& commandLine) {
     return blank == std::wstring::npos ? std::wstring() : commandLine.substr(blank + 1);
 }
 
+// What the shell reports when the program's drive is missing in the elevated session: the file or
+// its path not found, or the share the letter stood for.
+constexpr DWORD kMissingDriveErrors[] = {ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND,
+                                         ERROR_BAD_NETPATH, ERROR_BAD_NET_NAME};
+
 // A program on a drive letter that is mapped to a network share.
 bool OnMappedDrive(const std::wstring& program, const ProcessCalls& calls) {
     if (program.size() < 3 || program[1] != L':' || program[2] != L'\\')
@@ -26,11 +34,16 @@ bool OnMappedDrive(const std::wstring& program, const ProcessCalls& calls) {
     return calls.driveType(root.c_str()) == DRIVE_REMOTE;
 }
 
+// The line the shell composes: "program" parameters.
+size_t ElevatedLength(const std::wstring& program, const std::wstring& parameters) {
+    return program.size() + 2 + (parameters.empty() ? 0 : 1 + parameters.size());
+}
+
 unsigned long StartElevated(const std::wstring& program, const std::wstring& commandLine,
                             const ProcessCalls& calls) {
     const std::wstring parameters = ParametersOf(commandLine);
-    if (parameters.size() > kLongestElevatedParameters)
-        return kElevatedParametersTooLong; // the shell would refuse it, or cut it short
+    if (ElevatedLength(program, parameters) > kLongestElevatedCommandLine)
+        return kElevatedCommandLineTooLong; // the shell would refuse it, or cut it short
     const std::wstring directory = CurrentDirectory();
     // The shell's calls may use COM; its documentation asks for an apartment-threaded one. A
     // failure to initialise it is left to the shell call to report.
@@ -49,7 +62,9 @@ unsigned long StartElevated(const std::wstring& program, const std::wstring& com
     if (calls.shellExecute(&info))
         return 0;
     const DWORD error = GetLastError();
-    if (error != ERROR_CANCELLED && OnMappedDrive(program, calls))
+    if (std::find(std::begin(kMissingDriveErrors), std::end(kMissingDriveErrors), error) !=
+            std::end(kMissingDriveErrors) &&
+        OnMappedDrive(program, calls))
         return kElevatedFromNetworkDrive;
     return error;
 }
@@ -63,6 +78,10 @@ BOOL WINAPI ShellExecuteFromShell32(SHELLEXECUTEINFOW* info) {
         return shellExecute(info);
     SetLastError(missing ? missing : ERROR_PROC_NOT_FOUND);
     return FALSE;
+}
+
+size_t ElevatedCommandLineLength(const std::wstring& program, const std::string& commandLine) {
+    return ElevatedLength(program, ParametersOf(Utf8ToWide(commandLine)));
 }
 
 unsigned long StartProgram(const std::wstring& program, const std::string& commandLine,

@@ -13,16 +13,20 @@ constexpr std::size_t kLongestCommandLine = 32766;
 // StartProgram's answer for a command line longer than kLongestCommandLine; nothing is started.
 constexpr unsigned long kCommandLineTooLong = ERROR_FILENAME_EXCED_RANGE;
 
-// The longest parameters (the command line after the program's name) the shell takes when it
-// starts a program with elevation: ShellExecuteExW accepts at most INTERNET_MAX_URL_LENGTH
-// characters with the terminator.
-constexpr std::size_t kLongestElevatedParameters = 2084 - 1;
+// The longest command line the shell takes when it starts a program with elevation:
+// ShellExecuteExW accepts at most INTERNET_MAX_URL_LENGTH characters with the terminator, counted
+// over the line it composes (the program's full path in quotation marks, a blank, the parameters).
+constexpr std::size_t kLongestElevatedCommandLine = 2084 - 1;
+
+// That line's length for the program at that full path and the command line StartProgram is
+// given (which begins with the program's own name).
+std::size_t ElevatedCommandLineLength(const std::wstring& program, const std::string& commandLine);
 
 // StartProgram's answers of its own (application-defined codes, bit 29 set) for a program that
-// asks for elevation: its parameters are longer than kLongestElevatedParameters (nothing is
-// started), or it lies on a mapped network drive and the shell could not start it (mapped drives
-// belong to one logon session, and the elevated program runs in another).
-constexpr unsigned long kElevatedParametersTooLong = 0x20000001;
+// asks for elevation: its elevated command line is longer than kLongestElevatedCommandLine
+// (nothing is started), or it lies on a mapped network drive and the shell could not find it
+// there (mapped drives belong to one logon session, and the elevated program runs in another).
+constexpr unsigned long kElevatedCommandLineTooLong = 0x20000001;
 constexpr unsigned long kElevatedFromNetworkDrive = 0x20000002;
 
 // shell32's ShellExecuteExW, looked up at its first call: shell32 is loaded only when a program

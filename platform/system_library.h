@@ -26,6 +26,10 @@ constexpr LateCall kSystemParametersInfoForDpi{L"user32.dll", nullptr,
 constexpr LateCall kGetSystemMetricsForDpi{L"user32.dll", nullptr, "GetSystemMetricsForDpi"};
 constexpr LateCall kAdjustWindowRectExForDpi{L"user32.dll", nullptr, "AdjustWindowRectExForDpi"};
 constexpr LateCall kEnableNonClientDpiScaling{L"user32.dll", nullptr, "EnableNonClientDpiScaling"};
+// Newer than Windows 7 (shcore of 8.1): a monitor's DPI, for the window's where GetDpiForWindow
+// is missing (8.1, and 10 before 1607). Looked up only there, so that shcore.dll is not loaded at
+// start-up where GetDpiForWindow serves.
+constexpr LateCall kGetDpiForMonitor{L"shcore.dll", nullptr, "GetDpiForMonitor"};
 // Newer than Windows 7 (1607): a renderer plug-in runs DPI-unaware.
 constexpr LateCall kSetThreadDpiAwarenessContext{L"user32.dll", nullptr,
                                                  "SetThreadDpiAwarenessContext"};

@@ -43,10 +43,8 @@ HWND frmMain::Create(HINSTANCE instance) {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
-    // The system DPI's sizes, which the icon holds: LoadImageW, as comctl32's scale-down call is
-    // kept off the start-up path.
-    const WindowIcons icons =
-        LoadWindowIcons(instance, IDI_QENNET, platform::SystemDpi(), IconCalls{});
+    // The system DPI's sizes: at 96 DPI the icon's own, without comctl32's scale-down call.
+    const WindowIcons icons = LoadWindowIcons(instance, IDI_QENNET, platform::SystemDpi());
     windowClass.hIcon = icons.large;
     windowClass.hIconSm = icons.small;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));

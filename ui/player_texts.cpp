@@ -9,8 +9,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 namespace qennet::ui {
 namespace {
 
@@ -50,19 +48,21 @@ std::wstring PluginWithoutSettingsText(const std::wstring& plugin) {
            L" has no GPUconfigure entry point, so it has no settings to show.";
 }
 
-std::wstring StartFailureCause(const std::wstring& program, const std::string& commandLine,
-                               unsigned long error, bool folderInItsPlace) {
+std::wstring StartFailureCause(const std::wstring& program, const std::wstring& path,
+                               const std::string& commandLine, unsigned long error,
+                               bool folderInItsPlace) {
     const size_t length = platform::Utf8ToWide(commandLine).size();
     if (error == platform::kCommandLineTooLong && length > platform::kLongestCommandLine)
         return L"Its command line would be " + platform::DecimalText(length) +
                L" characters long, and Windows accepts at most " +
                platform::DecimalText(platform::kLongestCommandLine) +
                L". A shorter ROM folder makes it fit.";
-    if (error == platform::kElevatedParametersTooLong)
+    if (error == platform::kElevatedCommandLineTooLong)
         return program + L" asks for administrator rights, and Windows then takes at most " +
-               platform::DecimalText(platform::kLongestElevatedParameters) +
-               L" characters after the program's name; its command line would have " +
-               platform::DecimalText(length - std::min(length, program.size() + 1)) +
+               platform::DecimalText(platform::kLongestElevatedCommandLine) +
+               L" characters for the whole command line, counted with the program's full path; " +
+               L"counted so, its command line would have " +
+               platform::DecimalText(platform::ElevatedCommandLineLength(path, commandLine)) +
                L". A shorter ROM folder makes it fit.";
     if (error == platform::kElevatedFromNetworkDrive)
         return program + L" asks for administrator rights, and it is on a network drive: a " +

@@ -38,10 +38,12 @@ constexpr wchar_t kCommandLineNotCopiedText[] = L"Could not copy the command lin
 
 // The causes: why.
 
-// The cause line for a program (Vresk.exe, NOTEPAD.EXE) that StartProgram could not start with
-// that command line; folderInItsPlace: a folder has the program's name where it should be.
-std::wstring StartFailureCause(const std::wstring& program, const std::string& commandLine,
-                               unsigned long error, bool folderInItsPlace);
+// The cause line for a program (Vresk.exe, NOTEPAD.EXE) at that full path that StartProgram could
+// not start with that command line; folderInItsPlace: a folder has the program's name where it
+// should be.
+std::wstring StartFailureCause(const std::wstring& program, const std::wstring& path,
+                               const std::string& commandLine, unsigned long error,
+                               bool folderInItsPlace);
 
 // The cause line for the settings file that could not be saved: what keeps it from being written
 // (as far as the file system told), in words the player can act on, where the system's "Access is

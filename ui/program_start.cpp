@@ -52,7 +52,7 @@ unsigned long StartOrTell(Program program, const std::string& commandLine,
         cause = EmulatorMissing();
     // The system reports a folder in the program's place as a missing file.
     if (cause.empty())
-        cause = StartFailureCause(name, commandLine, error, platform::FolderExists(path));
+        cause = StartFailureCause(name, path, commandLine, error, platform::FolderExists(path));
     messages.Tell(owner, headline, cause);
     return error;
 }

@@ -6,12 +6,31 @@
 namespace qennet::ui {
 namespace {
 
+// Whether the icon resource holds an image of exactly that size: its RT_GROUP_ICON directory is a
+// 6-byte header (the count in bytes 4 and 5), then 14-byte entries, each starting with the
+// image's width (0 for 256).
+bool HasImageOfSize(HINSTANCE instance, int iconId, int size) {
+    HRSRC group = FindResourceW(instance, MAKEINTRESOURCEW(iconId), RT_GROUP_ICON);
+    HGLOBAL loaded = group ? LoadResource(instance, group) : nullptr;
+    const auto* directory = static_cast<const BYTE*>(loaded ? LockResource(loaded) : nullptr);
+    const DWORD length = directory ? SizeofResource(instance, group) : 0;
+    constexpr DWORD kHeader = 6, kEntry = 14;
+    const DWORD count = length >= kHeader ? directory[4] | directory[5] << 8 : 0;
+    for (DWORD i = 0; i < count && kHeader + kEntry * (i + 1) <= length; ++i) {
+        const int width = directory[kHeader + kEntry * i];
+        if ((width ? width : 256) == size)
+            return true;
+    }
+    return false;
+}
+
 HICON LoadIconAtSize(HINSTANCE instance, int iconId, int size, const IconCalls& calls) {
     HICON icon = nullptr;
     // LoadImageW stretches the nearest image, also a smaller one; this call scales a larger one
     // down.
-    if (calls.loadIconWithScaleDown && SUCCEEDED(calls.loadIconWithScaleDown(
-                                           instance, MAKEINTRESOURCEW(iconId), size, size, &icon)))
+    if (!HasImageOfSize(instance, iconId, size) && calls.loadIconWithScaleDown &&
+        SUCCEEDED(
+            calls.loadIconWithScaleDown(instance, MAKEINTRESOURCEW(iconId), size, size, &icon)))
         return icon;
     return static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
@@ -26,15 +45,12 @@ void Destroy(const WindowIcons& icons) {
 
 } // namespace
 
-const IconCalls& SystemIconCalls() {
-    static const IconCalls calls = [] {
-        IconCalls found;
-        // The version-6 common controls the manifest asks for, already loaded at start-up.
-        found.loadIconWithScaleDown = platform::LateBound<decltype(found.loadIconWithScaleDown)>(
-            platform::late::kLoadIconWithScaleDown);
-        return found;
-    }();
-    return calls;
+HRESULT WINAPI LoadIconWithScaleDownFromComctl32(HINSTANCE instance, PCWSTR name, int width,
+                                                 int height, HICON* icon) {
+    // The version-6 common controls the manifest asks for, already loaded at start-up.
+    static const auto scaleDown =
+        platform::LateBound<IconCalls::ScaleDownFn>(platform::late::kLoadIconWithScaleDown);
+    return scaleDown ? scaleDown(instance, name, width, height, icon) : E_NOTIMPL;
 }
 
 WindowIcons LoadWindowIcons(HINSTANCE instance, int iconId, int dpi, const IconCalls& calls) {

@@ -8,20 +8,24 @@ struct WindowIcons {
     HICON small = nullptr; // the caption's
 };
 
-// comctl32's LoadIconWithScaleDown (Windows Vista and later), nullptr where it is missing.
+// comctl32's LoadIconWithScaleDown (Windows Vista and later), looked up in the common controls
+// the launcher has loaded at its first call; where it is missing it fails with E_NOTIMPL.
+HRESULT WINAPI LoadIconWithScaleDownFromComctl32(HINSTANCE instance, PCWSTR name, int width,
+                                                 int height, HICON* icon);
+
+// The calls the icons are loaded with, so that a test can stand in for them (nullptr: none).
 struct IconCalls {
-    HRESULT(WINAPI* loadIconWithScaleDown)(HINSTANCE, PCWSTR, int, int, HICON*) = nullptr;
+    using ScaleDownFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+    ScaleDownFn loadIconWithScaleDown = LoadIconWithScaleDownFromComctl32;
 };
 
-// Those of this system, looked up once in the common controls the launcher has loaded.
-const IconCalls& SystemIconCalls();
-
 // The icon resource's images at the sizes the system shows at that DPI (16 and 32 pixels at 96,
-// 20 and 40 at 120): the image of that size where the icon has one, otherwise a larger one scaled
-// down where Windows can, never a smaller one stretched. Either may be nullptr, and the system
-// then draws its default; the caller destroys them.
+// 28 and 56 at 168): the image of that size where the icon has one, otherwise a larger one scaled
+// down (the scale-down call is not even looked up at a DPI whose sizes the icon holds, such as 96;
+// only where Windows lacks it, on XP, is the nearest image stretched). Either may be nullptr, and
+// the system then draws its default; the caller destroys them.
 WindowIcons LoadWindowIcons(HINSTANCE instance, int iconId, int dpi,
-                            const IconCalls& calls = SystemIconCalls());
+                            const IconCalls& calls = IconCalls());
 
 // The icons a window shows at its DPI, set on it with WM_SETICON; each set replaces and destroys
 // the one before. Destroyed with the set, which must outlive the window.

@@ -1,5 +1,6 @@
 // The controllers read through stand-in calls: a slot found empty is asked again only now and
-// then, or after a device change, while a connected one is read every time.
+// then, or after a device change, while a connected one is read every time; joysticks only while
+// no XInput pad is connected.
 #include "platform/game_controllers.h"
 #include "platform/system_library.h"
 
@@ -43,12 +44,12 @@ TEST(GameControllers, EmptySlotsAreAskedOnlyNowAndThen) {
         bool devicesChanged;
         int emptyPadAsks, connectedPadAsks, joystickAsks;
     } readings[] = {
-        {1000, false, 1, 1, 2}, // the first reading asks every slot
-        {1033, false, 1, 2, 2},
-        {1000 + GameControllers::kEmptySlotRest - 1, false, 1, 3, 2},
-        {1000 + GameControllers::kEmptySlotRest, false, 2, 4, 4},
-        {3100, true, 3, 5, 6}, // a controller plugged in or out
-        {3133, false, 3, 6, 6},
+        {1000, false, 1, 1, 0}, // the first reading asks every slot (a pad: no joystick)
+        {1033, false, 1, 2, 0},
+        {1000 + GameControllers::kEmptySlotRest - 1, false, 1, 3, 0},
+        {1000 + GameControllers::kEmptySlotRest, false, 2, 4, 0},
+        {3100, true, 3, 5, 0}, // a controller plugged in or out
+        {3133, false, 3, 6, 0},
     };
     for (const auto& reading : readings) {
         if (reading.devicesChanged)
@@ -62,6 +63,60 @@ TEST(GameControllers, EmptySlotsAreAskedOnlyNowAndThen) {
         EXPECT_EQ(joystickAsks, reading.joystickAsks) << reading.now;
     }
     EXPECT_EQ(padAsks[0], padAsks[3]);
+}
+
+// A stick whose driver leaves dwPOV as it was (0: forward) unless the hat is asked for, and
+// writes the hat it is given where asked; with no XInput pad connected it is read at once.
+bool padThere;
+DWORD hatWritten, capsFlags;
+DWORD WINAPI PadWhenThere(DWORD slot, XINPUT_STATE*) {
+    return slot == 0 && padThere ? ERROR_SUCCESS : ERROR_DEVICE_NOT_CONNECTED;
+}
+UINT WINAPI OneJoystick() {
+    return 1;
+}
+MMRESULT WINAPI StickCaps(UINT_PTR, JOYCAPSW* caps, UINT) {
+    caps->wCaps = capsFlags;
+    return JOYERR_NOERROR;
+}
+MMRESULT WINAPI Stick(UINT, JOYINFOEX* info) {
+    ++joystickAsks;
+    if (info->dwFlags & JOY_RETURNPOV)
+        info->dwPOV = hatWritten;
+    return JOYERR_NOERROR;
+}
+const ControllerCalls& StickStandIns() {
+    static const ControllerCalls calls{PadWhenThere, OneJoystick, StickCaps, Stick};
+    return calls;
+}
+
+TEST(GameControllers, JoysticksAreReadWithoutAPadAndAnUnreportedHatIsCentred) {
+    GameControllers controllers(StickStandIns);
+    joystickAsks = 0;
+    const struct {
+        bool pad;
+        DWORD caps, written;
+        int asks;
+        DWORD hat;
+    } readings[] = {
+        {true, JOYCAPS_HASPOV, JOY_POVCENTERED, 0, JOY_POVCENTERED},
+        {false, JOYCAPS_HASPOV, JOY_POVCENTERED, 1, JOY_POVCENTERED},
+        {false, JOYCAPS_HASPOV, 18000, 2, 18000},
+        {true, 0, 0, 2, JOY_POVCENTERED},
+        {false, 0, 0, 3, JOY_POVCENTERED}, // no hat in its capabilities
+    };
+    std::uint32_t now = 1000;
+    for (const auto& reading : readings) {
+        if (reading.pad) // plugged in
+            controllers.DevicesChanged();
+        padThere = reading.pad;
+        capsFlags = reading.caps;
+        hatWritten = reading.written;
+        const auto& stick = controllers.Read(now += 33).joysticks[0];
+        EXPECT_EQ(joystickAsks, reading.asks) << now;
+        EXPECT_EQ(stick.connected, !reading.pad) << now;
+        EXPECT_EQ(stick.hat, reading.hat) << now;
+    }
 }
 
 // Windows 7 has no xinput1_4.dll: XInput is found in its xinput9_1_0.dll.

@@ -42,6 +42,27 @@ TEST_F(OlderWindowsDpi, TheScreenDensityStandsForTheSystemAndEachWindow) {
     DestroyWindow(window);
 }
 
+// Windows 8.1 and 10 before 1607 have no GetDpiForWindow: the effective DPI of the window's
+// monitor stands in; shcore is not even looked up where GetDpiForWindow is there.
+HMONITOR askedMonitor = nullptr;
+HRESULT WINAPI MonitorAt168(HMONITOR monitor, int type, UINT* x, UINT* y) {
+    askedMonitor = monitor;
+    *x = *y = type == 0 ? 168 : 96; // MDT_EFFECTIVE_DPI: 168
+    return S_OK;
+}
+
+TEST_F(OlderWindowsDpi, WithoutGetDpiForWindowTheMonitorsDpiStandsIn) {
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED, 0, 0, 200, 100, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    NewerDpiCalls windows81{};
+    windows81.getDpiForMonitor = MonitorAt168;
+    EXPECT_EQ(WindowDpi(window, windows81), 168);
+    EXPECT_EQ(askedMonitor, MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+    EXPECT_EQ(real_.getDpiForMonitor, nullptr);
+    DestroyWindow(window);
+}
+
 TEST_F(OlderWindowsDpi, TheMessageFontIsScaledFromTheSystemDensity) {
     for (int dpi : densities_) {
         NONCLIENTMETRICSW metrics{};

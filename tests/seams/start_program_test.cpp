@@ -1,6 +1,7 @@
 // StartProgram with the process-start calls replaced: what it asks of the system when a program
 // needs elevation, and the error mode its programs get.
 #include "platform/start_program.h"
+#include "ui/player_texts.h"
 #include "ui/program_start.h"
 
 #include <gtest/gtest.h>
@@ -147,15 +148,22 @@ TEST_F(StartingAProgram, PlayTellsAFailureButNotADeclinedPrompt) {
     }
 }
 
-// The shell takes fewer characters than CreateProcessW: a longer line is refused before it.
-TEST_F(StartingAProgram, ElevatedParametersLongerThanTheShellTakesAreNotStarted) {
+// The shell takes fewer characters than CreateProcessW, counted with the program's full path in
+// quotation marks and a blank: a longer line is refused before it, and the player told that count.
+TEST_F(StartingAProgram, ElevatedCommandLinesLongerThanTheShellTakesAreNotStarted) {
+    using qennet::platform::kElevatedCommandLineTooLong;
+    const std::wstring program = L"C:\\" + std::wstring(240, L'f') + L"\\Vresk.exe";
     const std::string prefix = "Vresk.exe 1 --roms-directory=";
-    const size_t longest = qennet::platform::kLongestElevatedParameters + 10; // "Vresk.exe "
-    EXPECT_EQ(
-        StartProgram(program_, prefix + std::string(longest + 1 - prefix.size(), 'r'), calls_),
-        qennet::platform::kElevatedParametersTooLong);
+    const size_t longest = qennet::platform::kLongestElevatedCommandLine - program.size() - 3 + 10;
+    const std::string tooLong = prefix + std::string(longest + 1 - prefix.size(), 'r');
+    EXPECT_EQ(StartProgram(program, tooLong, calls_), kElevatedCommandLineTooLong);
     EXPECT_EQ(recorded.shellExecutes, 0);
-    EXPECT_EQ(StartProgram(program_, prefix + std::string(longest - prefix.size(), 'r'), calls_),
+    EXPECT_NE(qennet::ui::StartFailureCause(L"Vresk.exe", program, tooLong,
+                                            kElevatedCommandLineTooLong, false)
+                  .find(L"2083 characters for the whole command line, counted with the program's "
+                        L"full path; counted so, its command line would have 2084."),
+              std::wstring::npos);
+    EXPECT_EQ(StartProgram(program, prefix + std::string(longest - prefix.size(), 'r'), calls_),
               0u);
     EXPECT_EQ(recorded.shellExecutes, 1);
 }
@@ -164,9 +172,9 @@ UINT WINAPI NetworkDrive(LPCWSTR) {
     return DRIVE_REMOTE;
 }
 
-// Mapped drives belong to the player's logon session, not the elevated one: a failure there is
-// said to be the drive's, a declined prompt stays the player's answer, and a local drive's
-// failure stays the system's.
+// Mapped drives belong to the player's logon session, not the elevated one: a failure there that
+// a missing drive gives is said to be the drive's; a declined prompt stays the player's answer,
+// and any other failure, or a local drive's, stays the system's.
 TEST_F(StartingAProgram, ElevationFailureOnAMappedDriveSaysSo) {
     struct Case {
         DWORD shellError;
@@ -175,7 +183,12 @@ TEST_F(StartingAProgram, ElevationFailureOnAMappedDriveSaysSo) {
     };
     const Case cases[] = {
         {ERROR_FILE_NOT_FOUND, NetworkDrive, qennet::platform::kElevatedFromNetworkDrive},
+        {ERROR_PATH_NOT_FOUND, NetworkDrive, qennet::platform::kElevatedFromNetworkDrive},
+        {ERROR_BAD_NETPATH, NetworkDrive, qennet::platform::kElevatedFromNetworkDrive},
+        {ERROR_BAD_NET_NAME, NetworkDrive, qennet::platform::kElevatedFromNetworkDrive},
         {ERROR_CANCELLED, NetworkDrive, ERROR_CANCELLED},
+        {ERROR_ACCESS_DENIED, NetworkDrive, ERROR_ACCESS_DENIED},
+        {ERROR_NOT_ENOUGH_MEMORY, NetworkDrive, ERROR_NOT_ENOUGH_MEMORY},
         {ERROR_FILE_NOT_FOUND, GetDriveTypeW, ERROR_FILE_NOT_FOUND},
     };
     for (const Case& c : cases) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 int IconWidth(HICON icon) {
@@ -46,10 +48,9 @@ TEST(WindowIcons, EachScaleGetsImagesOfItsOwnSize) {
     const struct {
         int dpi, large, small;
     } kScales[] = {{96, 32, 16}, {120, 40, 20}, {144, 48, 24}};
-    const qennet::ui::IconCalls withoutScaleDown;
+    const qennet::ui::IconCalls system, withoutScaleDown{nullptr};
     for (const auto& scale : kScales) {
-        for (const qennet::ui::IconCalls* calls :
-             {&qennet::ui::SystemIconCalls(), &withoutScaleDown}) {
+        for (const qennet::ui::IconCalls* calls : {&system, &withoutScaleDown}) {
             const qennet::ui::WindowIcons icons = qennet::ui::LoadWindowIcons(
                 GetModuleHandleW(nullptr), IDI_QENNET, scale.dpi, *calls);
             EXPECT_EQ(IconWidth(icons.large), scale.large) << scale.dpi;
@@ -61,13 +62,39 @@ TEST(WindowIcons, EachScaleGetsImagesOfItsOwnSize) {
         EXPECT_EQ(StoredImageFor(scale.large).width, scale.large);
         EXPECT_EQ(StoredImageFor(scale.small).width, scale.small);
     }
-    EXPECT_NE(qennet::ui::SystemIconCalls().loadIconWithScaleDown, nullptr);
     // Windows XP reads only bitmaps, at the sizes it shows.
     for (int size : {16, 20, 24, 32, 48}) {
         EXPECT_EQ(StoredImageFor(size).width, size);
         EXPECT_FALSE(StoredImageFor(size).png) << size;
     }
     EXPECT_EQ(StoredImageFor(256).width, 256);
+}
+
+// At 175 % and 200 % the icon lacks sizes shown (28, 56, 64): they are scaled down from a larger
+// image by the system's call, which at 100 % is not even asked for.
+std::vector<int> scaledDown; // each size asked for, negative where the system's call failed
+HRESULT WINAPI RecordScaleDown(HINSTANCE instance, PCWSTR name, int size, int, HICON* icon) {
+    const HRESULT result =
+        qennet::ui::LoadIconWithScaleDownFromComctl32(instance, name, size, size, icon);
+    scaledDown.push_back(SUCCEEDED(result) ? size : -size);
+    return result;
+}
+
+TEST(WindowIcons, SizesTheIconLacksAreScaledDownFromALargerImage) {
+    const struct {
+        int dpi, large, small;
+        std::vector<int> scaledDown;
+    } kScales[] = {{96, 32, 16, {}}, {168, 56, 28, {56, 28}}, {192, 64, 32, {64}}};
+    for (const auto& scale : kScales) {
+        scaledDown.clear();
+        const qennet::ui::WindowIcons icons = qennet::ui::LoadWindowIcons(
+            GetModuleHandleW(nullptr), IDI_QENNET, scale.dpi, {RecordScaleDown});
+        EXPECT_EQ(IconWidth(icons.large), scale.large) << scale.dpi;
+        EXPECT_EQ(IconWidth(icons.small), scale.small) << scale.dpi;
+        EXPECT_EQ(scaledDown, scale.scaledDown) << scale.dpi;
+        DestroyIcon(icons.small);
+        DestroyIcon(icons.large);
+    }
 }
 
 } // namespace
