@@ -83,8 +83,7 @@ std::wstring NewNameBeside(const std::wstring& file) {
 }
 
 // The new file, made beside the target under a name of the launcher's own with CREATE_NEW (so it
-// is never another file), written whole and flushed, with the attributes it is to keep (0: as
-// Windows makes new files). A virus
+// is never another file), written whole and flushed, with the attributes it is to keep. A virus
 // scanner or indexer that opens the new file for a moment is waited for as the move is.
 DWORD WriteTemporaryBeside(const std::wstring& target, const std::string& bytes, DWORD attributes,
                            const SettingsFileCalls& calls, std::wstring& temporary) {
@@ -117,7 +116,7 @@ DWORD WriteTemporaryBeside(const std::wstring& target, const std::string& bytes,
                 error = GetLastError();
             if (!file.close() && error == 0)
                 error = GetLastError();
-            if (error == 0 && attributes && !calls.setAttributes(temporary.c_str(), attributes))
+            if (error == 0 && !calls.setAttributes(temporary.c_str(), attributes))
                 error = GetLastError();
             if (error != 0)
                 calls.remove(temporary.c_str());
@@ -218,14 +217,13 @@ unsigned long WriteSettingsBytes(const std::string& name, const std::string& byt
         return ERROR_ACCESS_DENIED;
 
     // The new file takes the old one's place by a move, and a moved file keeps its own attributes,
-    // so it is given the old one's first: a hidden qennet.cfg stays hidden, and one a backup has
-    // marked as saved (no archive attribute) stays so. (ReplaceFileW keeps them on Windows, but
-    // under Wine it gives the file the new one's and leaves a stray "rf....tmp" file behind at
-    // every collision.) A first file gets what Windows gives new files.
-    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
-    DWORD kept = 0;
+    // so it is given the old one's hidden and system first: a hidden qennet.cfg stays hidden.
+    // (ReplaceFileW keeps them on Windows, but under Wine it gives the file the new one's and
+    // leaves a stray "rf....tmp" file behind at every collision.) Archive always, as Windows marks
+    // every file written: backups that copy only changed files take the new choices.
+    DWORD kept = FILE_ATTRIBUTE_ARCHIVE;
     if (attributes != INVALID_FILE_ATTRIBUTES)
-        kept = (attributes & kKept) ? attributes & kKept : FILE_ATTRIBUTE_NORMAL;
+        kept |= attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     std::wstring temporary;
     DWORD error = WriteTemporaryBeside(target, bytes, kept, calls, temporary);
     if (error != 0)

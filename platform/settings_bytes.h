@@ -39,10 +39,11 @@ SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest
 
 // Replaces the file with the bytes in one step: a temporary file in the same folder is written
 // and flushed, then takes the old one's place, so a failure never leaves a truncated file or a
-// stray temporary one. The new file keeps the old one's hidden, system and archive attributes; a
-// symbolic link is written where it points and stays a link. A collision with another program that
-// holds the file for a moment is retried for about a second; a folder that takes no new files is
-// not waited for. A read-only file is never replaced. Returns 0, or the system's error code.
+// stray temporary one. The new file keeps the old one's hidden and system attributes and is
+// marked as changed (archive), as every file written on Windows is; a symbolic link is written
+// where it points and stays a link. A collision with another program that holds the file for a
+// moment is retried for about a second; a folder that takes no new files is not waited for. A
+// read-only file is never replaced. Returns 0, or the system's error code.
 unsigned long WriteSettingsBytes(const std::string& name, const std::string& bytes,
                                  const SettingsFileCalls& calls = SettingsFileCalls());
 

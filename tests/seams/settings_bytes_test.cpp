@@ -108,15 +108,16 @@ class WritingTheSettingsFile : public ::testing::Test {
     SettingsFileCalls calls_;
 };
 
-TEST_F(WritingTheSettingsFile, TheReplacedFileKeepsItsHiddenSystemAndArchiveAttributes) {
+TEST_F(WritingTheSettingsFile, TheReplacedFileKeepsHiddenAndSystemAndIsMarkedAsChanged) {
     const struct {
         DWORD before, given;
     } cases[] = {
-        {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_HIDDEN}, // no archive stays no archive
-        {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE,
-         FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE},
+        {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE}, // backed up
+        {FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE,
+         FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE},
         {FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED, FILE_ATTRIBUTE_ARCHIVE},
-        {FILE_ATTRIBUTE_NORMAL, FILE_ATTRIBUTE_NORMAL},
+        {FILE_ATTRIBUTE_NORMAL, FILE_ATTRIBUTE_ARCHIVE},
+        {INVALID_FILE_ATTRIBUTES, FILE_ATTRIBUTE_ARCHIVE}, // a first file
     };
     reportedFor = L"\\\\?\\" + folder_ + L"\\qennet.cfg";
     for (const auto& c : cases) {
