@@ -14,7 +14,8 @@ std::wstring LinkTargetOf(const std::wstring& link);
 // The file calls the settings file's read, save and obstacle probe make, each on the \\?\ form of
 // a full path, so that a test can stand in for what Wine cannot show: it reports every file as
 // archived, its links to files are not links to Windows programs, it takes paths past MAX_PATH
-// without the prefix, and it lets nothing refuse a folder to its user.
+// without the prefix, and a folder that refuses new files (the tests run as root) or a file held
+// at the right moment cannot be set up there.
 struct SettingsFileCalls {
     decltype(&::GetFileAttributesW) getAttributes = ::GetFileAttributesW;
     decltype(&::SetFileAttributesW) setAttributes = ::SetFileAttributesW;
