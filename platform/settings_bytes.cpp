@@ -1,6 +1,5 @@
 #include "platform/settings_bytes.h"
 
-#include "platform/file_exists.h"
 #include "platform/paths.h"
 #include "platform/system_library.h"
 #include "platform/text.h"
@@ -61,41 +60,55 @@ DWORD LastErrorOr(DWORD fallback) {
     return error ? error : fallback;
 }
 
-// A path the file calls take whatever its length: from MAX_PATH on only with the \\?\ prefix,
-// which the full path takes as it is.
+// The name's full path in the \\?\ form (\\?\UNC\ for \\server\share\...), which every file call
+// takes whatever its length: without it Windows refuses a path of MAX_PATH characters or more, and
+// the temporary file's is longer than the target's.
 std::wstring Extended(const std::wstring& full) {
-    if (full.size() < MAX_PATH || full.rfind(L"\\\\?\\", 0) == 0)
+    if (full.empty() || full.rfind(L"\\\\?\\", 0) == 0 || full.rfind(L"\\\\.\\", 0) == 0)
         return full;
-    const bool network = full.rfind(L"\\\\", 0) == 0; // \\server\share\...
-    std::wstring extended = network ? L"\\\\?\\UNC\\" : L"\\\\?\\";
-    extended.append(full, network ? 2 : 0, std::wstring::npos);
-    return extended;
+    const bool network = full.rfind(L"\\\\", 0) == 0;
+    return (network ? L"\\\\?\\UNC\\" : L"\\\\?\\") + full.substr(network ? 2 : 0);
+}
+
+// Empty on failure (GetLastError tells why).
+std::wstring ExtendedFullPath(const std::string& name) {
+    return Extended(FullPath(Utf8ToWide(name)));
+}
+
+// A name of the launcher's own beside the file, never used twice in a run.
+std::wstring NewNameBeside(const std::wstring& file) {
+    static unsigned made = 0;
+    return file.substr(0, file.find_last_of(L'\\') + 1) + L"~qennet-" +
+           DecimalText(GetCurrentProcessId()) + L"-" + DecimalText(++made) + L".tmp";
 }
 
 // The new file, made beside the target under a name of the launcher's own with CREATE_NEW (so it
-// is never another file), written whole and flushed, with the attributes it is to keep (0: as
-// Windows makes new files). A virus scanner or indexer that opens the new file for a moment is
-// waited for as the move is.
+// is never another file), written whole and flushed, with the attributes it is to keep. A virus
+// scanner or indexer that opens the new file for a moment is waited for as the move is.
 DWORD WriteTemporaryBeside(const std::wstring& target, const std::string& bytes, DWORD attributes,
                            const SettingsFileCalls& calls, std::wstring& temporary) {
-    const std::wstring folder = target.substr(0, target.find_last_of(L'\\') + 1);
-    static unsigned made = 0; // names are never used twice in a run
+    bool refused = false;
     return Retried(
         [&]() -> DWORD {
-            // A name left over from an earlier run that ended at the wrong moment: the next one.
             HANDLE handle = INVALID_HANDLE_VALUE;
+            DWORD error = 0;
             for (int tries = 0; tries < 16 && handle == INVALID_HANDLE_VALUE; ++tries) {
-                temporary = folder + L"~qennet-" + DecimalText(GetCurrentProcessId()) + L"-" +
-                            DecimalText(++made) + L".tmp";
-                handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-                if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
+                temporary = NewNameBeside(target);
+                handle = calls.create(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+                error = handle == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+                // Denied a name that is not there, the folder takes no new files, and waiting
+                // changes nothing. A name left over from an earlier run that ended at the wrong
+                // moment (denied while pending deletion): the next one.
+                refused = error == ERROR_ACCESS_DENIED &&
+                          calls.getAttributes(temporary.c_str()) == INVALID_FILE_ATTRIBUTES &&
+                          GetLastError() == ERROR_FILE_NOT_FOUND;
+                if (refused || (error != ERROR_FILE_EXISTS && error != ERROR_ACCESS_DENIED))
                     break;
             }
             FileHandle file(handle);
             if (!file.valid())
-                return GetLastError();
-            DWORD error = 0;
+                return error;
             DWORD written = 0;
             if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
                            nullptr) ||
@@ -103,30 +116,41 @@ DWORD WriteTemporaryBeside(const std::wstring& target, const std::string& bytes,
                 error = GetLastError();
             if (!file.close() && error == 0)
                 error = GetLastError();
-            if (error == 0 && attributes && !calls.setAttributes(temporary.c_str(), attributes))
+            if (error == 0 && !calls.setAttributes(temporary.c_str(), attributes))
                 error = GetLastError();
             if (error != 0)
-                DeleteFileW(temporary.c_str());
+                calls.remove(temporary.c_str());
             return error;
         },
-        IsMomentary);
+        [&](DWORD error) { return !refused && IsMomentary(error); });
+}
+
+// The error of opening the path for writing and deleting, sharing everything (0: it opened).
+DWORD ProbeError(const std::wstring& path, DWORD disposition, DWORD flags,
+                 const SettingsFileCalls& calls) {
+    FileHandle probe(calls.create(path.c_str(), GENERIC_WRITE | DELETE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  disposition, flags, nullptr));
+    return probe.valid() ? 0 : GetLastError();
 }
 
 } // namespace
 
-SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest) {
+SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest,
+                                    const SettingsFileCalls& calls) {
     SettingsBytesRead result;
-    const std::wstring full = FullPath(Utf8ToWide(name));
-    const std::wstring path = full.empty() ? Utf8ToWide(name) : Extended(full);
-    if (FolderExists(path))
+    const std::wstring full = ExtendedFullPath(name);
+    const std::wstring path = full.empty() ? Utf8ToWide(name) : full;
+    const DWORD attributes = calls.getAttributes(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return result; // not a settings file; the save at close reports it
     std::string& bytes = result.bytes;
     const DWORD error = Retried(
         [&]() -> DWORD {
             // Shared every way, so that an editor or sync tool that has it open does not stop us.
-            FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+            FileHandle file(calls.create(path.c_str(), GENERIC_READ,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
             if (!file.valid())
                 return GetLastError();
             bytes.assign(largest, '\0');
@@ -172,10 +196,9 @@ std::wstring LinkTargetOf(const std::wstring& link) {
 
 unsigned long WriteSettingsBytes(const std::string& name, const std::string& bytes,
                                  const SettingsFileCalls& calls) {
-    const std::wstring full = FullPath(Utf8ToWide(name));
-    if (full.empty())
+    std::wstring target = ExtendedFullPath(name);
+    if (target.empty())
         return LastErrorOr(ERROR_INVALID_NAME);
-    std::wstring target = Extended(full);
     DWORD attributes = calls.getAttributes(target.c_str());
     // A qennet.cfg that is a symbolic link (to a file in a synced folder, say) is written where it
     // points; replaced, it would become a plain file.
@@ -194,29 +217,54 @@ unsigned long WriteSettingsBytes(const std::string& name, const std::string& byt
         return ERROR_ACCESS_DENIED;
 
     // The new file takes the old one's place by a move, and a moved file keeps its own attributes,
-    // so it is given the old one's first: a hidden qennet.cfg stays hidden, and one a backup has
-    // marked as saved (no archive attribute) stays so. (ReplaceFileW keeps them on Windows, but
-    // under Wine it gives the file the new one's and leaves a stray "rf....tmp" file behind at
-    // every collision.) A first file gets what Windows gives new files.
-    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
-    DWORD kept = 0;
+    // so it is given the old one's hidden and system first: a hidden qennet.cfg stays hidden.
+    // (ReplaceFileW keeps them on Windows, but under Wine it gives the file the new one's and
+    // leaves a stray "rf....tmp" file behind at every collision.) Archive always, as Windows marks
+    // every file written: backups that copy only changed files take the new choices.
+    DWORD kept = FILE_ATTRIBUTE_ARCHIVE;
     if (attributes != INVALID_FILE_ATTRIBUTES)
-        kept = (attributes & kKept) ? attributes & kKept : FILE_ATTRIBUTE_NORMAL;
+        kept |= attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     std::wstring temporary;
     DWORD error = WriteTemporaryBeside(target, bytes, kept, calls, temporary);
     if (error != 0)
         return error;
     error = Retried(
         [&]() -> DWORD {
-            return MoveFileExW(temporary.c_str(), target.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+            return calls.move(temporary.c_str(), target.c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                        ? 0
                        : GetLastError();
         },
         IsMomentary);
     if (error != 0)
-        DeleteFileW(temporary.c_str());
+        calls.remove(temporary.c_str());
     return error;
+}
+
+WriteObstacle WriteObstacleOf(const std::string& name, unsigned long error,
+                              const SettingsFileCalls& calls) {
+    // The system says "Access is denied." or names a violation for each obstacle the file system
+    // can tell apart.
+    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION &&
+        error != ERROR_LOCK_VIOLATION)
+        return WriteObstacle::Unknown;
+    const std::wstring file = ExtendedFullPath(name);
+    const DWORD attributes = calls.getAttributes(file.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return WriteObstacle::Folder;
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
+        return WriteObstacle::ReadOnly;
+    // Opened as a replacement needs it (written and deleted), sharing everything: only another
+    // program's handle or the permissions can refuse that. Then the folder is asked with a new file
+    // made and removed again (the file itself where it is missing), as the save makes one.
+    DWORD refusal = exists ? ProbeError(file, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, calls) : 0;
+    if (refusal == ERROR_SHARING_VIOLATION || refusal == ERROR_LOCK_VIOLATION)
+        return WriteObstacle::HeldOpen;
+    if (refusal == 0)
+        refusal = ProbeError(exists ? NewNameBeside(file) : file, CREATE_NEW,
+                             FILE_FLAG_DELETE_ON_CLOSE, calls);
+    return refusal == ERROR_ACCESS_DENIED ? WriteObstacle::NoPermission : WriteObstacle::Unknown;
 }
 
 } // namespace qennet::platform

@@ -7,6 +7,24 @@
 
 namespace qennet::platform {
 
+// Where a symbolic link points; empty where the system cannot say (Windows XP has no links to
+// files, and no GetFinalPathNameByHandleW, which is looked up at the first call).
+std::wstring LinkTargetOf(const std::wstring& link);
+
+// The file calls the settings file's read, save and obstacle probe make, each on the \\?\ form of
+// a full path, so that a test can stand in for what Wine cannot show: it reports every file as
+// archived, its links to files are not links to Windows programs, it takes paths past MAX_PATH
+// without the prefix, and a folder that refuses new files (the tests run as root) or a file held
+// at the right moment cannot be set up there.
+struct SettingsFileCalls {
+    decltype(&::GetFileAttributesW) getAttributes = ::GetFileAttributesW;
+    decltype(&::SetFileAttributesW) setAttributes = ::SetFileAttributesW;
+    std::wstring (*linkTarget)(const std::wstring& link) = LinkTargetOf;
+    decltype(&::CreateFileW) create = ::CreateFileW;
+    decltype(&::MoveFileExW) move = ::MoveFileExW;
+    decltype(&::DeleteFileW) remove = ::DeleteFileW;
+};
+
 struct SettingsBytesRead {
     enum class Outcome { Read, Missing, Unreadable } outcome = Outcome::Missing;
     std::string bytes;       // when Read: the file's contents
@@ -17,28 +35,30 @@ struct SettingsBytesRead {
 // of that name (or a folder has it). Unreadable: it is there but cannot be read, also after
 // waiting about a second for another program that holds it open. Only the first `largest` bytes
 // of a bigger file are read.
-SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest);
-
-// Where a symbolic link points; empty where the system cannot say (Windows XP has no links to
-// files, and no GetFinalPathNameByHandleW, which is looked up at the first call).
-std::wstring LinkTargetOf(const std::wstring& link);
-
-// The calls on a file's attributes and links that WriteSettingsBytes makes, so that a test can
-// stand in for what Wine cannot show (it reports every file as archived, and its links to files
-// are not links to Windows programs).
-struct SettingsFileCalls {
-    decltype(&::GetFileAttributesW) getAttributes = ::GetFileAttributesW;
-    decltype(&::SetFileAttributesW) setAttributes = ::SetFileAttributesW;
-    std::wstring (*linkTarget)(const std::wstring& link) = LinkTargetOf;
-};
+SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest,
+                                    const SettingsFileCalls& calls = SettingsFileCalls());
 
 // Replaces the file with the bytes in one step: a temporary file in the same folder is written
 // and flushed, then takes the old one's place, so a failure never leaves a truncated file or a
-// stray temporary one. The new file keeps the old one's hidden, system and archive attributes; a
-// symbolic link is written where it points and stays a link. A collision with another program
-// that holds the file for a moment is retried for about a second. A read-only file is never
-// replaced. Returns 0, or the system's error code.
+// stray temporary one. The new file keeps the old one's hidden and system attributes and is
+// marked as changed (archive), as every file written on Windows is; a symbolic link is written
+// where it points and stays a link. A collision with another program that holds the file for a
+// moment is retried for about a second; a folder that takes no new files is not waited for. A
+// read-only file is never replaced. Returns 0, or the system's error code.
 unsigned long WriteSettingsBytes(const std::string& name, const std::string& bytes,
                                  const SettingsFileCalls& calls = SettingsFileCalls());
+
+// What keeps the file from being written or replaced, as far as the file system tells.
+enum class WriteObstacle {
+    Unknown,      // nothing the file system shows
+    Folder,       // a folder has its name
+    ReadOnly,     // the file is read-only
+    HeldOpen,     // another program has it open and lets nobody else change it
+    NoPermission, // the player may not change it, or make files in its folder
+};
+// Why WriteSettingsBytes failed with `error`: Unknown for an error no obstacle explains (0, a full
+// disk), else what the file and its folder show now.
+WriteObstacle WriteObstacleOf(const std::string& name, unsigned long error,
+                              const SettingsFileCalls& calls = SettingsFileCalls());
 
 } // namespace qennet::platform

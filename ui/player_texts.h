@@ -4,7 +4,7 @@
 // act on (the system's own text where it is right, the real cause where the system's code
 // misleads). What was found on disk comes in as values; nothing here looks. The controls'
 // captions are in the layout table, the options' in the core.
-#include "platform/file_exists.h"
+#include "platform/settings_bytes.h"
 
 #include <cstddef>
 #include <string>

@@ -4,17 +4,6 @@
 #include "platform/text.h"
 
 namespace qennet::ui {
-namespace {
-
-// The system says "Access is denied." or names a violation for each of the obstacles the file
-// system can tell apart.
-bool MayHaveAnObstacle(unsigned long error) {
-    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
-           error == ERROR_LOCK_VIOLATION;
-}
-
-} // namespace
-
 ChoicesRead SettingsKeeper::Load(const platform::CodePage& codePage) {
     codePage_ = codePage;
     const std::wstring full = platform::FullPath(platform::Utf8ToWide(kSettingsFileName));
@@ -45,8 +34,7 @@ SaveFailure SettingsKeeper::Save(const StoredChoices& choices) {
         return {};
     SaveFailure failure;
     failure.error = SaveStoredChoices(choices, codePage_, file_);
-    if (MayHaveAnObstacle(failure.error))
-        failure.obstacle = platform::WriteObstacleOf(platform::Utf8ToWide(file_));
+    failure.obstacle = platform::WriteObstacleOf(file_, failure.error);
     return failure;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The settings file's rules over one run of the launcher, beside the choices' own format
 // (stored_choices.h): which file it is, when it is written, and when it is left alone.
-#include "platform/file_exists.h"
+#include "platform/settings_bytes.h"
 #include "ui/stored_choices.h"
 
 #include <string>

@@ -1,6 +1,7 @@
-// The settings file's bytes written with the attribute and link calls observed: Wine reports
-// every file as archived and has no links to files, so what a replaced file keeps on Windows is
-// seen here.
+// The settings file's bytes read and written with the file calls stood in for where Wine differs
+// from Windows: it reports every file as archived, has no links to files, takes paths past
+// MAX_PATH without the \\?\ prefix, never refuses a folder to its user, and another program
+// rarely holds a file at the right moment.
 #include "platform/settings_bytes.h"
 #include "platform/text.h"
 
@@ -10,20 +11,64 @@
 
 namespace {
 
-using qennet::platform::SettingsFileCalls;
-using qennet::platform::WriteSettingsBytes;
+using namespace qennet::platform;
 
 std::wstring reportedFor; // the file whose attributes the stand-in reports
 DWORD reported = 0;
 DWORD setOnTemporary = 0; // what the new file was given before its move
+int heldOpens = 0;        // opens of an existing file refused as held by another program
+bool refuseNew = false;   // the folder takes no new files
+int newFiles = 0;         // new files asked for
+bool plant = false;       // a file is planted under the name the next new file is to have
+std::wstring planted;
 
-DWORD WINAPI ReportedAttributes(LPCWSTR path) {
+// As Windows does, a path of MAX_PATH characters or more is refused without the \\?\ prefix.
+bool Refused(LPCWSTR path) {
+    const bool refused = wcslen(path) >= MAX_PATH && wcsncmp(path, L"\\\\?\\", 4) != 0;
+    if (refused)
+        SetLastError(ERROR_PATH_NOT_FOUND);
+    return refused;
+}
+
+DWORD WINAPI Attributes(LPCWSTR path) {
+    if (Refused(path))
+        return INVALID_FILE_ATTRIBUTES;
     return _wcsicmp(path, reportedFor.c_str()) == 0 ? reported : GetFileAttributesW(path);
 }
 
-BOOL WINAPI RecordAttributes(LPCWSTR path, DWORD attributes) {
+BOOL WINAPI SetAttributes(LPCWSTR path, DWORD attributes) {
     setOnTemporary = attributes;
-    return SetFileAttributesW(path, attributes);
+    return !Refused(path) && SetFileAttributesW(path, attributes);
+}
+
+HANDLE WINAPI Create(LPCWSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
+                     DWORD disposition, DWORD flags, HANDLE model) {
+    if (Refused(path))
+        return INVALID_HANDLE_VALUE;
+    newFiles += disposition == CREATE_NEW;
+    if (disposition == CREATE_NEW && plant) {
+        plant = false;
+        planted = path;
+        HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, "planted", 7, &written, nullptr);
+        CloseHandle(file);
+    }
+    const DWORD refusal = disposition == CREATE_NEW && refuseNew ? ERROR_ACCESS_DENIED
+                          : disposition == OPEN_EXISTING && heldOpens && heldOpens--
+                              ? ERROR_SHARING_VIOLATION
+                              : 0;
+    SetLastError(refusal);
+    return refusal ? INVALID_HANDLE_VALUE
+                   : CreateFileW(path, access, share, security, disposition, flags, model);
+}
+
+BOOL WINAPI Move(LPCWSTR from, LPCWSTR to, DWORD flags) {
+    return !Refused(from) && !Refused(to) && MoveFileExW(from, to, flags);
+}
+
+BOOL WINAPI Remove(LPCWSTR path) {
+    return !Refused(path) && DeleteFileW(path);
 }
 
 std::string Read(const std::wstring& path) {
@@ -44,34 +89,37 @@ class WritingTheSettingsFile : public ::testing::Test {
         folder_ =
             temporary + std::wstring(L"qennet-bytes-") + std::to_wstring(GetCurrentProcessId());
         ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
-        calls_.getAttributes = ReportedAttributes;
-        calls_.setAttributes = RecordAttributes;
+        calls_ = {Attributes, SetAttributes, LinkTargetOf, Create, Move, Remove};
+        reportedFor.clear();
+        planted.clear();
+        heldOpens = newFiles = 0;
+        refuseNew = plant = false;
         ASSERT_EQ(WriteSettingsBytes(Name(L"qennet.cfg"), "old"), 0u);
-        reportedFor = folder_ + L"\\qennet.cfg";
     }
     void TearDown() override {
-        for (const wchar_t* name : {L"qennet.cfg", L"kept.cfg"})
-            DeleteFileW((folder_ + L"\\" + name).c_str());
+        for (const std::wstring& name :
+             {folder_ + L"\\qennet.cfg", folder_ + L"\\kept.cfg", planted})
+            DeleteFileW(name.c_str());
         RemoveDirectoryW(folder_.c_str());
     }
-    std::string Name(const wchar_t* name) const {
-        return qennet::platform::WideToUtf8(folder_ + L"\\" + name);
-    }
+    std::string Name(const wchar_t* name) const { return WideToUtf8(folder_ + L"\\" + name); }
 
     std::wstring folder_;
     SettingsFileCalls calls_;
 };
 
-TEST_F(WritingTheSettingsFile, TheReplacedFileKeepsItsHiddenSystemAndArchiveAttributes) {
+TEST_F(WritingTheSettingsFile, TheReplacedFileKeepsHiddenAndSystemAndIsMarkedAsChanged) {
     const struct {
         DWORD before, given;
     } cases[] = {
-        {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_HIDDEN}, // no archive stays no archive
-        {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE,
-         FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE},
+        {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE}, // backed up
+        {FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE,
+         FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE},
         {FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED, FILE_ATTRIBUTE_ARCHIVE},
-        {FILE_ATTRIBUTE_NORMAL, FILE_ATTRIBUTE_NORMAL},
+        {FILE_ATTRIBUTE_NORMAL, FILE_ATTRIBUTE_ARCHIVE},
+        {INVALID_FILE_ATTRIBUTES, FILE_ATTRIBUTE_ARCHIVE}, // a first file
     };
+    reportedFor = L"\\\\?\\" + folder_ + L"\\qennet.cfg";
     for (const auto& c : cases) {
         reported = c.before;
         setOnTemporary = 0;
@@ -85,10 +133,77 @@ TEST_F(WritingTheSettingsFile, ALinkIsWrittenWhereItPoints) {
     static std::wstring pointed;
     pointed = folder_ + L"\\kept.cfg";
     calls_.linkTarget = [](const std::wstring&) { return pointed; };
+    reportedFor = L"\\\\?\\" + folder_ + L"\\qennet.cfg";
     reported = FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_ARCHIVE;
     EXPECT_EQ(WriteSettingsBytes(Name(L"qennet.cfg"), "new", calls_), 0u);
     EXPECT_EQ(Read(pointed), "new");
     EXPECT_EQ(Read(reportedFor), "old") << "the link was replaced";
+}
+
+// From about 239 characters the temporary file's path passes MAX_PATH before qennet.cfg's does;
+// from 249 qennet.cfg's own path is 260 characters or more.
+TEST_F(WritingTheSettingsFile, AFolderOfAnyLengthIsSavedAndReadBack) {
+    for (size_t length : {240, 245, 248, 249, 250, 259, 260}) {
+        const std::wstring folder =
+            L"\\\\?\\" + folder_ + L"\\" + std::wstring(length - folder_.size() - 1, L'x');
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr)) << length;
+        const std::string name = WideToUtf8(folder.substr(4) + L"\\qennet.cfg");
+        EXPECT_EQ(WriteSettingsBytes(name, std::to_string(length), calls_), 0u) << length;
+        EXPECT_EQ(ReadSettingsBytes(name, 64, calls_).bytes, std::to_string(length)) << length;
+        refuseNew = true; // the obstacle's probe reaches the folder too
+        EXPECT_EQ(WriteObstacleOf(name, ERROR_ACCESS_DENIED, calls_), WriteObstacle::NoPermission)
+            << length;
+        refuseNew = false;
+        DeleteFileW((folder + L"\\qennet.cfg").c_str());
+        RemoveDirectoryW(folder.c_str());
+    }
+}
+
+TEST_F(WritingTheSettingsFile, AFileHeldForAMomentIsReadAfterAWait) {
+    heldOpens = 3;
+    const SettingsBytesRead read = ReadSettingsBytes(Name(L"qennet.cfg"), 64, calls_);
+    EXPECT_EQ(read.outcome, SettingsBytesRead::Outcome::Read);
+    EXPECT_EQ(read.bytes, "old");
+}
+
+TEST_F(WritingTheSettingsFile, AFileUnderTheTemporaryNameIsNeverReplaced) {
+    plant = true;
+    EXPECT_EQ(WriteSettingsBytes(Name(L"qennet.cfg"), "new", calls_), 0u);
+    EXPECT_EQ(Read(planted), "planted");
+    EXPECT_EQ(Read(folder_ + L"\\qennet.cfg"), "new");
+}
+
+// The folder refuses new files, with qennet.cfg there (and writable) or not: told at once.
+TEST_F(WritingTheSettingsFile, AFolderThatTakesNoNewFilesIsToldAtOnceAsNoPermission) {
+    for (bool there : {true, false}) {
+        if (!there)
+            DeleteFileW((folder_ + L"\\qennet.cfg").c_str());
+        refuseNew = true;
+        newFiles = 0;
+        const unsigned long error = WriteSettingsBytes(Name(L"qennet.cfg"), "new", calls_);
+        EXPECT_EQ(error, static_cast<unsigned long>(ERROR_ACCESS_DENIED)) << there;
+        EXPECT_EQ(newFiles, 1) << "waited for a folder that refuses: " << there;
+        EXPECT_EQ(WriteObstacleOf(Name(L"qennet.cfg"), error, calls_), WriteObstacle::NoPermission)
+            << there;
+    }
+}
+
+TEST_F(WritingTheSettingsFile, AFileHeldOpenIsToldForEveryErrorItCanCause) {
+    const struct {
+        DWORD error;
+        WriteObstacle obstacle;
+    } cases[] = {
+        {ERROR_SHARING_VIOLATION, WriteObstacle::HeldOpen},
+        {ERROR_LOCK_VIOLATION, WriteObstacle::HeldOpen},
+        {ERROR_ACCESS_DENIED, WriteObstacle::HeldOpen},
+        {ERROR_DISK_FULL, WriteObstacle::Unknown}, // a cause of its own
+    };
+    HANDLE held = CreateFileW((folder_ + L"\\qennet.cfg").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    for (const auto& c : cases)
+        EXPECT_EQ(WriteObstacleOf(Name(L"qennet.cfg"), c.error, calls_), c.obstacle) << c.error;
+    CloseHandle(held);
 }
 
 } // namespace
