@@ -38,7 +38,8 @@ void RomsField::TakeDroppedFolder(HWND window, const std::wstring& folder) {
 
 bool RomsField::TakesKey(const MSG& message) const {
     return field_ && message.hwnd == field_ && message.message == WM_KEYDOWN &&
-           (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE) && completion_.ListOpen();
+           (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE) &&
+           (listOpen_ ? listOpen_() : completion_.ListOpen());
 }
 
 } // namespace qennet::ui

@@ -15,7 +15,10 @@ namespace qennet::ui {
 
 class RomsField {
   public:
-    explicit RomsField(std::function<bool(Action)> perform) : perform_(std::move(perform)) {}
+    // listOpen: whether the suggestion list is open, by default as the completion tells; a test
+    // stands in for a list Wine does not show.
+    explicit RomsField(std::function<bool(Action)> perform, std::function<bool()> listOpen = {})
+        : perform_(std::move(perform)), listOpen_(std::move(listOpen)) {}
 
     // Sees the window's messages: the field's first focus starts the completion (loading the
     // shell then, not at start-up); a drop (WM_DROPFILES) fills the field with its folder where
@@ -32,6 +35,7 @@ class RomsField {
     static void TakeDroppedFolder(HWND window, const std::wstring& folder);
 
     std::function<bool(Action)> perform_;
+    std::function<bool()> listOpen_;
     platform::FolderCompletion completion_;
     HWND field_ = nullptr; // once the completion is attached
 };
