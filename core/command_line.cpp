@@ -77,6 +77,13 @@ RomsFolderTheEmulatorReads(const std::string& typed, const AnsiCodePage& ansi,
     return std::nullopt;
 }
 
+std::string ArgumentsAfterProgram(const std::string& commandLine) {
+    // The emulator's C runtime ends the program's name at the first blank or tab (the line never
+    // quotes it), so a negative game number joined to the name is part of it, not an argument.
+    const std::size_t end = commandLine.find_first_of(" \t");
+    return end == std::string::npos ? std::string() : commandLine.substr(end + 1);
+}
+
 std::string EditorCommand(const std::string& file) {
     return std::string(kEditorProgram) + " " + file;
 }

@@ -215,6 +215,21 @@ TEST(RomsFolderTheEmulatorReads, TheTextWhereTheCodePageHoldsItElseAShortName) {
     }
 }
 
+TEST(ArgumentsAfterProgram, WhatFollowsTheProgramsName) {
+    FakeFiles files;
+    const struct {
+        std::string line, arguments;
+    } cases[] = {
+        {ComposeCommandLine(Choices(0, 0, 0), files.Exists()), "0 --roms-directory=Roms"},
+        {ComposeCommandLine(Choices(5, 0, 0, "D:\\My Roms\\"), files.Exists()),
+         "5 --roms-directory=\"D:\\My Roms\\\\\""},
+        {"Vresk.exe-1 --roms-directory=Roms", "--roms-directory=Roms"},
+        {"Vresk.exe", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ArgumentsAfterProgram(c.line), c.arguments) << c.line;
+}
+
 TEST(EditorCommand, PrefixesTheEditor) {
     EXPECT_EQ(EditorCommand("glide_renderer.cfg"), "NOTEPAD.EXE glide_renderer.cfg");
     EXPECT_EQ(EditorCommand("ctrlr\\s11_controller.cfg"), "NOTEPAD.EXE ctrlr\\s11_controller.cfg");
