@@ -1,0 +1,93 @@
+// The shell's conventions on a window of the test's own thread: the desktop shortcut read back
+// through the shell's own link object, the clipboard while another program holds it, a drop from
+// Explorer, and the ROM field's folder completion with a source of names standing in for the file
+// system's (Wine's lists none).
+#include "platform/clipboard.h"
+#include "platform/dropped_files.h"
+#include "platform/folder_completion.h"
+#include "platform/shell_link.h"
+#include "tests/support/registry_override.h"
+
+#include <gtest/gtest.h>
+#include <shlguid.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace qennet::platform;
+
+// A window with an edit field, of the test's own thread.
+struct Field {
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 300, 100,
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 200,
+                                24, window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ~Field() { DestroyWindow(window); }
+};
+
+std::wstring TemporaryFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    return folder;
+}
+
+TEST(ShellLink, TheDesktopAsMovedAndALinkReadBackWholeOrRefusedAsTooLong) {
+    const std::wstring moved = TemporaryFolder() + L"Moved Desktop";
+    CreateDirectoryW(moved.c_str(), nullptr);
+    const e2e::RegistryOverride desktop(
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", L"Desktop",
+        REG_SZ, moved.c_str(), static_cast<DWORD>((moved.size() + 1) * sizeof(wchar_t)));
+    unsigned long error = 1;
+    EXPECT_EQ(DesktopFolder(error), moved);
+    EXPECT_EQ(error, 0u);
+
+    const std::wstring self = L"C:\\windows\\notepad.exe";
+    const std::wstring arguments = L"5 --roms-directory=\"D:\\R\u00f6ms\\\\\"";
+    const std::wstring longest =
+        arguments + std::wstring(kLongestShortcutArguments - arguments.size(), L'x');
+    const std::wstring longestPath = L"C:\\" + std::wstring(MAX_PATH - 4, L'p');
+    const struct {
+        std::wstring target, arguments;
+        unsigned long result;
+    } cases[] = {{self, longest, 0},
+                 {longestPath, arguments, 0},
+                 {self, longest + L'x', kShortcutArgumentsTooLong},
+                 {longestPath + L'p', arguments, kShortcutPathTooLong}};
+    const std::wstring file = moved + L"\\Game (2).lnk";
+    for (const auto& c : cases) {
+        DeleteFileW(file.c_str());
+        EXPECT_EQ(SaveShellLink({c.target, c.arguments, L"C:\\Emulator", self, L"Game"}, file),
+                  c.result);
+        EXPECT_EQ(GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES, c.result == 0);
+    }
+    ASSERT_EQ(SaveShellLink({self, longest, L"C:\\Emulator", self, L"Game"}, file), 0u);
+    IShellLinkW* link = nullptr;
+    IPersistFile* persisted = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                              IID_IShellLinkW, reinterpret_cast<void**>(&link)));
+    link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persisted));
+    ASSERT_HRESULT_SUCCEEDED(persisted->Load(file.c_str(), STGM_READ));
+    wchar_t text[INFOTIPSIZE] = {};
+    int icon = -1;
+    EXPECT_HRESULT_SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH));
+    EXPECT_EQ(text, self);
+    EXPECT_HRESULT_SUCCEEDED(link->GetArguments(text, INFOTIPSIZE));
+    EXPECT_EQ(text, longest);
+    EXPECT_HRESULT_SUCCEEDED(link->GetWorkingDirectory(text, MAX_PATH));
+    EXPECT_STREQ(text, L"C:\\Emulator");
+    EXPECT_HRESULT_SUCCEEDED(link->GetIconLocation(text, MAX_PATH, &icon));
+    EXPECT_EQ(text, self);
+    EXPECT_EQ(icon, 0);
+    EXPECT_HRESULT_SUCCEEDED(link->GetDescription(text, INFOTIPSIZE));
+    EXPECT_STREQ(text, L"Game");
+    persisted->Release();
+    link->Release();
+    DeleteFileW(file.c_str());
+    RemoveDirectoryW(moved.c_str());
+}
+
+} // namespace
