@@ -90,4 +90,52 @@ TEST(ShellLink, TheDesktopAsMovedAndALinkReadBackWholeOrRefusedAsTooLong) {
     RemoveDirectoryW(moved.c_str());
 }
 
+int refusals = 0; // the tries another program still holds the clipboard for
+int opened = 0, waited = 0;
+
+BOOL WINAPI OpenAfterRefusals(HWND owner) {
+    ++opened;
+    if (refusals-- > 0) {
+        SetLastError(ERROR_ACCESS_DENIED); // as the system answers while another program has it
+        return FALSE;
+    }
+    return OpenClipboard(owner);
+}
+
+void WINAPI CountWait(DWORD) {
+    ++waited;
+}
+
+// Read as another window would: a clipboard left open fails it.
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return L"(not opened)";
+    if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(memory));
+        GlobalUnlock(memory);
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST(Clipboard, AnotherProgramIsWaitedForAboutASecondThenTheTextIsThere) {
+    const Field field;
+    const std::wstring line = L"Vresk.exe 5 --roms-directory=\"D:\\R\u00f6ms\"";
+    const struct {
+        int refusals;
+        unsigned long result;
+        int tries;
+    } cases[] = {{0, 0, 1}, {10, 0, 11}, {11, ERROR_ACCESS_DENIED, 11}};
+    for (const auto& c : cases) {
+        ASSERT_EQ(PutTextOnClipboard(field.window, L"before"), 0u);
+        refusals = c.refusals;
+        opened = waited = 0;
+        EXPECT_EQ(PutTextOnClipboard(field.window, line, {OpenAfterRefusals, CountWait}), c.result);
+        EXPECT_EQ(opened, c.tries);
+        EXPECT_EQ(waited, c.tries - 1) << "100 ms before each try after the first";
+        EXPECT_EQ(ClipboardText(), c.result == 0 ? line : L"before");
+    }
+}
+
 } // namespace
