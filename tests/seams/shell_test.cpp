@@ -138,4 +138,27 @@ TEST(Clipboard, AnotherProgramIsWaitedForAboutASecondThenTheTextIsThere) {
     }
 }
 
+TEST(DroppedFiles, NamesOfAnyLengthInTheirOrderAndTheDropReleased) {
+    const std::vector<std::wstring> names = {L"C:\\Roms\\sfex.zip", L"D:\\R\u00f6ms",
+                                             L"C:\\" + std::wstring(300, L'r')};
+    std::wstring list;
+    for (const std::wstring& name : names)
+        list += name + L'\0';
+    list += L'\0';
+    HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT,
+                               sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
+    auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
+    files->pFiles = sizeof(DROPFILES);
+    files->fWide = TRUE;
+    std::memcpy(files + 1, list.data(), list.size() * sizeof(wchar_t));
+    GlobalUnlock(drop);
+    EXPECT_EQ(TakeDroppedFiles(static_cast<HDROP>(drop)), names);
+    EXPECT_EQ(GlobalFlags(drop), static_cast<UINT>(GMEM_INVALID_HANDLE)) << "released";
+
+    const Field field;
+    AcceptDroppedFiles(field.edit);
+    EXPECT_EQ(GetWindowLongPtrW(field.edit, GWL_EXSTYLE) & (WS_EX_ACCEPTFILES | WS_EX_CLIENTEDGE),
+              WS_EX_ACCEPTFILES | WS_EX_CLIENTEDGE);
+}
+
 } // namespace
