@@ -161,4 +161,86 @@ TEST(DroppedFiles, NamesOfAnyLengthInTheirOrderAndTheDropReleased) {
               WS_EX_ACCEPTFILES | WS_EX_CLIENTEDGE);
 }
 
+// The file system's source of names as the shell has it, listing one folder.
+class Names : public IACList2, public IEnumString {
+  public:
+    ULONG references = 0;
+    DWORD options = 0;
+
+    HRESULT WINAPI QueryInterface(REFIID id, void** object) override {
+        *object = nullptr;
+        if (IsEqualIID(id, IID_IACList) || IsEqualIID(id, IID_IACList2))
+            *object = static_cast<IACList2*>(this);
+        else if (IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IEnumString))
+            *object = static_cast<IEnumString*>(this);
+        if (*object)
+            AddRef();
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    ULONG WINAPI AddRef() override { return ++references; }
+    ULONG WINAPI Release() override { return --references; }
+    HRESULT WINAPI Expand(LPCWSTR) override { return S_OK; }
+    HRESULT WINAPI SetOptions(DWORD set) override { return options = set, S_OK; }
+    HRESULT WINAPI GetOptions(DWORD* set) override { return *set = options, S_OK; }
+    HRESULT WINAPI Next(ULONG count, LPOLESTR* names, ULONG* given) override {
+        const ULONG n = count > 0 && !listed_ ? 1 : 0;
+        if (n == 1) {
+            names[0] = static_cast<LPOLESTR>(CoTaskMemAlloc(sizeof L"C:\\Roms"));
+            std::memcpy(names[0], L"C:\\Roms", sizeof L"C:\\Roms");
+            listed_ = true;
+        }
+        if (given)
+            *given = n;
+        return n == count ? S_OK : S_FALSE;
+    }
+    HRESULT WINAPI Skip(ULONG) override { return E_NOTIMPL; }
+    HRESULT WINAPI Reset() override { return listed_ = false, S_OK; }
+    HRESULT WINAPI Clone(IEnumString**) override { return E_NOTIMPL; }
+
+  private:
+    bool listed_ = false;
+};
+
+Names names;
+bool sourceMissing = false;
+
+HRESULT WINAPI CreateWithNames(REFCLSID type, IUnknown* outer, DWORD context, REFIID id,
+                               void** object) {
+    if (!IsEqualCLSID(type, CLSID_ACListISF))
+        return CreateInstanceFromOle32(type, outer, context, id, object);
+    *object = nullptr;
+    return sourceMissing ? REGDB_E_CLASSNOTREG : names.QueryInterface(id, object);
+}
+
+TEST(FolderCompletion, TheListOfFoldersOpensAsTypedAndAFieldWithoutItIsLeftAsItWas) {
+    {
+        const Field field;
+        FolderCompletion system;
+        EXPECT_TRUE(system.Attach(field.edit)) << "Wine 8 has every piece";
+        EXPECT_FALSE(system.ListOpen());
+    }
+    {
+        const Field field;
+        const LONG_PTR before = GetWindowLongPtrW(field.edit, GWLP_WNDPROC);
+        FolderCompletion completion;
+        sourceMissing = true;
+        EXPECT_FALSE(completion.Attach(field.edit, {CreateWithNames}));
+        EXPECT_FALSE(completion.ListOpen());
+        EXPECT_EQ(GetWindowLongPtrW(field.edit, GWLP_WNDPROC), before) << "not subclassed";
+    }
+    {
+        const Field field;
+        FolderCompletion completion;
+        sourceMissing = false;
+        ASSERT_TRUE(completion.Attach(field.edit, {CreateWithNames}));
+        EXPECT_EQ(names.options & ACLO_FILESYSDIRS, static_cast<DWORD>(ACLO_FILESYSDIRS));
+        for (wchar_t c : std::wstring(L"C:\\R"))
+            SendMessageW(field.edit, WM_CHAR, c, 0);
+        EXPECT_TRUE(completion.ListOpen());
+        SendMessageW(field.edit, WM_KEYDOWN, VK_ESCAPE, 0);
+        EXPECT_FALSE(completion.ListOpen());
+    }
+    EXPECT_EQ(names.references, 0u) << "everything released with the field and the completion";
+}
+
 } // namespace
