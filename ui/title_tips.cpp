@@ -63,9 +63,11 @@ std::optional<LRESULT> TitleTips::OnMessage(HWND window, UINT message, WPARAM wP
                                             LPARAM lParam) {
     HWND list = GetDlgItem(window, IDC_GAMES);
     if (message == WM_SETCURSOR && reinterpret_cast<HWND>(wParam) == list) {
-        if (!tips_)
-            Make(window, list);
         const int under = GameUnderPointer(list);
+        // Made for the first cut title the pointer comes over, not for the list under a window
+        // that opens beneath the pointer.
+        if (!tips_ && under >= 0 && !CutTextOf(list, under).empty())
+            Make(window, list);
         if (under != under_ && tips_) {
             under_ = under;
             SendMessageW(tips_, TTM_POP, 0, 0); // asked again for the game now under the pointer

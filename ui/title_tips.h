@@ -1,7 +1,7 @@
 #pragma once
 // A game title cut off by the game list's edge is shown whole in a tooltip over it while the
 // pointer rests on it, as Explorer shows a cut name. The tooltip is made when the pointer first
-// comes over the list, not at start-up.
+// comes over a cut title, not at start-up.
 #include "ui/form_layout.h"
 
 #include <windows.h>

@@ -5,6 +5,7 @@
 #include "ui/roms_field.h"
 
 #include <gtest/gtest.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <string>
