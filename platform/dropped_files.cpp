@@ -26,10 +26,4 @@ std::vector<std::wstring> TakeDroppedFiles(HDROP drop) {
     return names;
 }
 
-void AcceptDroppedFiles(HWND window) {
-    // What DragAcceptFiles does, without loading the shell at start-up.
-    SetWindowLongPtrW(window, GWL_EXSTYLE,
-                      GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
-}
-
 } // namespace qennet::platform
