@@ -26,55 +26,62 @@ HDROP DropOf(const std::wstring& name) {
     return static_cast<HDROP>(memory);
 }
 
-std::wstring TextOf(HWND field) {
-    wchar_t text[MAX_PATH] = {};
-    GetWindowTextW(field, text, MAX_PATH);
-    return text;
-}
-
-TEST(RomsField, ADroppedFolderFillsTheFieldWhereTheGateLetsIt) {
+struct Field {
     HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 300, 100,
                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    HWND field = CreateWindowExW(0, L"EDIT", L"Roms", WS_CHILD | WS_VISIBLE, 0, 0, 200, 20, window,
-                                 reinterpret_cast<HMENU>(IDC_ROMS), nullptr, nullptr);
-    wchar_t folder[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, folder);
-    std::wstring dropped = folder;
-    dropped.pop_back(); // without its closing backslash, as Explorer gives it
-    bool lets = false;
-    qennet::ui::RomsField roms(
-        [&](Action action) { return action == Action::TakeDroppedFolder && lets; });
-    roms.OnMessage(window, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(dropped)), 0);
-    EXPECT_EQ(TextOf(field), L"Roms") << "taken past the gate";
-    lets = true;
-    roms.OnMessage(window, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(dropped)), 0);
-    EXPECT_EQ(TextOf(field), dropped);
-    EXPECT_EQ(GetFocus(), field);
+    HWND field =
+        CreateWindowExW(0, L"EDIT", L"Roms", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 200, 20,
+                        window, reinterpret_cast<HMENU>(IDC_ROMS), nullptr, nullptr);
+    ~Field() { DestroyWindow(window); }
+    std::wstring Text() const {
+        std::wstring text(static_cast<size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
+        text.resize(static_cast<size_t>(GetWindowTextW(field, text.data(), 1024)));
+        return text;
+    }
+};
+
+TEST(RomsField, ADroppedFolderFillsTheFieldWhereTheGateLetsIt) {
+    const Field shown;
+    wchar_t temporary[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temporary);
+    const std::wstring folder = std::wstring(temporary).substr(0, wcslen(temporary) - 1);
+    const std::wstring longer = folder + L"\\" + std::wstring(290, L'r'); // past MAX_PATH
+    const struct {
+        std::wstring dropped;
+        bool lets;
+        std::wstring text;
+    } drops[] = {
+        {folder, false, L"Roms"},
+        {folder, true, folder},
+        {longer + L"\\sfex.zip", true, longer}, // a file gives its folder
+    };
+    for (const auto& drop : drops) {
+        qennet::ui::RomsField roms(
+            [&](Action action) { return action == Action::TakeDroppedFolder && drop.lets; });
+        roms.OnMessage(shown.window, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(drop.dropped)),
+                       0);
+        EXPECT_EQ(shown.Text(), drop.text);
+    }
+    EXPECT_EQ(GetFocus(), shown.field);
     DWORD start = 1, end = 0;
-    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+    SendMessageW(shown.field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, dropped.size());
-    DestroyWindow(window);
+    EXPECT_EQ(end - start, longer.size()) << "all selected";
 }
 
 TEST(RomsField, EnterAndEscAreTheOpenSuggestionListsOnly) {
-    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED, 0, 0, 300, 100, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr);
-    HWND field = CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 200, 20, window,
-                                 reinterpret_cast<HMENU>(IDC_ROMS), nullptr, nullptr);
+    const Field shown;
     bool open = false;
     qennet::ui::RomsField roms([](Action) { return true; }, [&] { return open; });
-    roms.OnMessage(window, WM_COMMAND, MAKEWPARAM(IDC_ROMS, EN_SETFOCUS),
-                   reinterpret_cast<LPARAM>(field));
+    roms.OnMessage(shown.window, WM_COMMAND, MAKEWPARAM(IDC_ROMS, EN_SETFOCUS),
+                   reinterpret_cast<LPARAM>(shown.field));
     for (const bool listOpen : {false, true}) {
         open = listOpen;
         for (const WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_ESCAPE}, WPARAM{'A'}}) {
-            const MSG pressed = {field, WM_KEYDOWN, key, 0, 0, {}};
+            const MSG pressed = {shown.field, WM_KEYDOWN, key, 0, 0, {}};
             EXPECT_EQ(roms.TakesKey(pressed), listOpen && key != 'A') << key << " " << listOpen;
         }
     }
-    DestroyWindow(window);
 }
 
 } // namespace

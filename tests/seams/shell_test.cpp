@@ -1,8 +1,7 @@
 // The shell's conventions on a window of the test's own thread: a desktop shortcut's limits, the
-// clipboard while another program holds it, a drop from Explorer, and the ROM field's folder
-// completion where a piece of it is missing.
+// clipboard while another program holds it, and the ROM field's folder completion where a piece of
+// it is missing. (A drop from Explorer: roms_field_test.cpp.)
 #include "platform/clipboard.h"
-#include "platform/dropped_files.h"
 #include "platform/folder_completion.h"
 #include "platform/shell_link.h"
 #include "tests/support/registry_override.h"
@@ -114,24 +113,6 @@ TEST(Clipboard, AnotherProgramIsWaitedForAboutASecondThenTheTextIsThere) {
         EXPECT_EQ(waited, c.tries - 1) << "100 ms before each try after the first";
         EXPECT_EQ(ClipboardText(), c.result == 0 ? line : L"before");
     }
-}
-
-TEST(DroppedFiles, NamesOfAnyLengthInTheirOrderAndTheDropReleased) {
-    const std::vector<std::wstring> names = {L"C:\\Roms\\sfex.zip", L"D:\\R\u00f6ms",
-                                             L"C:\\" + std::wstring(300, L'r')};
-    std::wstring list;
-    for (const std::wstring& name : names)
-        list += name + L'\0';
-    list += L'\0';
-    HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT,
-                               sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
-    auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
-    files->pFiles = sizeof(DROPFILES);
-    files->fWide = TRUE;
-    std::memcpy(files + 1, list.data(), list.size() * sizeof(wchar_t));
-    GlobalUnlock(drop);
-    EXPECT_EQ(TakeDroppedFiles(static_cast<HDROP>(drop)), names);
-    EXPECT_EQ(GlobalFlags(drop), static_cast<UINT>(GMEM_INVALID_HANDLE)) << "released";
 }
 
 HRESULT WINAPI CreateWithoutSource(REFCLSID type, IUnknown* outer, DWORD context, REFIID id,
