@@ -5,14 +5,17 @@
 
 namespace qennet::platform {
 
-// The clipboard calls, so that a test can stand in for another program that holds it.
+// The clipboard calls, so that a test can stand in for another program that holds it, and the
+// wait between two tries.
 struct ClipboardCalls {
     decltype(&::OpenClipboard) open = ::OpenClipboard;
+    decltype(&::Sleep) wait = ::Sleep;
 };
 
 // Puts the text on the clipboard as Unicode text, owned by the window. Another program that has
-// the clipboard open is waited for briefly (about a second). Returns 0, or the system's error
-// code (ERROR_ACCESS_DENIED while another program still holds it).
+// the clipboard open is waited for briefly (about a second: ten more tries, 100 ms apart).
+// Returns 0, or the system's error code (ERROR_ACCESS_DENIED while another program still holds
+// it, also where the system names no reason).
 unsigned long PutTextOnClipboard(HWND owner, const std::wstring& text,
                                  const ClipboardCalls& calls = ClipboardCalls());
 

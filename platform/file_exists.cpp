@@ -24,4 +24,8 @@ bool FolderExists(const std::wstring& name) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool PathExists(const std::wstring& name) {
+    return !name.empty() && GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 } // namespace qennet::platform

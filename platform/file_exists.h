@@ -10,4 +10,7 @@ bool FileExists(const std::string& name);
 // True when a folder of that name exists relative to the working directory.
 bool FolderExists(const std::wstring& name);
 
+// True when anything (a file or a folder, whatever its attributes) has that name.
+bool PathExists(const std::wstring& name);
+
 } // namespace qennet::platform

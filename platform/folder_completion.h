@@ -2,8 +2,20 @@
 // Folder names completed as they are typed in a text field, as the shell's own path fields do,
 // through the shell's autocomplete object (COM, loaded at the first Attach).
 #include <windows.h>
+#include <objbase.h>
 
 namespace qennet::platform {
+
+// ole32's CoCreateInstance, looked up at its first call: COM is loaded only when a field is
+// attached, never at start-up.
+HRESULT WINAPI CreateInstanceFromOle32(REFCLSID type, IUnknown* outer, DWORD context,
+                                       REFIID interfaceId, void** object);
+
+// The call FolderCompletion makes the shell's objects with, so that a test can stand in for the
+// source of names (Wine's file-system source lists none).
+struct FolderCompletionCalls {
+    decltype(&::CoCreateInstance) create = CreateInstanceFromOle32;
+};
 
 class FolderCompletion {
   public:
@@ -12,8 +24,9 @@ class FolderCompletion {
     FolderCompletion(const FolderCompletion&) = delete;
     FolderCompletion& operator=(const FolderCompletion&) = delete;
 
-    // Completes the field's text from the file system's folders. False where the system cannot.
-    bool Attach(HWND field);
+    // Completes the field's text from the file system's folders. False where the system cannot;
+    // the field is then left as it was. Attached again, the earlier attachment is released.
+    bool Attach(HWND field, const FolderCompletionCalls& calls = FolderCompletionCalls());
 
     // The list of suggestions is open under the field (Enter and Esc are then the list's).
     bool ListOpen() const;

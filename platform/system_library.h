@@ -38,12 +38,15 @@ constexpr LateCall kSetThreadDpiAwarenessContext{L"user32.dll", nullptr,
 constexpr LateCall kGetFinalPathNameByHandle{L"kernel32.dll", nullptr, "GetFinalPathNameByHandleW"};
 constexpr LateCall kLoadIconWithScaleDown{L"comctl32.dll", nullptr, "LoadIconWithScaleDown"};
 // The shell and COM, off the start-up path: loaded when the player first needs them (an
-// elevated start, the folder browser, a screen reader's names). SHGetPathFromIDListEx is newer
-// than XP (Vista).
+// elevated start, the folder browser, a screen reader's names, a desktop shortcut, a drop from
+// Explorer, the ROM field's folder completion). SHGetPathFromIDListEx is newer than XP (Vista).
 constexpr LateCall kShellExecuteEx{L"shell32.dll", nullptr, "ShellExecuteExW"};
 constexpr LateCall kSHBrowseForFolder{L"shell32.dll", nullptr, "SHBrowseForFolderW"};
 constexpr LateCall kSHGetPathFromIDList{L"shell32.dll", nullptr, "SHGetPathFromIDListW"};
 constexpr LateCall kSHGetPathFromIDListEx{L"shell32.dll", nullptr, "SHGetPathFromIDListEx"};
+constexpr LateCall kSHGetFolderPath{L"shell32.dll", nullptr, "SHGetFolderPathW"};
+constexpr LateCall kDragQueryFile{L"shell32.dll", nullptr, "DragQueryFileW"};
+constexpr LateCall kDragFinish{L"shell32.dll", nullptr, "DragFinish"};
 constexpr LateCall kCoInitializeEx{L"ole32.dll", nullptr, "CoInitializeEx"};
 constexpr LateCall kCoCreateInstance{L"ole32.dll", nullptr, "CoCreateInstance"};
 constexpr LateCall kCoTaskMemFree{L"ole32.dll", nullptr, "CoTaskMemFree"};

@@ -8,9 +8,10 @@
 #   QENNET_PREFIX    the Wine prefix directory (under the build tree)
 #
 # It starts Xvfb on a free display and exports DISPLAY, creates and prepares the prefix when
-# needed and exports WINEPREFIX, WINEARCH, WINEDEBUG=-all, LANG and LC_ALL=C.UTF-8. Sourcing it
-# twice reuses the running Xvfb. Call qennet_e2e_env_down when done: it stops the prefix's
-# wineserver and the Xvfb started here, and nothing else.
+# needed and exports WINEPREFIX, WINEARCH, WINEDEBUG=-all, LANG and LC_ALL=C.UTF-8, and
+# WINEDLLOVERRIDES with winemenubuilder.exe=d added to what it held. Sourcing it twice reuses the
+# running Xvfb. Call qennet_e2e_env_down when done: it stops the prefix's wineserver and the Xvfb
+# started here, and nothing else.
 #
 # Sourcing returns non-zero when something cannot be set up (under `set -e` that ends the caller).
 
@@ -47,6 +48,12 @@ qennet_e2e_env_up() {
     # names hold any character (with plain C, Wine cannot make a file named in Japanese).
     export LANG=C.UTF-8 LC_ALL=C.UTF-8
     export WINEDEBUG=-all
+    # A shell link made on the desktop or in the Start menu would have Wine's menu builder write
+    # desktop entries into the Linux user's home: the tests never run it.
+    case ";${WINEDLLOVERRIDES:-};" in
+    *";winemenubuilder.exe=d;"*) ;;
+    *) export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d" ;;
+    esac
     export WINEARCH="$arch"
     export WINEPREFIX="$prefix"
     export QENNET_WINESERVER="$wineserver"
@@ -116,7 +123,7 @@ qennet_e2e_env_prepare_prefix() {
         qennet_e2e_env_log "creating the Wine prefix $prefix ($arch)"
         # No Mono or Gecko install prompts: nothing here needs them, and a prompt would wait
         # forever on the virtual display.
-        if ! WINEDLLOVERRIDES="mscoree,mshtml=" "$wine" wineboot -i \
+        if ! WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mscoree,mshtml=" "$wine" wineboot -i \
             </dev/null >/dev/null 2>&1; then
             qennet_e2e_env_log "wineboot failed for $prefix"
             return 1

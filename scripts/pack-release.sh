@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Packs a built qennet.exe as qennet-<version>.zip with README.md and LICENSE; builds and installs
-# nothing. The zip is reproducible: fixed order, modes and timestamps (the last commit's time, or
+# Packs a built qennet.exe as qennet-<version>.zip with README.md, CHANGELOG.md and LICENSE;
+# builds and installs nothing. The zip is reproducible: fixed order, modes and timestamps (the last commit's time, or
 # SOURCE_DATE_EPOCH when set).
 #   pack-release.sh EXE VERSION DIST_FOLDER
 set -euo pipefail
 cd "$(dirname "$0")/.."
 exe="$1" version="$2" dist="$3"
-for file in "$exe" README.md LICENSE; do
+for file in "$exe" README.md CHANGELOG.md LICENSE; do
     if [ ! -f "$file" ]; then
         echo "release: $file is missing" >&2
         exit 1
@@ -22,12 +22,12 @@ zip_file="$dist/qennet-$version.zip"
 stage="$(mktemp -d)"
 trap 'rm -rf "$stage"' EXIT
 install -m 755 "$exe" "$stage/qennet.exe"
-install -m 644 README.md LICENSE "$stage/"
+install -m 644 README.md CHANGELOG.md LICENSE "$stage/"
 touch -d "@$epoch" "$stage"/*
 mkdir -p "$dist"
 rm -f "$zip_file"
 # -X leaves out owner and extra time fields; zip stores local time, so the zone is fixed.
-(cd "$stage" && TZ=UTC zip -q -X -D -9 "$stage/package.zip" qennet.exe README.md LICENSE)
+(cd "$stage" && TZ=UTC zip -q -X -D -9 "$stage/package.zip" qennet.exe README.md CHANGELOG.md LICENSE)
 mv "$stage/package.zip" "$zip_file"
 
 echo "qennet $version"

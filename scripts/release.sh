@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the release: qennet.exe (32-bit, Release) and dist/qennet-<version>.zip holding the exe,
-# README.md and LICENSE (packed by scripts/pack-release.sh), then prints the SHA-256 of both.
+# README.md, CHANGELOG.md and LICENSE (packed by scripts/pack-release.sh), then prints the SHA-256 of both.
 #
 # The exe is built in build/win32, the tree scripts/test.sh builds and tests with the same
 # options, so the zipped exe is the tested one.

@@ -17,6 +17,10 @@ enum class Action {
     NextGame,
     PreviousPage,
     NextPage,
+    GameMenu,          // the game list's context menu opened
+    CreateShortcut,    // its "Create Desktop Shortcut"
+    CopyCommandLine,   // its "Copy Command Line"
+    TakeDroppedFolder, // a folder dropped from Explorer, into the ROM folder field
 };
 
 class ActionGate {

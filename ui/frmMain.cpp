@@ -12,6 +12,7 @@
 #include "ui/button_names.h"
 #include "ui/default_button.h"
 #include "ui/frmMain_layout.h"
+#include "ui/game_menu_items.h"
 #include "ui/player_texts.h"
 #include "ui/program_start.h"
 #include "ui/system_ansi.h"
@@ -35,22 +36,6 @@ ListPosition SelectedPosition(HWND list, UINT getSelection) {
     return static_cast<ListPosition>(SendMessageW(list, getSelection, 0, 0));
 }
 
-// What the controls report that the window acts on: a click of a push button, a double-click of
-// the game list. Everything else they report (a focus change, a new selection) only follows.
-struct CommandAction {
-    int id;
-    int code;
-    Action action;
-};
-constexpr CommandAction kCommandActions[] = {
-    {IDC_GAMES, LBN_DBLCLK, Action::PlayFromList},
-    {IDC_CONFIG_RENDERER, BN_CLICKED, Action::ConfigureRenderer},
-    {IDC_CONFIG_CONTROLLER, BN_CLICKED, Action::ConfigureController},
-    {IDC_CONFIG_ROMS, BN_CLICKED, Action::BrowseRoms},
-    {IDC_PLAY, BN_CLICKED, Action::Play},
-    {IDC_QUIT, BN_CLICKED, Action::Quit},
-};
-
 } // namespace
 
 HWND frmMain::Create(HINSTANCE instance) {
@@ -71,8 +56,11 @@ HWND frmMain::Create(HINSTANCE instance) {
     // Placed, and sized where it must be, once its controls are laid out (Form_Load).
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     const SIZE size = FormLayout::OpeningSize(style);
-    return CreateWindowExW(0, QENNET_WINDOW_CLASS, kWindowCaption, style, CW_USEDEFAULT,
-                           CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, this);
+    // It takes folders dropped from Explorer (for the ROM folder field) by its style alone, which
+    // loads nothing.
+    return CreateWindowExW(WS_EX_ACCEPTFILES, QENNET_WINDOW_CLASS, kWindowCaption, style,
+                           CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
+                           instance, this);
 }
 
 LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -100,6 +88,12 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (const auto taken = layout_.OnMessage(message, wParam, lParam))
         return *taken;
     if (const auto taken = pad_.OnMessage(hwnd_, message, wParam, lParam))
+        return *taken;
+    if (const auto taken = menu_.OnMessage(hwnd_, message, wParam, lParam))
+        return *taken;
+    if (const auto taken = romsField_.OnMessage(hwnd_, message, wParam, lParam))
+        return *taken;
+    if (const auto taken = titleTips_.OnMessage(hwnd_, message, wParam, lParam))
         return *taken;
     switch (message) {
     case WM_CREATE:
@@ -152,34 +146,41 @@ void frmMain::OnCommand(int id, int code) {
     // press all the same.
     if (code == BN_DOUBLECLICKED && IsPushButton(id))
         code = BN_CLICKED;
-    for (const CommandAction& command : kCommandActions) {
-        if (command.id == id && command.code == code)
-            return Perform(command.action);
-    }
-    // What only follows the controls. Esc arrives as IDCANCEL and does nothing: the window has
-    // no cancel button.
-    struct Follower {
-        int id;
-        int code;
-        void (frmMain::*handler)();
+    // A click of a push button or a double-click of the game list is an action, judged by the
+    // gate; a new selection or the focus arriving only follows. Esc arrives as IDCANCEL and does
+    // nothing: the window has no cancel button.
+    static constexpr struct {
+        int id, code;
+        Action action;
+        void (frmMain::*follow)(); // in place of an action
+    } kCommands[] = {
+        {IDC_GAMES, LBN_DBLCLK, Action::PlayFromList, nullptr},
+        {IDC_CONFIG_RENDERER, BN_CLICKED, Action::ConfigureRenderer, nullptr},
+        {IDC_CONFIG_CONTROLLER, BN_CLICKED, Action::ConfigureController, nullptr},
+        {IDC_CONFIG_ROMS, BN_CLICKED, Action::BrowseRoms, nullptr},
+        {IDC_PLAY, BN_CLICKED, Action::Play, nullptr},
+        {IDC_QUIT, BN_CLICKED, Action::Quit, nullptr},
+        {IDC_GAMES, LBN_SELCHANGE, {}, &frmMain::lstGames_Click},
+        {IDC_RENDERER, CBN_SELCHANGE, {}, &frmMain::cmbRenderer_Click},
+        {IDC_CONTROLLER, CBN_SELCHANGE, {}, &frmMain::cmbControllerConfigFile_Click},
+        {IDC_ROMS, EN_SETFOCUS, {}, &frmMain::txtRomsDirectory_GotFocus},
     };
-    static constexpr Follower kFollowers[] = {
-        {IDC_GAMES, LBN_SELCHANGE, &frmMain::lstGames_Click},
-        {IDC_RENDERER, CBN_SELCHANGE, &frmMain::cmbRenderer_Click},
-        {IDC_CONTROLLER, CBN_SELCHANGE, &frmMain::cmbControllerConfigFile_Click},
-        {IDC_ROMS, EN_SETFOCUS, &frmMain::txtRomsDirectory_GotFocus},
-    };
-    for (const Follower& follower : kFollowers) {
-        if (follower.id == id && follower.code == code)
-            (this->*follower.handler)();
+    for (const auto& command : kCommands) {
+        if (command.id != id || command.code != code)
+            continue;
+        if (command.follow)
+            (this->*command.follow)();
+        else
+            Perform(command.action);
     }
 }
 
-void frmMain::Perform(Action action) {
+bool frmMain::Perform(Action action) {
     if (!gate_.Lets(hwnd_, action))
-        return;
+        return false;
     // Each action's handler, or the key that moves the game list as the arrow keys do (so the
-    // selection runs through the same handler as a click).
+    // selection runs through the same handler as a click). The others are carried out by the
+    // owner that asked (the game menu opened, a dropped folder taken).
     struct Handler {
         Action action;
         void (frmMain::*run)();
@@ -196,15 +197,16 @@ void frmMain::Perform(Action action) {
         {Action::NextGame, nullptr, VK_DOWN},
         {Action::PreviousPage, nullptr, VK_PRIOR},
         {Action::NextPage, nullptr, VK_NEXT},
+        {Action::CreateShortcut, &frmMain::mnuCreateDesktopShortcut_Click, 0},
+        {Action::CopyCommandLine, &frmMain::mnuCopyCommandLine_Click, 0},
     };
     for (const Handler& handler : kHandlers) {
-        if (handler.action != action)
-            continue;
-        if (handler.run)
+        if (handler.action == action && handler.run)
             (this->*handler.run)();
-        else
+        else if (handler.action == action)
             SendMessageW(lstGames, WM_KEYDOWN, handler.listKey, 1);
     }
+    return true;
 }
 
 // The disabled window would drop the close box's command; like any close asked for during a
@@ -425,6 +427,11 @@ void frmMain::cmdConfigRomsDirectory_Click() {
 }
 
 void frmMain::cmdPlay_Click() {
+    if (const std::optional<std::string> commandLine = PlayCommandLine())
+        StartOrTell(Program::Emulator, *commandLine, EmulatorNotStartedText(), messages_, hwnd_);
+}
+
+std::optional<std::string> frmMain::PlayCommandLine() {
     // Play sends the game number; the other three are the choices the close saves.
     StoredChoices current = CurrentChoices();
     const auto shortName = [](const std::string& path) {
@@ -433,11 +440,23 @@ void frmMain::cmdPlay_Click() {
     std::optional<std::string> roms =
         RomsFolderTheEmulatorReads(current.romsDirectory, SystemAnsi(), shortName);
     if (!roms && !messages_.Ask(hwnd_, RomsFolderUnreadableText()))
-        return;
+        return std::nullopt;
     const PlayChoices choices{GameNumber, current.renderer, current.scope,
                               roms ? std::move(*roms) : std::move(current.romsDirectory)};
-    StartOrTell(Program::Emulator, ComposeCommandLine(choices, platform::FileExists),
-                EmulatorNotStartedText(), messages_, hwnd_);
+    return ComposeCommandLine(choices, platform::FileExists);
+}
+
+// The game list's menu: the selected game's shortcut on the desktop, and Play's command line on
+// the clipboard (to run in a command prompt in the emulator's folder and read the emulator's own
+// complaint).
+void frmMain::mnuCreateDesktopShortcut_Click() {
+    if (const std::optional<std::string> commandLine = PlayCommandLine())
+        CreateDesktopShortcut(GameNumber, *commandLine, messages_, hwnd_);
+}
+
+void frmMain::mnuCopyCommandLine_Click() {
+    if (const std::optional<std::string> commandLine = PlayCommandLine())
+        CopyCommandLine(*commandLine, messages_, hwnd_);
 }
 
 void frmMain::cmdQuit_Click() {

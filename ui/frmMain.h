@@ -8,13 +8,18 @@
 #include "ui/action_gate.h"
 #include "ui/button_names.h"
 #include "ui/form_layout.h"
+#include "ui/game_menu.h"
 #include "ui/pad_driver.h"
 #include "ui/player_messages.h"
+#include "ui/roms_field.h"
 #include "ui/settings_keeper.h"
+#include "ui/title_tips.h"
 #include "ui/window_icons.h"
 
 #include <windows.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace qennet::ui {
@@ -29,12 +34,16 @@ class frmMain {
     // The form must outlive its window.
     HWND Create(HINSTANCE instance);
 
+    // The message loop asks before the dialog keys: a key the window's own controls take first
+    // (Enter and Esc for the ROM folder field's open suggestion list).
+    bool TakesKey(const MSG& message) const { return romsField_.TakesKey(message); }
+
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code);
-    // Every action, from every input, passes here through the gate.
-    void Perform(Action action);
+    // Every action, from every input, passes here through the gate; true when it let it through.
+    bool Perform(Action action);
     bool OnSysCommand(WPARAM command);
     void OnClose();
     void OnControlFocus(int id);
@@ -60,6 +69,12 @@ class frmMain {
     void cmdConfigRomsDirectory_Click();
     void cmdPlay_Click();
     void cmdQuit_Click();
+    void mnuCreateDesktopShortcut_Click();
+    void mnuCopyCommandLine_Click();
+
+    // The command line Play would start now; nothing when the player, asked about a ROM folder
+    // the emulator may not read, says No.
+    std::optional<std::string> PlayCommandLine();
 
     StoredChoices CurrentChoices() const;
     void StartEditor(const std::string& file);
@@ -81,7 +96,11 @@ class frmMain {
     FormLayout layout_;      // the controls' geometry and font
     WindowIconsAtDpi icons_; // the icons, where the window's DPI is not the system's
     ButtonTips tips_{layout_};
-    PadDriver pad_{[this](Action action) { Perform(action); }};
+    TitleTips titleTips_{layout_};
+    std::function<bool(Action)> perform_ = [this](Action action) { return Perform(action); };
+    PadDriver pad_{perform_};
+    GameMenu menu_{gate_, perform_};
+    RomsField romsField_{perform_};
 
     qennet::GameNumber GameNumber = 0; // 0 until a game is selected, then its position plus one
 };

@@ -44,6 +44,11 @@ int Main(HINSTANCE instance) {
             return 1;
         if (IsHeldEnter(message))
             continue;
+        if (form.TakesKey(message)) { // before the dialog keys, which would take Enter and Esc
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+            continue;
+        }
         if (IsWindow(window) && IsDialogMessageW(window, &message))
             continue;
         TranslateMessage(&message);

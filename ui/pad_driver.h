@@ -19,7 +19,8 @@ PadReadings ReadingsOf(const platform::ControllerStates& states);
 
 class PadDriver {
   public:
-    using PerformFn = std::function<void(Action)>;
+    // Asks the window to act; it does when its gate lets it.
+    using PerformFn = std::function<bool(Action)>;
     // The player's key repeat (SPI_GETKEYBOARDDELAY and SPI_GETKEYBOARDSPEED); a test stands in.
     using KeyRepeatFn = KeyRepeat (*)();
 

@@ -2,6 +2,7 @@
 
 #include "core/command_line.h"
 #include "core/message_inserts.h"
+#include "platform/shell_link.h"
 #include "platform/start_program.h"
 #include "platform/system_error.h"
 #include "platform/text.h"
@@ -108,6 +109,20 @@ std::wstring PluginLoadFailureCause(const std::string& fileName, unsigned long e
     if (error == ERROR_MOD_NOT_FOUND && pluginThere)
         return name + L" is there, but a library it needs is missing.";
     return SystemTextNaming(error, name);
+}
+
+std::wstring EmulatorMissingCause(const std::wstring& folder) {
+    const std::wstring emulator = platform::Utf8ToWide(kEmulatorProgram);
+    return L"There is no " + emulator + L" in " + folder + L", the folder Qennet was started in. " +
+           L"qennet.exe belongs in the emulator's folder, beside " + emulator +
+           L"; a shortcut to qennet.exe needs that folder as its \"Start in\" folder.";
+}
+
+std::wstring ShortcutTooLongCause(std::size_t length) {
+    return L"A shortcut holds at most " +
+           platform::DecimalText(platform::kLongestShortcutArguments) +
+           L" characters after the program's name, and this game's would have " +
+           platform::DecimalText(length) + L". A shorter ROM folder makes it fit.";
 }
 
 } // namespace qennet::ui

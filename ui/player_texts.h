@@ -6,6 +6,7 @@
 // captions are in the layout table, the options' in the core.
 #include "platform/settings_bytes.h"
 
+#include <cstddef>
 #include <string>
 
 namespace qennet::ui {
@@ -31,6 +32,10 @@ std::wstring EditorNotStartedText(const std::wstring& file);
 std::wstring PluginNotLoadedText(const std::wstring& plugin);
 std::wstring PluginWithoutSettingsText(const std::wstring& plugin);
 
+constexpr wchar_t kShortcutNotCreatedText[] =
+    L"Could not create the game's shortcut on the desktop.";
+constexpr wchar_t kCommandLineNotCopiedText[] = L"Could not copy the command line.";
+
 // The causes: why.
 
 // The cause line for a program (Vresk.exe, NOTEPAD.EXE) at that full path that StartProgram could
@@ -49,5 +54,16 @@ std::wstring SettingsSaveFailureCause(platform::WriteObstacle obstacle, unsigned
 // loaded; pluginThere: the plug-in's own file exists.
 std::wstring PluginLoadFailureCause(const std::string& fileName, unsigned long error,
                                     bool pluginThere);
+
+// The cause where the working folder has no emulator: the launcher was started from another folder
+// (a download folder, or a shortcut whose "Start in" is not the emulator's).
+std::wstring EmulatorMissingCause(const std::wstring& folder);
+
+// The cause for a game's shortcut whose arguments would be longer than a shortcut holds.
+std::wstring ShortcutTooLongCause(std::size_t length);
+
+// The cause where another program holds the clipboard.
+constexpr wchar_t kClipboardHeldCause[] =
+    L"Another program has the clipboard open. Try again in a moment.";
 
 } // namespace qennet::ui

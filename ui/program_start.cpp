@@ -19,21 +19,41 @@ constexpr ProgramPlace kPlaces[] = {
     {Program::Editor, kEditorProgram, true},
 };
 
+const ProgramPlace& PlaceOf(Program program) {
+    return kPlaces[static_cast<int>(program)];
+}
+
 } // namespace
+
+std::wstring PathOf(Program program) {
+    const std::wstring name = platform::Utf8ToWide(PlaceOf(program).name);
+    return PlaceOf(program).inWindowsFolder ? platform::InWindowsFolder(name.c_str())
+                                            : platform::FullPath(name);
+}
+
+std::wstring EmulatorMissing() {
+    const std::wstring path = PathOf(Program::Emulator);
+    if (!path.empty() && platform::PathExists(path))
+        return {};
+    return EmulatorMissingCause(platform::CurrentDirectory());
+}
 
 unsigned long StartOrTell(Program program, const std::string& commandLine,
                           const std::wstring& headline, const PlayerMessages& messages, HWND owner,
                           const platform::ProcessCalls& calls) {
-    const ProgramPlace& place = kPlaces[static_cast<int>(program)];
-    const std::wstring name = platform::Utf8ToWide(place.name);
-    const std::wstring path =
-        place.inWindowsFolder ? platform::InWindowsFolder(name.c_str()) : platform::FullPath(name);
+    const std::wstring name = platform::Utf8ToWide(PlaceOf(program).name);
+    const std::wstring path = PathOf(program);
     const unsigned long error = platform::StartProgram(path, commandLine, calls);
+    if (!error || error == ERROR_CANCELLED)
+        return error;
+    std::wstring cause;
+    if (program == Program::Emulator &&
+        (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND))
+        cause = EmulatorMissing();
     // The system reports a folder in the program's place as a missing file.
-    if (error && error != ERROR_CANCELLED)
-        messages.Tell(
-            owner, headline,
-            StartFailureCause(name, path, commandLine, error, platform::FolderExists(path)));
+    if (cause.empty())
+        cause = StartFailureCause(name, path, commandLine, error, platform::FolderExists(path));
+    messages.Tell(owner, headline, cause);
     return error;
 }
 

@@ -13,6 +13,13 @@ enum class Program {
     Editor,   // the system's Notepad, never a NOTEPAD.EXE someone left in the emulator's folder
 };
 
+// The program's full path.
+std::wstring PathOf(Program program);
+
+// Why the emulator cannot be started when there is nothing of its name in the working folder (the
+// launcher was started from another folder); empty when something is there.
+std::wstring EmulatorMissing();
+
 // Starts the program with the command line (which begins with its name). When it cannot start,
 // the player is told the headline and why; a declined elevation prompt is the player's own answer
 // and is not told. Returns 0, or the system's error code.

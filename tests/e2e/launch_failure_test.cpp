@@ -11,7 +11,8 @@ TEST(LaunchFailure, MissingEmulatorIsReportedAndPlayWorksOnceItIsThere) {
     ASSERT_LAUNCHED(app, folder);
 
     app.Click(IDC_PLAY);
-    ExpectOneMessageNaming(app, L"Vresk.exe");
+    // It names the folder it looked in, and says what to do.
+    ExpectOneMessageNaming(app, L"There is no Vresk.exe in " + folder.Path());
     EXPECT_EQ(app.ProgramsStarted(), 0);
 
     folder.AddEmulator();

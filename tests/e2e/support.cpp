@@ -421,6 +421,18 @@ void Launcher::DoubleClickGame(int index) {
     Flush();
 }
 
+void Launcher::RightClickGame(int index) {
+    HWND list = Control(IDC_GAMES);
+    const POINT at = GameItemCentre(index);
+    Post(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
+    Post(list, WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    EXPECT_TRUE(WaitUntil([&] {
+        return FirstOf(ThreadWindows(threadId_, [](HWND window) {
+                   return ClassOf(window) == L"#32768" && IsWindowVisible(window);
+               })) != nullptr;
+    })) << "the game list's menu did not open";
+}
+
 void Launcher::SelectCombo(int id, int index) {
     // What the drop-down list does when the user picks an entry: select it, then tell the window.
     HWND combo = Control(id);

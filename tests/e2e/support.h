@@ -127,6 +127,9 @@ class Launcher {
     // Input, each followed by a Flush.
     void ClickGame(int index);
     void DoubleClickGame(int index);
+    // A right-click on a game, which opens the game list's menu; returns once the menu is open
+    // (or the test failed).
+    void RightClickGame(int index);
     void SelectCombo(int id, int index);
     void SetText(int id, const std::wstring& text);
     void Type(int id, const std::wstring& text);

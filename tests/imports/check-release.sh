@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Packs this build tree's exe as the release script does, into a temporary folder, and checks the
-# package: exactly qennet.exe, README.md and LICENSE, and the zipped exe byte for byte the one
+# package: exactly qennet.exe, README.md, CHANGELOG.md and LICENSE, and the zipped exe byte for byte the one
 # this build tree made. Nothing is built or installed.
 #   check-release.sh TREE_EXE VERSION
 set -uo pipefail
@@ -16,12 +16,12 @@ if [ ${#zips[@]} -ne 1 ] || [ ! -f "${zips[0]}" ]; then
     exit 1
 fi
 names="$(unzip -Z1 "${zips[0]}" | sort | tr '\n' ' ')"
-if [ "$names" != "LICENSE README.md qennet.exe " ]; then
-    echo "the zip holds: $names; expected exactly LICENSE README.md qennet.exe" >&2
+if [ "$names" != "CHANGELOG.md LICENSE README.md qennet.exe " ]; then
+    echo "the zip holds: $names; expected exactly CHANGELOG.md LICENSE README.md qennet.exe" >&2
     exit 1
 fi
 if ! unzip -p "${zips[0]}" qennet.exe | cmp -s - "$tree_exe"; then
     echo "the zipped qennet.exe differs from $tree_exe" >&2
     exit 1
 fi
-echo "the zip holds exactly qennet.exe, README.md and LICENSE; its exe is $tree_exe"
+echo "the zip holds exactly qennet.exe, README.md, CHANGELOG.md and LICENSE; its exe is $tree_exe"

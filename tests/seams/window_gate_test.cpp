@@ -85,7 +85,12 @@ TEST(ActionGate, LetsOnlyQuitThroughAPluginCallAndNothingUnderADialogOrMinimised
 // activated while minimised is read once restored, with no second activation.
 TEST(PadDriver, ReadsOnlyWhileTheWindowIsActiveShownAndEnabled) {
     std::vector<Action> performed;
-    PadDriver pad([&](Action action) { performed.push_back(action); }, PadCalls, Repeat);
+    PadDriver pad(
+        [&](Action action) {
+            performed.push_back(action);
+            return true;
+        },
+        PadCalls, Repeat);
     driver = &pad;
     HWND window = MakeWindow();
     ASSERT_NE(window, nullptr);

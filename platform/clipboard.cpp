@@ -1,0 +1,66 @@
+#include "platform/clipboard.h"
+
+#include <cstring>
+
+namespace qennet::platform {
+namespace {
+
+// Another program (a clipboard manager, a remote-desktop client) may hold the clipboard for a
+// moment: it is asked again ten times, 100 ms apart.
+constexpr int kRetries = 10;
+constexpr DWORD kRetryWaitMs = 100;
+
+unsigned long LastErrorOr(unsigned long fallback) {
+    const DWORD error = GetLastError();
+    return error ? error : fallback;
+}
+
+// The text with its terminator in movable memory, as the clipboard takes it; nullptr on failure.
+HGLOBAL TextMemory(const std::wstring& text) {
+    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memory)
+        return nullptr;
+    void* bytesAt = GlobalLock(memory);
+    if (!bytesAt) {
+        GlobalFree(memory);
+        return nullptr;
+    }
+    std::memcpy(bytesAt, text.c_str(), bytes);
+    GlobalUnlock(memory);
+    return memory;
+}
+
+} // namespace
+
+unsigned long PutTextOnClipboard(HWND owner, const std::wstring& text,
+                                 const ClipboardCalls& calls) {
+    // Made before the clipboard is opened, so that it is held as briefly as possible.
+    HGLOBAL memory = TextMemory(text);
+    if (!memory)
+        return LastErrorOr(ERROR_NOT_ENOUGH_MEMORY);
+
+    bool open = calls.open(owner) != FALSE;
+    for (int retry = 0; !open && retry < kRetries; ++retry) {
+        calls.wait(kRetryWaitMs);
+        open = calls.open(owner) != FALSE;
+    }
+    if (!open) {
+        const unsigned long error = LastErrorOr(ERROR_ACCESS_DENIED);
+        GlobalFree(memory);
+        return error;
+    }
+
+    unsigned long error = 0;
+    if (!EmptyClipboard())
+        error = LastErrorOr(ERROR_ACCESS_DENIED);
+    else if (!SetClipboardData(CF_UNICODETEXT, memory))
+        error = LastErrorOr(ERROR_NOT_ENOUGH_MEMORY);
+    if (error != 0)
+        GlobalFree(memory); // the clipboard owns it only once it is set
+    if (!CloseClipboard() && error == 0)
+        error = LastErrorOr(ERROR_ACCESS_DENIED);
+    return error;
+}
+
+} // namespace qennet::platform

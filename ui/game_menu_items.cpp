@@ -1,0 +1,54 @@
+#include "ui/game_menu_items.h"
+
+#include "core/catalogue.h"
+#include "core/command_line.h"
+#include "core/shortcut_name.h"
+#include "platform/clipboard.h"
+#include "platform/file_exists.h"
+#include "platform/paths.h"
+#include "platform/shell_link.h"
+#include "platform/text.h"
+#include "ui/player_texts.h"
+#include "ui/program_start.h"
+
+namespace qennet::ui {
+
+void CreateDesktopShortcut(GameNumber game, const std::string& commandLine,
+                           const PlayerMessages& messages, HWND owner) {
+    using platform::Utf8ToWide;
+    const std::wstring missing = EmulatorMissing();
+    if (!missing.empty())
+        return messages.Tell(owner, kShortcutNotCreatedText, missing);
+    platform::ShellLink link;
+    link.arguments = Utf8ToWide(ArgumentsAfterProgram(commandLine));
+    if (link.arguments.size() > platform::kLongestShortcutArguments)
+        return messages.Tell(owner, kShortcutNotCreatedText,
+                             ShortcutTooLongCause(link.arguments.size()));
+    unsigned long error = 0;
+    std::wstring desktop = platform::DesktopFolder(error);
+    if (desktop.empty())
+        return messages.Tell(owner, kShortcutNotCreatedText, error);
+    if (desktop.back() != L'\\')
+        desktop += L'\\';
+    const std::string name = ShortcutFileName(GameTitle(game), [&](const std::string& candidate) {
+        return platform::PathExists(desktop + Utf8ToWide(candidate));
+    });
+    link.target = PathOf(Program::Emulator);
+    link.workingFolder = platform::CurrentDirectory();
+    link.iconFile = link.target;
+    link.description = Utf8ToWide(GameTitle(game));
+    error = platform::SaveShellLink(link, desktop + Utf8ToWide(name));
+    if (error)
+        messages.Tell(owner, kShortcutNotCreatedText, error);
+}
+
+void CopyCommandLine(const std::string& commandLine, const PlayerMessages& messages, HWND owner) {
+    const unsigned long error =
+        platform::PutTextOnClipboard(owner, platform::Utf8ToWide(commandLine));
+    if (error == ERROR_ACCESS_DENIED)
+        messages.Tell(owner, kCommandLineNotCopiedText, kClipboardHeldCause);
+    else if (error)
+        messages.Tell(owner, kCommandLineNotCopiedText, error);
+}
+
+} // namespace qennet::ui

@@ -1,0 +1,45 @@
+#include "ui/roms_field.h"
+
+#include "core/dropped_folder.h"
+#include "platform/dropped_files.h"
+#include "platform/file_exists.h"
+#include "platform/text.h"
+#include "ui/control_ids.h"
+
+#include <vector>
+
+namespace qennet::ui {
+
+std::optional<LRESULT> RomsField::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_COMMAND && LOWORD(wParam) == IDC_ROMS && HIWORD(wParam) == EN_SETFOCUS &&
+        !field_) {
+        field_ = GetDlgItem(window, IDC_ROMS);
+        completion_.Attach(field_); // where the system cannot, the field works as before
+    } else if (message == WM_DROPFILES) {
+        std::vector<std::string> names;
+        for (const std::wstring& name : platform::TakeDroppedFiles(reinterpret_cast<HDROP>(wParam)))
+            names.push_back(platform::WideToUtf8(name));
+        const std::string folder = DroppedFolder(names, [](const std::string& name) {
+            return platform::FolderExists(platform::Utf8ToWide(name));
+        });
+        if (!folder.empty() && perform_(Action::TakeDroppedFolder))
+            TakeDroppedFolder(window, platform::Utf8ToWide(folder));
+        return 0;
+    }
+    return std::nullopt;
+}
+
+void RomsField::TakeDroppedFolder(HWND window, const std::wstring& folder) {
+    HWND field = GetDlgItem(window, IDC_ROMS);
+    SetWindowTextW(field, folder.c_str());
+    SetFocus(field);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+}
+
+bool RomsField::TakesKey(const MSG& message) const {
+    return field_ && message.hwnd == field_ && message.message == WM_KEYDOWN &&
+           (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE) &&
+           (listOpen_ ? listOpen_() : completion_.ListOpen());
+}
+
+} // namespace qennet::ui

@@ -1,0 +1,43 @@
+#pragma once
+// The ROM folder field's shell conventions, as every Windows path field has them: a folder
+// dragged from Explorer onto the field (or the window) fills it, and folder names are completed
+// as they are typed.
+#include "platform/folder_completion.h"
+#include "ui/action_gate.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace qennet::ui {
+
+class RomsField {
+  public:
+    // listOpen: whether the suggestion list is open, by default as the completion tells; a test
+    // stands in for a list Wine does not show.
+    explicit RomsField(std::function<bool(Action)> perform, std::function<bool()> listOpen = {})
+        : perform_(std::move(perform)), listOpen_(std::move(listOpen)) {}
+
+    // Sees the window's messages: the field's first focus starts the completion (loading the
+    // shell then, not at start-up); a drop (WM_DROPFILES) fills the field with its folder where
+    // the window's gate lets it (Action::TakeDroppedFolder).
+    std::optional<LRESULT> OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Enter and Esc are the suggestion list's while it is open under the field: Enter takes the
+    // suggestion (and does not play), Esc closes the list. The message loop gives them to the
+    // field itself when this says so, before the dialog keys.
+    bool TakesKey(const MSG& message) const;
+
+  private:
+    // Fills the field as the folder browser does: the focus goes to it, its whole text selected.
+    static void TakeDroppedFolder(HWND window, const std::wstring& folder);
+
+    std::function<bool(Action)> perform_;
+    std::function<bool()> listOpen_;
+    platform::FolderCompletion completion_;
+    HWND field_ = nullptr; // once the completion is attached
+};
+
+} // namespace qennet::ui

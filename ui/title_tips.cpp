@@ -1,0 +1,101 @@
+#include "ui/title_tips.h"
+
+#include "platform/screen.h"
+#include "ui/control_ids.h"
+
+#include <commctrl.h>
+
+namespace qennet::ui {
+namespace {
+
+// The list draws an item's text this far in from its left edge.
+constexpr int kTextInset = 2;
+
+int GameUnderPointer(HWND list) {
+    POINT at{};
+    GetCursorPos(&at);
+    ScreenToClient(list, &at);
+    const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
+    RECT item{};
+    if (HIWORD(hit) ||
+        SendMessageW(list, LB_GETITEMRECT, LOWORD(hit), reinterpret_cast<LPARAM>(&item)) ==
+            LB_ERR ||
+        !PtInRect(&item, at))
+        return -1;
+    return LOWORD(hit);
+}
+
+} // namespace
+
+std::wstring CutTextOf(HWND list, int index) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    RECT item{};
+    if (length == LB_ERR || SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                                         reinterpret_cast<LPARAM>(&item)) == LB_ERR)
+        return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                                                 reinterpret_cast<LPARAM>(text.data()))));
+    const platform::TextMeasure measure(
+        reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    const bool cut = measure.Extent(text).cx > item.right - item.left - kTextInset;
+    return cut ? text : std::wstring();
+}
+
+void TitleTips::Make(HWND window, HWND list) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                            WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
+    if (!tips_)
+        return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS | TTF_TRANSPARENT;
+    tool.hwnd = window;
+    tool.uId = reinterpret_cast<UINT_PTR>(list);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    layout_.ShareFont(tips_); // owned by the window, and destroyed with it
+}
+
+std::optional<LRESULT> TitleTips::OnMessage(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+    HWND list = GetDlgItem(window, IDC_GAMES);
+    if (message == WM_SETCURSOR && reinterpret_cast<HWND>(wParam) == list) {
+        const int under = GameUnderPointer(list);
+        // Made for the first cut title the pointer comes over, not for the list under a window
+        // that opens beneath the pointer.
+        if (!tips_ && under >= 0 && !CutTextOf(list, under).empty())
+            Make(window, list);
+        if (under != under_ && tips_) {
+            under_ = under;
+            SendMessageW(tips_, TTM_POP, 0, 0); // asked again for the game now under the pointer
+        }
+        return std::nullopt;
+    }
+    if (message != WM_NOTIFY || !tips_)
+        return std::nullopt;
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (header->hwndFrom != tips_)
+        return std::nullopt;
+    if (header->code == TTN_GETDISPINFOW) {
+        text_ = under_ >= 0 ? CutTextOf(list, under_) : std::wstring();
+        reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = text_.data();
+        return 0;
+    }
+    if (header->code == TTN_SHOW && under_ >= 0) { // right over the cut title
+        RECT item{};
+        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(under_),
+                     reinterpret_cast<LPARAM>(&item));
+        MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&item), 2);
+        item.left += kTextInset;
+        SendMessageW(tips_, TTM_ADJUSTRECT, TRUE, reinterpret_cast<LPARAM>(&item));
+        SetWindowPos(tips_, nullptr, item.left, item.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+    }
+    return std::nullopt;
+}
+
+} // namespace qennet::ui
