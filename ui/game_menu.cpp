@@ -47,8 +47,10 @@ POINT BelowGame(HWND list, int index) {
 
 std::optional<LRESULT> GameMenu::OnMessage(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
+    if (message != WM_CONTEXTMENU)
+        return std::nullopt;
     HWND list = GetDlgItem(window, IDC_GAMES);
-    if (message != WM_CONTEXTMENU || reinterpret_cast<HWND>(wParam) != list)
+    if (reinterpret_cast<HWND>(wParam) != list)
         return std::nullopt;
     POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     const int selected = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));

@@ -61,6 +61,8 @@ void TitleTips::Make(HWND window, HWND list) {
 
 std::optional<LRESULT> TitleTips::OnMessage(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
+    if (message != WM_SETCURSOR && message != WM_NOTIFY)
+        return std::nullopt;
     HWND list = GetDlgItem(window, IDC_GAMES);
     if (message == WM_SETCURSOR && reinterpret_cast<HWND>(wParam) == list) {
         const int under = GameUnderPointer(list);
