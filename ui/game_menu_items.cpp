@@ -33,6 +33,8 @@ void CreateDesktopShortcut(GameNumber game, const std::string& commandLine,
     const std::string name = ShortcutFileName(GameTitle(game), [&](const std::string& candidate) {
         return platform::PathExists(desktop + Utf8ToWide(candidate));
     });
+    if (name.empty()) // every name up to " (9999)" is there already
+        return messages.Tell(owner, kShortcutNotCreatedText, ERROR_FILE_EXISTS);
     link.target = PathOf(Program::Emulator);
     link.workingFolder = platform::CurrentDirectory();
     link.iconFile = link.target;
