@@ -40,7 +40,9 @@ void CreateDesktopShortcut(GameNumber game, const std::string& commandLine,
     link.iconFile = link.target;
     link.description = Utf8ToWide(GameTitle(game));
     error = platform::SaveShellLink(link, desktop + Utf8ToWide(name));
-    if (error)
+    if (error == platform::kShortcutPathTooLong)
+        messages.Tell(owner, kShortcutNotCreatedText, kShortcutPathTooLongCause);
+    else if (error)
         messages.Tell(owner, kShortcutNotCreatedText, error);
 }
 

@@ -62,6 +62,11 @@ std::wstring EmulatorMissingCause(const std::wstring& folder);
 // The cause for a game's shortcut whose arguments would be longer than a shortcut holds.
 std::wstring ShortcutTooLongCause(std::size_t length);
 
+// The cause for a shortcut whose program or folder has a path longer than a shortcut holds.
+constexpr wchar_t kShortcutPathTooLongCause[] =
+    L"The emulator's folder has a path longer than a shortcut holds (259 characters). A shortcut "
+    L"can be made for an emulator in a folder with a shorter path.";
+
 // The cause where another program holds the clipboard.
 constexpr wchar_t kClipboardHeldCause[] =
     L"Another program has the clipboard open. Try again in a moment.";
