@@ -1,6 +1,7 @@
 #include "ui/game_menu.h"
 
 #include "ui/control_ids.h"
+#include "ui/list_items.h"
 
 #include <windowsx.h>
 
@@ -19,20 +20,6 @@ constexpr Item kItems[] = {
     {2, L"Create &Desktop Shortcut", Action::CreateShortcut},
     {3, L"&Copy Command Line", Action::CopyCommandLine},
 };
-
-// The game under a point of the screen, or -1 below the last one (or outside the list).
-int GameAt(HWND list, POINT screen) {
-    POINT client = screen;
-    ScreenToClient(list, &client);
-    const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
-    RECT item{};
-    if (HIWORD(hit) ||
-        SendMessageW(list, LB_GETITEMRECT, LOWORD(hit), reinterpret_cast<LPARAM>(&item)) ==
-            LB_ERR ||
-        !PtInRect(&item, client))
-        return -1;
-    return LOWORD(hit);
-}
 
 // Where the keyboard opens the menu: at the selected game's lower left corner.
 POINT BelowGame(HWND list, int index) {
@@ -55,7 +42,7 @@ std::optional<LRESULT> GameMenu::OnMessage(HWND window, UINT message, WPARAM wPa
     POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     const int selected = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
     const bool fromKeyboard = at.x == -1 && at.y == -1;
-    const int game = fromKeyboard ? selected : GameAt(list, at);
+    const int game = fromKeyboard ? selected : ItemAt(list, at);
     if (game < 0 || !perform_(Action::GameMenu))
         return 0;
     if (fromKeyboard) {

@@ -2,6 +2,7 @@
 
 #include "platform/screen.h"
 #include "ui/control_ids.h"
+#include "ui/list_items.h"
 
 #include <commctrl.h>
 
@@ -14,15 +15,7 @@ constexpr int kTextInset = 2;
 int GameUnderPointer(HWND list) {
     POINT at{};
     GetCursorPos(&at);
-    ScreenToClient(list, &at);
-    const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
-    RECT item{};
-    if (HIWORD(hit) ||
-        SendMessageW(list, LB_GETITEMRECT, LOWORD(hit), reinterpret_cast<LPARAM>(&item)) ==
-            LB_ERR ||
-        !PtInRect(&item, at))
-        return -1;
-    return LOWORD(hit);
+    return ItemAt(list, at);
 }
 
 } // namespace
