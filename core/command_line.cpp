@@ -28,11 +28,17 @@ std::string WithoutQuotationMarks(const std::string& text) {
 }
 
 // Only a blank makes the emulator split the value, so only a blank calls for quotation marks.
+// Command Prompt and PowerShell also act on these characters outside quotation marks (a command
+// separator, an escape, a group, a variable, an array, a comment...).
+constexpr char kEmulatorSplits[] = " ";
+constexpr char kShellsSplit[] = " &^()!;,=%'`${}@#";
+
 // The emulator reads backslashes right before a quotation mark as escapes: those that end the
 // quoted text are doubled, so "C:\My Roms\" keeps its last backslash and the closing mark.
-std::string RomsDirectoryPiece(const std::string& typed) {
+std::string RomsDirectoryPiece(const std::string& typed, LineFor use) {
     const std::string text = WithoutQuotationMarks(typed);
-    const bool quote = text.find(' ') != std::string::npos;
+    const bool quote = text.find_first_of(use == LineFor::Shell ? kShellsSplit : kEmulatorSplits) !=
+                       std::string::npos;
     std::string piece = " --roms-directory=";
     if (!quote) {
         return piece + text;
@@ -48,13 +54,15 @@ std::string RomsDirectoryPiece(const std::string& typed) {
 
 } // namespace
 
-std::string ComposeCommandLine(const PlayChoices& choices, const FileExistsFn& exists) {
-    std::string line = kEmulatorProgram;
+std::string ComposeCommandLine(const PlayChoices& choices, const FileExistsFn& exists,
+                               LineFor use) {
+    std::string line = use == LineFor::Shell ? ".\\" : "";
+    line += kEmulatorProgram;
     line += GameNumberText(choices.game);
     if (exists("vresk.cfg")) {
         line += " --use-config-file=vresk.cfg";
     }
-    line += RomsDirectoryPiece(choices.romsDirectory);
+    line += RomsDirectoryPiece(choices.romsDirectory, use);
     if (const RendererOption* renderer = RendererAt(choices.renderer)) {
         line += renderer->commandOption;
     }
@@ -63,6 +71,10 @@ std::string ComposeCommandLine(const PlayChoices& choices, const FileExistsFn& e
         line += GetControllerConfigFile(choices.scope, choices.game, exists);
     }
     return line;
+}
+
+std::string RomsFolderNamed(const std::string& typed) {
+    return WithoutQuotationMarks(typed);
 }
 
 std::optional<std::string>

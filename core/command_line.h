@@ -20,11 +20,21 @@ struct PlayChoices {
     std::string romsDirectory; // verbatim text of the ROM folder field (UTF-8)
 };
 
+// Where a command line goes: started as it is, or copied for the player to run in Command Prompt or
+// PowerShell opened in the emulator's folder.
+enum class LineFor { Starting, Shell };
+
 // "Vresk.exe", the game number, then the configuration, ROM folder, renderer and controller
 // pieces. exists() is asked for "vresk.cfg" and, for scopes 2 and 3, the controller files. The ROM
 // folder loses any quotation marks and is quoted when it holds a blank, so that the emulator's
-// C runtime splits it as one argument.
-std::string ComposeCommandLine(const PlayChoices& choices, const FileExistsFn& exists);
+// C runtime splits it as one argument. For a shell the program is ".\Vresk.exe" (PowerShell runs
+// nothing from the current folder by its bare name) and the folder is also quoted when it holds a
+// character either shell treats specially, so that the emulator gets the same arguments.
+std::string ComposeCommandLine(const PlayChoices& choices, const FileExistsFn& exists,
+                               LineFor use = LineFor::Starting);
+
+// The folder the ROM folder text names, as the command line passes it on: without quotation marks.
+std::string RomsFolderNamed(const std::string& typed);
 
 // The ROM folder as the emulator can read it. It is a program of the ANSI code page: Windows
 // converts its command line with best-fit mapping, so a character the code page lacks reaches it

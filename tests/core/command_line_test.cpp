@@ -156,6 +156,33 @@ TEST(ComposeCommandLine, QuotationMarksAroundTheFolderAreDropped) {
               "Vresk.exe 1 --roms-directory=");
 }
 
+// The copy a player runs in Command Prompt or PowerShell: ".\" first, and the folder quoted where
+// either shell would act on one of its characters; the emulator gets the arguments Play gives it.
+TEST(ComposeCommandLine, TheShellsCopyQuotesWhatEitherShellActsOn) {
+    FakeFiles files;
+    const struct {
+        std::string folder, piece;
+    } cases[] = {
+        {"Roms", "--roms-directory=Roms"},
+        {"C:\\My Roms", "--roms-directory=\"C:\\My Roms\""},
+        {"D:\\Roms&More\\", "--roms-directory=\"D:\\Roms&More\\\\\""},
+    };
+    for (const auto& c : cases) {
+        const PlayChoices choices = Choices(5, 2, 0, c.folder);
+        EXPECT_EQ(ComposeCommandLine(choices, files.Exists(), LineFor::Shell),
+                  ".\\Vresk.exe 5 " + c.piece + " --renderer=soft_renderer.vrk")
+            << c.folder;
+    }
+    for (const char special : std::string("&^()!;,=%'`${}@#")) {
+        const PlayChoices choices = Choices(5, 0, 1, std::string("R") + special + "s");
+        const std::string copied = ComposeCommandLine(choices, files.Exists(), LineFor::Shell);
+        EXPECT_NE(copied.find(std::string("=\"R") + special + "s\""), std::string::npos) << copied;
+        Arguments play = SplitLikeTheEmulator(ComposeCommandLine(choices, files.Exists()));
+        play[0] = ".\\Vresk.exe";
+        EXPECT_EQ(SplitLikeTheEmulator(copied), play) << special;
+    }
+}
+
 TEST(ComposeCommandLine, RendererOutsideTheListAddsNothing) {
     FakeFiles files;
     for (ListPosition renderer : {-1, 6}) {
