@@ -1,5 +1,6 @@
 #include "platform/file_exists.h"
 
+#include "platform/paths.h"
 #include "platform/text.h"
 
 #include <windows.h>
@@ -20,7 +21,9 @@ bool FileExists(const std::string& name) {
 bool FolderExists(const std::wstring& name) {
     if (name.empty())
         return false;
-    const DWORD attributes = GetFileAttributesW(name.c_str());
+    // In the long form, so that a folder of MAX_PATH characters or more is found too.
+    const std::wstring full = LongPathForm(FullPath(name));
+    const DWORD attributes = GetFileAttributesW(full.empty() ? name.c_str() : full.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

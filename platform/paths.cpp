@@ -16,6 +16,13 @@ std::wstring FullPath(const std::wstring& name) {
     return path;
 }
 
+std::wstring LongPathForm(const std::wstring& full) {
+    if (full.empty() || full.rfind(L"\\\\?\\", 0) == 0 || full.rfind(L"\\\\.\\", 0) == 0)
+        return full;
+    const bool network = full.rfind(L"\\\\", 0) == 0;
+    return (network ? L"\\\\?\\UNC\\" : L"\\\\?\\") + full.substr(network ? 2 : 0);
+}
+
 std::wstring CurrentDirectory() {
     const DWORD needed = GetCurrentDirectoryW(0, nullptr);
     if (needed == 0)

@@ -8,6 +8,11 @@ namespace qennet::platform {
 // The name made absolute against the working folder; empty on failure (GetLastError tells why).
 std::wstring FullPath(const std::wstring& name);
 
+// The full path in the \\?\ form (\\?\UNC\server\share\... for \\server\share\...), which every
+// file call takes whatever its length: without it Windows refuses a path of MAX_PATH characters or
+// more. A path in that form already, or a device's (\\.\), comes back as it is.
+std::wstring LongPathForm(const std::wstring& full);
+
 // The working folder; empty on failure.
 std::wstring CurrentDirectory();
 

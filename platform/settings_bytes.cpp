@@ -60,19 +60,10 @@ DWORD LastErrorOr(DWORD fallback) {
     return error ? error : fallback;
 }
 
-// The name's full path in the \\?\ form (\\?\UNC\ for \\server\share\...), which every file call
-// takes whatever its length: without it Windows refuses a path of MAX_PATH characters or more, and
-// the temporary file's is longer than the target's.
-std::wstring Extended(const std::wstring& full) {
-    if (full.empty() || full.rfind(L"\\\\?\\", 0) == 0 || full.rfind(L"\\\\.\\", 0) == 0)
-        return full;
-    const bool network = full.rfind(L"\\\\", 0) == 0;
-    return (network ? L"\\\\?\\UNC\\" : L"\\\\?\\") + full.substr(network ? 2 : 0);
-}
-
-// Empty on failure (GetLastError tells why).
+// The name's full path in the long form: the temporary file's is longer than the target's. Empty on
+// failure (GetLastError tells why).
 std::wstring ExtendedFullPath(const std::string& name) {
-    return Extended(FullPath(Utf8ToWide(name)));
+    return LongPathForm(FullPath(Utf8ToWide(name)));
 }
 
 // A name of the launcher's own beside the file, never used twice in a run.
@@ -206,7 +197,7 @@ unsigned long WriteSettingsBytes(const std::string& name, const std::string& byt
         !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         const std::wstring pointed = calls.linkTarget(target);
         if (!pointed.empty()) {
-            target = Extended(pointed);
+            target = LongPathForm(pointed);
             attributes = calls.getAttributes(target.c_str());
         }
     }
