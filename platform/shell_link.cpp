@@ -25,10 +25,12 @@ std::wstring DesktopFolder(unsigned long& error) {
         return {};
     }
     wchar_t path[MAX_PATH] = {};
-    // The current folder, not the default one: the player may have moved the desktop.
-    const HRESULT result =
-        folderPath(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, path);
-    if (result != S_OK) { // S_FALSE: the folder does not exist
+    // The current folder, not the default one: the player may have moved the desktop. Named
+    // without looking, as a missing one is reported differently (Windows: E_FAIL, Wine: S_FALSE)
+    // and without its name.
+    const HRESULT result = folderPath(nullptr, CSIDL_DESKTOPDIRECTORY | CSIDL_FLAG_DONT_VERIFY,
+                                      nullptr, SHGFP_TYPE_CURRENT, path);
+    if (result != S_OK) {
         error = FAILED(result) ? static_cast<unsigned long>(result) : ERROR_PATH_NOT_FOUND;
         return {};
     }
@@ -40,7 +42,7 @@ unsigned long SaveShellLink(const ShellLink& link, const std::wstring& file) {
     // The link object would cut longer texts short: a shortcut that starts something else.
     if (link.arguments.size() > kLongestShortcutArguments)
         return kShortcutArgumentsTooLong;
-    for (const std::wstring* path : {&link.target, &link.workingFolder, &link.iconFile}) {
+    for (const std::wstring* path : {&link.target, &link.workingFolder, &link.iconFile, &file}) {
         if (path->size() >= MAX_PATH)
             return kShortcutPathTooLong;
     }
@@ -69,7 +71,12 @@ unsigned long SaveShellLink(const ShellLink& link, const std::wstring& file) {
         result = shellLink->QueryInterface(IID_IPersistFile, persistFile.Out());
     if (SUCCEEDED(result))
         result = persistFile->Save(file.c_str(), TRUE);
-    return SUCCEEDED(result) ? 0UL : static_cast<unsigned long>(result);
+    if (FAILED(result))
+        return static_cast<unsigned long>(result);
+    using ChangeNotifyFn = void(WINAPI*)(LONG, UINT, LPCVOID, LPCVOID);
+    if (const auto notify = LateBound<ChangeNotifyFn>(late::kSHChangeNotify))
+        notify(SHCNE_CREATE, SHCNF_PATHW, file.c_str(), nullptr);
+    return 0;
 }
 
 } // namespace qennet::platform

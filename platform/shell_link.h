@@ -14,23 +14,28 @@ struct ShellLink {
     std::wstring description;   // the comment Explorer shows
 };
 
-// The longest arguments a shortcut holds: the shell's link object takes INFOTIPSIZE characters
-// with the terminator.
+// The longest arguments a game's shortcut is given. The Unicode link object stores any length;
+// INFOTIPSIZE (with the terminator) is the ANSI one's limit, and programs that read shortcuts
+// through it, into a buffer of that size as the documentation's samples do, get a longer line cut
+// short: a shortcut that starts something else. So no shortcut is made with a longer one.
 constexpr std::size_t kLongestShortcutArguments = 1024 - 1;
 
 // SaveShellLink's answers of its own (application-defined codes, bit 29 set), given before the
 // shell is asked: the arguments are longer than kLongestShortcutArguments, or the target, the
-// working folder or the icon's file is MAX_PATH characters or longer (the link object holds
-// paths of MAX_PATH with the terminator). No file is written.
+// working folder, the icon's file or the shortcut's own file is MAX_PATH characters or longer (the
+// link object holds paths of MAX_PATH with the terminator, and saves to no longer name). No file
+// is written.
 constexpr unsigned long kShortcutArgumentsTooLong = 0x20000011;
 constexpr unsigned long kShortcutPathTooLong = 0x20000012;
 
-// The folder the shell calls the player's desktop (wherever the player moved it). Empty on
-// failure, with the reason in error.
+// The folder the shell calls the player's desktop (wherever the player moved it), also when it is
+// not there (redirected to a share that is offline, a synced folder removed): the caller looks.
+// Empty on failure, with the reason in error.
 std::wstring DesktopFolder(unsigned long& error);
 
-// Writes the shortcut as that file (a full path), replacing a file of that name. Returns 0, or
-// the failure (one of the codes above, a system error code or an HRESULT).
+// Writes the shortcut as that file (a full path), replacing a file of that name, and tells the
+// shell, so that a desktop on a network share shows it at once. Returns 0, or the failure (one of
+// the codes above, a system error code or an HRESULT).
 unsigned long SaveShellLink(const ShellLink& link, const std::wstring& file);
 
 } // namespace qennet::platform

@@ -45,6 +45,7 @@ constexpr LateCall kSHBrowseForFolder{L"shell32.dll", nullptr, "SHBrowseForFolde
 constexpr LateCall kSHGetPathFromIDList{L"shell32.dll", nullptr, "SHGetPathFromIDListW"};
 constexpr LateCall kSHGetPathFromIDListEx{L"shell32.dll", nullptr, "SHGetPathFromIDListEx"};
 constexpr LateCall kSHGetFolderPath{L"shell32.dll", nullptr, "SHGetFolderPathW"};
+constexpr LateCall kSHChangeNotify{L"shell32.dll", nullptr, "SHChangeNotify"};
 constexpr LateCall kDragQueryFile{L"shell32.dll", nullptr, "DragQueryFileW"};
 constexpr LateCall kDragFinish{L"shell32.dll", nullptr, "DragFinish"};
 constexpr LateCall kCoInitializeEx{L"ole32.dll", nullptr, "CoInitializeEx"};
