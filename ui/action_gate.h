@@ -3,6 +3,8 @@
 // controls' commands), a game controller, a menu. It knows when the window must not act.
 #include <windows.h>
 
+#include <string>
+
 namespace qennet::ui {
 
 // What the window can be asked to do.
@@ -34,6 +36,15 @@ class ActionGate {
 
     bool PluginCallRunning() const { return pluginCall_; }
 
+    // Once per gesture: a Play whose input came at `time` (the message's, in the system's
+    // milliseconds) that would start the line the last start did, before the double-click time
+    // has passed since that start, is the same gesture once more (a double-click on Play, the
+    // pad's A that a remapper also sends as Enter): not acted on. Later, or with another line (a
+    // game or an option changed), it is a new one.
+    bool RepeatsLastStart(const std::string& commandLine, DWORD time, DWORD doubleClickTime) const;
+    // The emulator was started with the line at that time.
+    void Started(const std::string& commandLine, DWORD at);
+
     // Held while a dialog of the launcher's own is open.
     class OwnDialog {
       public:
@@ -61,6 +72,9 @@ class ActionGate {
   private:
     int ownDialogs_ = 0;
     bool pluginCall_ = false;
+    bool started_ = false;
+    std::string lastStart_;
+    DWORD lastStartAt_ = 0;
 };
 
 } // namespace qennet::ui

@@ -13,6 +13,7 @@
 #include "ui/default_button.h"
 #include "ui/frmMain_layout.h"
 #include "ui/game_menu_items.h"
+#include "ui/tooltips.h"
 #include "ui/player_texts.h"
 #include "ui/program_start.h"
 #include "ui/system_ansi.h"
@@ -31,6 +32,7 @@ using platform::WindowText;
 constexpr UINT kSelectRomsText = WM_APP + 1;
 constexpr UINT kShowDefaultButton = WM_APP + 2;
 constexpr UINT kTellSettingsUnread = WM_APP + 3; // wParam: the system's error code
+constexpr UINT kLookForStoredRoms = WM_APP + 4;
 
 ListPosition SelectedPosition(HWND list, UINT getSelection) {
     return static_cast<ListPosition>(SendMessageW(list, getSelection, 0, 0));
@@ -121,6 +123,12 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case kTellSettingsUnread:
         messages_.Tell(hwnd_, kSettingsUnreadText, static_cast<unsigned long>(wParam));
+        return 0;
+    case kLookForStoredRoms:
+        romsField_.WarnIfMissing(hwnd_);
+        return 0;
+    case WM_SYSCOLORCHANGE:
+        ForwardToTooltips(hwnd_, message);
         return 0;
     case WM_SYSCOMMAND:
         if (OnSysCommand(wParam))
@@ -233,6 +241,8 @@ void frmMain::OnClose() {
 }
 
 void frmMain::RestoreFocus() {
+    if (gate_.PluginCallRunning())
+        return; // the window keeps it until the call returns
     if (focusedControl_ && IsWindow(focusedControl_) && IsWindowEnabled(focusedControl_))
         SetFocus(focusedControl_);
     else
@@ -255,6 +265,7 @@ bool frmMain::Form_Load() {
     ApplyStoredChoices();
     layout_.LayOut(layout_.dpi()); // the texts are in: each control gets the room it needs
     CentreForm();
+    PostMessageW(hwnd_, kLookForStoredRoms, 0, 0); // once the window is up
     // The class's icons are the system DPI's; a monitor of another one gets its own.
     if (layout_.dpi() != platform::SystemDpi())
         icons_.SetOn(hwnd_, IDI_QENNET, layout_.dpi());
@@ -375,12 +386,16 @@ platform::PluginCall frmMain::CallPlugin(const std::string& file) {
     platform::PluginCall call{};
     {
         const ActionGate::PluginCall running(gate_);
+        // Keys go to the window itself meanwhile: a plug-in that keeps the thread's messages
+        // flowing without a window of its own would let them change the list with the focus.
+        SetFocus(hwnd_);
         EnableWindow(hwnd_, FALSE);
         call = platform::ShowPluginSettings(file);
         EnableWindow(hwnd_, TRUE);
         ShowWindow(hwnd_, SW_SHOW); // some plug-ins hide the window they take for their owner
         SetForegroundWindow(hwnd_);
     }
+    RestoreFocus();
     if (closeAskedDuringPluginCall_) {
         closeAskedDuringPluginCall_ = false;
         SendMessageW(hwnd_, WM_CLOSE, 0, 0);
@@ -427,11 +442,19 @@ void frmMain::cmdConfigRomsDirectory_Click() {
 }
 
 void frmMain::cmdPlay_Click() {
-    if (const std::optional<std::string> commandLine = PlayCommandLine())
-        StartOrTell(Program::Emulator, *commandLine, EmulatorNotStartedText(), messages_, hwnd_);
+    const PlayLine play = ComposePlayLine(LineFor::Starting);
+    // Once per gesture: a double-click on Play, or the pad's A that a remapper also sends as Enter.
+    if (gate_.RepeatsLastStart(play.line, static_cast<DWORD>(GetMessageTime()),
+                               GetDoubleClickTime()) ||
+        !RomsFolderAnswered(play, StartAllTheSameQuestion()))
+        return;
+    if (StartOrTell(Program::Emulator, play.line, EmulatorNotStartedText(), messages_, hwnd_) != 0)
+        return;
+    gate_.Started(play.line, GetTickCount());
+    romsField_.WarnIfMissing(hwnd_);
 }
 
-std::optional<std::string> frmMain::PlayCommandLine() {
+frmMain::PlayLine frmMain::ComposePlayLine(LineFor use) const {
     // Play sends the game number; the other three are the choices the close saves.
     StoredChoices current = CurrentChoices();
     const auto shortName = [](const std::string& path) {
@@ -439,24 +462,30 @@ std::optional<std::string> frmMain::PlayCommandLine() {
     };
     std::optional<std::string> roms =
         RomsFolderTheEmulatorReads(current.romsDirectory, SystemAnsi(), shortName);
-    if (!roms && !messages_.Ask(hwnd_, RomsFolderUnreadableText()))
-        return std::nullopt;
+    const bool readable = roms.has_value();
     const PlayChoices choices{GameNumber, current.renderer, current.scope,
                               roms ? std::move(*roms) : std::move(current.romsDirectory)};
-    return ComposeCommandLine(choices, platform::FileExists);
+    return {ComposeCommandLine(choices, platform::FileExists, use), readable};
 }
 
-// The game list's menu: the selected game's shortcut on the desktop, and Play's command line on
-// the clipboard (to run in a command prompt in the emulator's folder and read the emulator's own
-// complaint).
+bool frmMain::RomsFolderAnswered(const PlayLine& line, const std::wstring& question) {
+    return line.romsReadable || messages_.Ask(hwnd_, RomsFolderUnreadableText(question));
+}
+
+// The game list's menu: the selected game's shortcut on the desktop, and the command line on the
+// clipboard (to run in Command Prompt or PowerShell in the emulator's folder and read the
+// emulator's own complaint).
 void frmMain::mnuCreateDesktopShortcut_Click() {
-    if (const std::optional<std::string> commandLine = PlayCommandLine())
-        CreateDesktopShortcut(GameNumber, *commandLine, messages_, hwnd_);
+    const PlayLine play = ComposePlayLine(LineFor::Starting);
+    if (RomsFolderAnswered(play, kCreateShortcutAllTheSameQuestion) &&
+        CreateDesktopShortcut(GameNumber, play.line, messages_, hwnd_))
+        romsField_.WarnIfMissing(hwnd_);
 }
 
 void frmMain::mnuCopyCommandLine_Click() {
-    if (const std::optional<std::string> commandLine = PlayCommandLine())
-        CopyCommandLine(*commandLine, messages_, hwnd_);
+    const PlayLine copy = ComposePlayLine(LineFor::Shell);
+    if (RomsFolderAnswered(copy, kCopyLineAllTheSameQuestion))
+        CopyCommandLine(copy.line, messages_, hwnd_);
 }
 
 void frmMain::cmdQuit_Click() {

@@ -3,6 +3,7 @@
 // message switch, the design's handlers, the renderer plug-in's modal call and the focus; every
 // other job of the window has an owner of its own, called from one line of OnMessage.
 #include "core/choices_text.h"
+#include "core/command_line.h"
 #include "core/types.h"
 #include "platform/plugin.h"
 #include "ui/action_gate.h"
@@ -37,6 +38,9 @@ class frmMain {
     // The message loop asks before the dialog keys: a key the window's own controls take first
     // (Enter and Esc for the ROM folder field's open suggestion list).
     bool TakesKey(const MSG& message) const { return romsField_.TakesKey(message); }
+    // The message loop shows it the thread's input first: a click or a key dismisses the ROM
+    // field's warning.
+    void SeesInput(const MSG& message) { romsField_.SeesInput(message); }
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -72,9 +76,14 @@ class frmMain {
     void mnuCreateDesktopShortcut_Click();
     void mnuCopyCommandLine_Click();
 
-    // The command line Play would start now; nothing when the player, asked about a ROM folder
-    // the emulator may not read, says No.
-    std::optional<std::string> PlayCommandLine();
+    // The command line for Play's choices now, and whether the emulator can read its ROM folder.
+    struct PlayLine {
+        std::string line;
+        bool romsReadable;
+    };
+    PlayLine ComposePlayLine(LineFor use) const;
+    // True unless the player, asked about a ROM folder the emulator may not read, says No.
+    bool RomsFolderAnswered(const PlayLine& line, const std::wstring& question);
 
     StoredChoices CurrentChoices() const;
     void StartEditor(const std::string& file);

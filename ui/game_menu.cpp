@@ -43,9 +43,12 @@ std::optional<LRESULT> GameMenu::OnMessage(HWND window, UINT message, WPARAM wPa
     const int selected = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
     const bool fromKeyboard = at.x == -1 && at.y == -1;
     const int game = fromKeyboard ? selected : ItemAt(list, at);
+    // No menu: the message goes on, as one a window does not answer.
     if (game < 0 || !perform_(Action::GameMenu))
-        return 0;
+        return std::nullopt;
     if (fromKeyboard) {
+        // At the selected game as it is shown: one scrolled out of view is scrolled back first.
+        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(game), 0);
         at = BelowGame(list, game);
     } else if (game != selected) { // selected first, through the same handler as a click
         SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(game), 0);

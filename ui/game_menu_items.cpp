@@ -7,43 +7,55 @@
 #include "platform/file_exists.h"
 #include "platform/paths.h"
 #include "platform/shell_link.h"
+#include "platform/system_error.h"
 #include "platform/text.h"
 #include "ui/player_texts.h"
 #include "ui/program_start.h"
 
 namespace qennet::ui {
 
-void CreateDesktopShortcut(GameNumber game, const std::string& commandLine,
+namespace {
+
+bool NotCreated(const PlayerMessages& messages, HWND owner, const std::wstring& cause) {
+    messages.Tell(owner, kShortcutNotCreatedText, cause);
+    return false;
+}
+
+} // namespace
+
+bool CreateDesktopShortcut(GameNumber game, const std::string& commandLine,
                            const PlayerMessages& messages, HWND owner) {
     using platform::Utf8ToWide;
     const std::wstring missing = EmulatorMissing();
     if (!missing.empty())
-        return messages.Tell(owner, kShortcutNotCreatedText, missing);
+        return NotCreated(messages, owner, missing);
     platform::ShellLink link;
     link.arguments = Utf8ToWide(ArgumentsAfterProgram(commandLine));
     if (link.arguments.size() > platform::kLongestShortcutArguments)
-        return messages.Tell(owner, kShortcutNotCreatedText,
-                             ShortcutTooLongCause(link.arguments.size()));
+        return NotCreated(messages, owner, ShortcutTooLongCause(link.arguments.size()));
     unsigned long error = 0;
     std::wstring desktop = platform::DesktopFolder(error);
     if (desktop.empty())
-        return messages.Tell(owner, kShortcutNotCreatedText, error);
+        return NotCreated(messages, owner, platform::SystemErrorText(error));
+    if (!platform::FolderExists(desktop))
+        return NotCreated(messages, owner, DesktopMissingCause(desktop));
     if (desktop.back() != L'\\')
         desktop += L'\\';
     const std::string name = ShortcutFileName(GameTitle(game), [&](const std::string& candidate) {
         return platform::PathExists(desktop + Utf8ToWide(candidate));
     });
     if (name.empty()) // every name up to " (9999)" is there already
-        return messages.Tell(owner, kShortcutNotCreatedText, ERROR_FILE_EXISTS);
+        return NotCreated(messages, owner, platform::SystemErrorText(ERROR_FILE_EXISTS));
     link.target = PathOf(Program::Emulator);
     link.workingFolder = platform::CurrentDirectory();
     link.iconFile = link.target;
     link.description = Utf8ToWide(GameTitle(game));
     error = platform::SaveShellLink(link, desktop + Utf8ToWide(name));
     if (error == platform::kShortcutPathTooLong)
-        messages.Tell(owner, kShortcutNotCreatedText, kShortcutPathTooLongCause);
-    else if (error)
-        messages.Tell(owner, kShortcutNotCreatedText, error);
+        return NotCreated(messages, owner, kShortcutPathTooLongCause);
+    if (error)
+        return NotCreated(messages, owner, platform::SystemErrorText(error));
+    return true;
 }
 
 void CopyCommandLine(const std::string& commandLine, const PlayerMessages& messages, HWND owner) {

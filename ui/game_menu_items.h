@@ -15,12 +15,13 @@ namespace qennet::ui {
 // full path, the arguments that follow its name, "Start in" the emulator's folder (every name in
 // the line is relative to it), the emulator's icon, and the game's title as its name and comment.
 // A shortcut of that name already there is never replaced. Says nothing on success, as Explorer's
-// "Send to > Desktop" does; tells the player what failed and why otherwise.
-void CreateDesktopShortcut(GameNumber game, const std::string& commandLine,
+// "Send to > Desktop" does; tells the player what failed and why otherwise. True when it was made.
+bool CreateDesktopShortcut(GameNumber game, const std::string& commandLine,
                            const PlayerMessages& messages, HWND owner);
 
-// Puts the command line on the clipboard as Unicode text, for the player to run in a command
-// prompt in the emulator's folder; tells the player when another program holds the clipboard.
+// Puts the command line on the clipboard as Unicode text, for the player to run in Command Prompt
+// or PowerShell in the emulator's folder; tells the player when another program holds the
+// clipboard.
 void CopyCommandLine(const std::string& commandLine, const PlayerMessages& messages, HWND owner);
 
 } // namespace qennet::ui

@@ -44,6 +44,7 @@ int Main(HINSTANCE instance) {
             return 1;
         if (IsHeldEnter(message))
             continue;
+        form.SeesInput(message);
         if (form.TakesKey(message)) { // before the dialog keys, which would take Enter and Esc
             TranslateMessage(&message);
             DispatchMessageW(&message);

@@ -26,13 +26,32 @@ std::wstring EmulatorNotStartedText() {
     return L"Could not start " + platform::Utf8ToWide(kEmulatorProgram) + L".";
 }
 
-std::wstring RomsFolderUnreadableText() {
+std::wstring RomsFolderUnreadableText(const std::wstring& question) {
     const std::wstring emulator = platform::Utf8ToWide(kEmulatorProgram);
     return L"The ROM folder's name holds characters that " + emulator +
            L" cannot read on this Windows (it reads its command line in the system's code page), "
            L"and the folder has no short name to give it instead. The emulator may not find its "
-           L"games.\n\nStart " +
-           emulator + L" all the same?";
+           L"games.\n\n" +
+           question;
+}
+
+std::wstring StartAllTheSameQuestion() {
+    return L"Start " + platform::Utf8ToWide(kEmulatorProgram) + L" all the same?";
+}
+
+std::wstring RomsFolderMissingText(const std::wstring& fullPath) {
+    std::wstring path = fullPath;
+    while (path.size() > 3 && path.back() == L'\\')
+        path.pop_back();
+    const std::wstring games =
+        L". " + platform::Utf8ToWide(kEmulatorProgram) + L" may not find its games.";
+    const size_t slash = path.find_last_of(L'\\');
+    if (slash == std::wstring::npos || slash + 1 == path.size())
+        return L"There is no folder " + path + games; // a drive's root
+    std::wstring parent = path.substr(0, slash);
+    if (parent.size() == 2 && parent[1] == L':')
+        parent += L'\\';
+    return L"There is no folder " + path.substr(slash + 1) + L" in " + parent + games;
 }
 
 std::wstring EditorNotStartedText(const std::wstring& file) {
@@ -116,6 +135,12 @@ std::wstring EmulatorMissingCause(const std::wstring& folder) {
     return L"There is no " + emulator + L" in " + folder + L", the folder Qennet was started in. " +
            L"qennet.exe belongs in the emulator's folder, beside " + emulator +
            L"; a shortcut to qennet.exe needs that folder as its \"Start in\" folder.";
+}
+
+std::wstring DesktopMissingCause(const std::wstring& folder) {
+    return L"Your desktop folder, " + folder +
+           L", is not there: it may be on a network share that is offline, or a synced folder "
+           L"that was removed.";
 }
 
 std::wstring ShortcutTooLongCause(std::size_t length) {

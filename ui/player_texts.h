@@ -26,8 +26,17 @@ constexpr wchar_t kSettingsUnreadText[] =
 constexpr wchar_t kSettingsNotSavedText[] = L"Your choices could not be saved to qennet.cfg.";
 constexpr wchar_t kFolderBrowserFailedText[] = L"Could not use the folder browser.";
 std::wstring EmulatorNotStartedText();
-// The question before Play starts the emulator with a ROM folder it may not read.
-std::wstring RomsFolderUnreadableText();
+// The warning before Play, a shortcut or the copied line hands the emulator a ROM folder it may not
+// read, with the question for what follows ("Start Vresk.exe all the same?").
+std::wstring RomsFolderUnreadableText(const std::wstring& question);
+std::wstring StartAllTheSameQuestion();
+constexpr wchar_t kCreateShortcutAllTheSameQuestion[] = L"Create the shortcut all the same?";
+constexpr wchar_t kCopyLineAllTheSameQuestion[] = L"Copy the line all the same?";
+
+// The ROM folder field's warning where the folder the emulator is told of is not there: its
+// title, and the text naming the folder and the folder it was looked for in (from its full path).
+constexpr wchar_t kRomsFolderMissingTitle[] = L"ROM folder not found";
+std::wstring RomsFolderMissingText(const std::wstring& fullPath);
 std::wstring EditorNotStartedText(const std::wstring& file);
 std::wstring PluginNotLoadedText(const std::wstring& plugin);
 std::wstring PluginWithoutSettingsText(const std::wstring& plugin);
@@ -62,10 +71,15 @@ std::wstring EmulatorMissingCause(const std::wstring& folder);
 // The cause for a game's shortcut whose arguments would be longer than a shortcut holds.
 std::wstring ShortcutTooLongCause(std::size_t length);
 
-// The cause for a shortcut whose program or folder has a path longer than a shortcut holds.
+// The cause for a shortcut whose program, folder or own file has a path longer than a shortcut
+// holds.
 constexpr wchar_t kShortcutPathTooLongCause[] =
-    L"The emulator's folder has a path longer than a shortcut holds (259 characters). A shortcut "
-    L"can be made for an emulator in a folder with a shorter path.";
+    L"The emulator's folder, or the desktop folder with the game's name, has a path longer than a "
+    L"shortcut holds (259 characters). A shortcut can be made for an emulator in a folder with a "
+    L"shorter path.";
+
+// The cause where the desktop folder the shell names is not there.
+std::wstring DesktopMissingCause(const std::wstring& folder);
 
 // The cause where another program holds the clipboard.
 constexpr wchar_t kClipboardHeldCause[] =

@@ -1,10 +1,13 @@
 #include "ui/roms_field.h"
 
+#include "core/command_line.h"
 #include "core/dropped_folder.h"
 #include "platform/dropped_files.h"
 #include "platform/file_exists.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/control_ids.h"
+#include "ui/player_texts.h"
 
 #include <vector>
 
@@ -34,6 +37,18 @@ void RomsField::TakeDroppedFolder(HWND window, const std::wstring& folder) {
     SetWindowTextW(field, folder.c_str());
     SetFocus(field);
     SendMessageW(field, EM_SETSEL, 0, -1);
+}
+
+bool RomsField::WarnIfMissing(HWND window) {
+    HWND field = GetDlgItem(window, IDC_ROMS);
+    const std::wstring folder =
+        platform::Utf8ToWide(RomsFolderNamed(platform::WideToUtf8(platform::WindowText(field))));
+    if (folder.empty() || platform::LookForFolder(folder, look_) != platform::FolderLook::Missing)
+        return false;
+    const std::wstring full = platform::FullPath(folder);
+    balloon_.Show(field, kRomsFolderMissingTitle,
+                  RomsFolderMissingText(full.empty() ? folder : full));
+    return true;
 }
 
 bool RomsField::TakesKey(const MSG& message) const {

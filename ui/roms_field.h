@@ -1,9 +1,11 @@
 #pragma once
 // The ROM folder field's shell conventions, as every Windows path field has them: a folder
-// dragged from Explorer onto the field (or the window) fills it, and folder names are completed
-// as they are typed.
+// dragged from Explorer onto the field (or the window) fills it, folder names are completed as
+// they are typed, and a folder that is not there is pointed out at the field.
 #include "platform/folder_completion.h"
+#include "platform/folder_look.h"
 #include "ui/action_gate.h"
+#include "ui/field_balloon.h"
 
 #include <windows.h>
 
@@ -17,8 +19,10 @@ class RomsField {
   public:
     // listOpen: whether the suggestion list is open, by default as the completion tells; a test
     // stands in for a list Wine does not show.
-    explicit RomsField(std::function<bool(Action)> perform, std::function<bool()> listOpen = {})
-        : perform_(std::move(perform)), listOpen_(std::move(listOpen)) {}
+    // look: how the folder is looked for; a test stands in for a share that does not answer.
+    explicit RomsField(std::function<bool(Action)> perform, std::function<bool()> listOpen = {},
+                       const platform::FolderLookCalls& look = {})
+        : perform_(std::move(perform)), listOpen_(std::move(listOpen)), look_(look) {}
 
     // Sees the window's messages: the field's first focus starts the completion (loading the
     // shell then, not at start-up); a drop (WM_DROPFILES) fills the field with its folder where
@@ -30,6 +34,15 @@ class RomsField {
     // field itself when this says so, before the dialog keys.
     bool TakesKey(const MSG& message) const;
 
+    // The folder the field names, looked for as the emulator will (relative to the working
+    // folder, without quotation marks), is not there: a balloon at the field says so, as the
+    // emulator may find no games. Nothing for an empty text (the player's choice), a folder that
+    // is there, or where the look cannot tell within about a second. True when it warned.
+    bool WarnIfMissing(HWND window);
+
+    // The thread's input, which dismisses the warning as a balloon's goes.
+    void SeesInput(const MSG& message) { balloon_.SeesInput(message); }
+
   private:
     // Fills the field as the folder browser does: the focus goes to it, its whole text selected.
     static void TakeDroppedFolder(HWND window, const std::wstring& folder);
@@ -37,6 +50,8 @@ class RomsField {
     std::function<bool(Action)> perform_;
     std::function<bool()> listOpen_;
     platform::FolderCompletion completion_;
+    platform::FolderLookCalls look_;
+    FieldBalloon balloon_;
     HWND field_ = nullptr; // once the completion is attached
 };
 

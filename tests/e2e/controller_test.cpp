@@ -118,8 +118,10 @@ TEST(Controller, PlayNamesTheMostSpecificFileThatExists) {
     folder.Remove(L"ctrlr\\zn1_controller.cfg");
     Play(app);
     folder.MakeDirectory(L"ctrlr\\sfexp_controller.cfg"); // a folder is not a settings file
+    app.WaitOutTheGesture();                              // the same line once more
     Play(app);
     app.SelectCombo(IDC_CONTROLLER, 1); // no existence test for the global file
+    app.WaitOutTheGesture();
     Play(app);
 
     app.ClickGame(59); // game 60

@@ -66,6 +66,11 @@ const char kRest[] = "0 0", kStickDown[] = "0 -32768", kA[] = "0x1000 0",
 
 TEST(GamePad, TheStickMovesTheSelectionAndAPlaysOnce) {
     PadScript pad;
+    // The double-click time that makes A and Enter at once one gesture, long enough that no
+    // stall of this machine parts them.
+    const wchar_t doubleClick[] = L"5000";
+    const RegistryOverride gesture(L"Control Panel\\Mouse", L"DoubleClickSpeed", REG_SZ,
+                                   doubleClick, sizeof doubleClick);
     EmulatorFolder folder;
     ASSERT_LAUNCHED(app, folder);
     app.ClickGame(4);
@@ -87,6 +92,14 @@ TEST(GamePad, TheStickMovesTheSelectionAndAPlaysOnce) {
     const int paged = app.GameSelection();
     pad.Play({kRest, kLeftShoulder, kRest});
     ASSERT_TRUE(WaitUntil([&] { return app.GameSelection() < paged - 1; }));
+
+    // A pressed while a remapper sends Enter for it starts one emulator; the move after it shows
+    // the press was read.
+    const int before = app.GameSelection();
+    pad.Play({kRest, kA, kRest, kStickDown, kRest});
+    app.PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return app.GameSelection() == before + 1; }));
+    EXPECT_EQ(app.ProgramsStarted(), 2);
 }
 
 // Activated while minimised (started from a shortcut set to run minimised), the window is driven

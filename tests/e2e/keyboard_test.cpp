@@ -74,6 +74,7 @@ TEST(Keyboard, EnterPlaysFromTheListTheDropDownsTheFieldAndPlay) {
         ++played;
         EXPECT_EQ(app.ProgramsStarted(), played)
             << "Enter with the focus on control " << place.focus << " did not play";
+        app.WaitOutTheGesture();
         EXPECT_TRUE(app.Running());
     }
     app.WaitForPrograms();

@@ -85,10 +85,12 @@ TEST(Play, ConfigurationFileAddsItsOptionWhenItIsAPlainFile) {
     folder.Remove(L"vresk.cfg"); // tested afresh at every Play
     Play(app);
     folder.MakeDirectory(L"vresk.cfg");
+    app.WaitOutTheGesture(); // the same line once more
     Play(app);
     folder.Remove(L"vresk.cfg");
     folder.Write(L"vresk.cfg", "");
     folder.SetAttributes(L"vresk.cfg", FILE_ATTRIBUTE_HIDDEN);
+    app.WaitOutTheGesture();
     Play(app);
     folder.SetAttributes(L"vresk.cfg", FILE_ATTRIBUTE_NORMAL);
     Play(app);
@@ -263,16 +265,20 @@ TEST(Play, RomsFolderOutsideTheCodePageGoesByItsShortNameOrAsked) {
     EXPECT_EQ(app.ProgramsStarted(), 1) << "No started the emulator";
 }
 
-TEST(Play, EachPressStartsAnotherEmulator) {
+// Two clicks at once (a double-click on Play) are one gesture and start one emulator; a press once
+// the double-click time has passed starts another.
+TEST(Play, APressStartsAnotherEmulatorOnceTheGestureIsOver) {
     EmulatorFolder folder;
     ASSERT_LAUNCHED(app, folder);
 
+    ASSERT_TRUE(PostMessageW(app.Control(IDC_PLAY), BM_CLICK, 0, 0));
     app.Click(IDC_PLAY);
+    EXPECT_EQ(app.ProgramsStarted(), 1);
+    app.WaitForPrograms();
+    app.WaitOutTheGesture();
     app.Click(IDC_PLAY);
     EXPECT_EQ(app.ProgramsStarted(), 2);
     app.WaitForPrograms();
-    EXPECT_EQ(folder.Lines(L"Vresk.log"),
-              (Lines{"Vresk.exe 1 --roms-directory=Roms", "Vresk.exe 1 --roms-directory=Roms"}));
     EXPECT_EQ(ArgumentsOfEach(folder.Lines(L"Vresk.log")),
               Split(2, {"Vresk.exe", "1", "--roms-directory=Roms"}));
     EXPECT_TRUE(app.Running());

@@ -316,6 +316,26 @@ TEST(Renderer, PluginDialogHoldsTheWindowAndACloseWaitsForIt) {
     CloseAndWait(app);
 }
 
+// A plug-in that keeps the thread's messages flowing without a window of its own: a key pressed
+// meanwhile changes no choice, and the focus is back on the renderer list afterwards.
+TEST(Renderer, KeysDuringThePluginCallChangeNoChoice) {
+    EmulatorFolder folder;
+    folder.AddPlugin(L"soft_renderer.vrk");
+    folder.Write(L"plugin-actions.txt", "pump\r\n");
+    ASSERT_LAUNCHED(app, folder);
+    app.SelectCombo(IDC_RENDERER, 2);
+
+    app.Click(IDC_CONFIG_RENDERER);
+    ASSERT_TRUE(WaitUntil([&] { return folder.Lines(L"GPUconfigure.log").size() == 1; }));
+    app.PressKey(VK_DOWN);
+    EXPECT_EQ(app.ComboSelection(IDC_RENDERER), 2);
+    folder.Write(L"plugin-release.txt", "");
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(app.Window()) != FALSE; }));
+    ASSERT_TRUE(app.Flush());
+    EXPECT_EQ(FocusId(app), IDC_RENDERER);
+    CloseAndWait(app);
+}
+
 TEST(Renderer, CloseAskedForUnderThePluginDialogWaitsForIt) {
     EmulatorFolder folder;
     folder.AddPlugin(L"soft_renderer.vrk");

@@ -174,3 +174,31 @@ TEST(RomsFolder, TypedTextIsUsedAsItIs) {
         EXPECT_EQ(Arguments(line).size(), 3u) << line;
     }
 }
+
+// A ROM folder that is not there is pointed out at the field without stopping anything: when the
+// window opens with it stored, and when Play starts the emulator with it. A folder that is there
+// and an empty text get no balloon.
+TEST(RomsFolder, AFolderThatIsNotThereIsPointedOutAtTheField) {
+    EmulatorFolder folder;
+    folder.Write(L"qennet.cfg", "0\r\n0\r\n0\r\n\"Gone\"\r\n");
+    folder.MakeDirectory(L"There");
+    ASSERT_LAUNCHED(app, folder);
+    ASSERT_TRUE(app.Flush());
+    EXPECT_EQ(BalloonText(app), L"There is no folder Gone in " + folder.Path() +
+                                    L". Vresk.exe may not find its games.");
+
+    app.SetText(IDC_ROMS, L"Elsewhere\\Roms");
+    app.ClickAndWaitForProgram(IDC_PLAY);
+    EXPECT_EQ(BalloonText(app), L"There is no folder Roms in " + folder.PathOf(L"Elsewhere") +
+                                    L". Vresk.exe may not find its games.");
+    app.WaitOutTheGesture();
+    app.PressKey(VK_SHIFT); // as a balloon goes
+    EXPECT_EQ(BalloonText(app), L"");
+
+    for (const wchar_t* none : {L"There", L""}) {
+        app.SetText(IDC_ROMS, none);
+        app.ClickAndWaitForProgram(IDC_PLAY);
+        EXPECT_EQ(BalloonText(app), L"") << WideToUtf8(none);
+    }
+    EXPECT_EQ(folder.Lines(L"Vresk.log").size(), 3u);
+}

@@ -1,5 +1,6 @@
 #include "support.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -571,10 +572,16 @@ bool Launcher::Flush() {
         ADD_FAILURE() << "The launcher did not handle its input within " << kDeadlineMs << " ms.";
         return false;
     }
+    handledAt_ = GetTickCount();
     if (!gone) {
         Send(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent), 0);
     }
     return !gone;
+}
+
+void Launcher::WaitOutTheGesture() {
+    const DWORD doubleClick = GetDoubleClickTime();
+    WaitUntil([&] { return GetTickCount() - handledAt_ > doubleClick; });
 }
 
 // A program of Wine's system folder (services.exe, explorer.exe, winedevice.exe...), which Wine
@@ -831,6 +838,13 @@ int FocusId(const Launcher& app) {
 void CloseAndWait(Launcher& app, CloseBy how) {
     app.Close(how);
     EXPECT_EQ(app.WaitForExit(), 0u);
+}
+
+std::wstring BalloonText(const Launcher& app) {
+    return TextOf(FirstOf(ThreadWindows(app.ThreadId(), [](HWND window) {
+        return _wcsicmp(ClassOf(window).c_str(), L"tooltips_class32") == 0 &&
+               (GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON) && IsWindowVisible(window);
+    })));
 }
 
 } // namespace e2e

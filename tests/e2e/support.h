@@ -152,6 +152,9 @@ class Launcher {
     // Waits until everything posted to the launcher so far has been handled. Returns false when
     // the window is gone.
     bool Flush();
+    // Waits until the system's double-click time has passed since the input handled last: a Play
+    // then is a new gesture, not the same one once more.
+    void WaitOutTheGesture();
 
     // Programs the launcher started so far (not counting itself).
     int ProgramsStarted();
@@ -160,6 +163,7 @@ class Launcher {
     // Clicks a button that starts one program (Play, an editor's "..."), checks that exactly one
     // started, and waits until it has ended. Programs started back to back append to a shared
     // record in whatever order they happen to run; waiting for each keeps the order of the clicks.
+    // (Play with the line it started last is the same gesture until WaitOutTheGesture.)
     void ClickAndWaitForProgram(int id);
 
     void Close(CloseBy how);
@@ -196,6 +200,7 @@ class Launcher {
     HWND window_ = nullptr;
     std::vector<DWORD> started_; // processes started by the launcher
     std::vector<DWORD> ended_;
+    DWORD handledAt_ = 0; // when Flush saw the input handled
 };
 
 // The rectangle of a control as left, top, width and height, for readable comparisons.
@@ -228,5 +233,8 @@ std::wstring CloseOneMessage(Launcher& app);
 
 // The control ID of the window that has the keyboard focus, or 0.
 int FocusId(const Launcher& app);
+
+// The text of the balloon the launcher shows at a field, or empty while none is shown.
+std::wstring BalloonText(const Launcher& app);
 
 } // namespace e2e

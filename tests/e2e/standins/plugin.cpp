@@ -15,6 +15,8 @@
 //   crash       ends the process at once, as an access violation would
 //   errormode   records the process's error mode as a number in "errormode.log" in the current
 //               directory
+//   pump        keeps the thread's messages flowing, with no window of its own, until a file
+//               "plugin-release.txt" is beside the plug-in's own file
 #include "record.h"
 
 #include <windows.h>
@@ -93,6 +95,16 @@ void Perform(const std::wstring& action) {
         const UINT mode = SetErrorMode(0);
         SetErrorMode(mode);
         Append(L"errormode.log", std::to_string(mode) + "\n");
+    } else if (action == L"pump") {
+        const std::wstring release = OwnFolder() + L"plugin-release.txt";
+        while (GetFileAttributesW(release.c_str()) == INVALID_FILE_ATTRIBUTES) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
     } else if (action == L"crash") {
         TerminateProcess(GetCurrentProcess(), 0xC0000005);
     }
