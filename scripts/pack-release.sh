@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Packs a built qennet.exe as qennet-<version>.zip with README.md, CHANGELOG.md and LICENSE;
-# builds and installs nothing. The zip is reproducible: fixed order, modes and timestamps (the last commit's time, or
-# SOURCE_DATE_EPOCH when set).
+# Packs a built qennet.exe as qennet-<version>.zip with README.md, CHANGELOG.md and LICENSE, and
+# writes SHA256SUMS beside it (the zip's and the zipped exe's sums, as `sha256sum -c` reads them);
+# builds and installs nothing. The zip is reproducible: fixed order, modes and timestamps (the last
+# commit's time, or SOURCE_DATE_EPOCH when set).
 #   pack-release.sh EXE VERSION DIST_FOLDER
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,7 +30,11 @@ rm -f "$zip_file"
 # -X leaves out owner and extra time fields; zip stores local time, so the zone is fixed.
 (cd "$stage" && TZ=UTC zip -q -X -D -9 "$stage/package.zip" qennet.exe README.md CHANGELOG.md LICENSE)
 mv "$stage/package.zip" "$zip_file"
+# Names relative to the folder: `sha256sum -c --ignore-missing SHA256SUMS` there checks the zip,
+# and in the folder it was unzipped to, the exe.
+(cd "$dist" && sha256sum "qennet-$version.zip") >"$stage/SHA256SUMS"
+(cd "$stage" && sha256sum qennet.exe) >>"$stage/SHA256SUMS"
+mv "$stage/SHA256SUMS" "$dist/SHA256SUMS"
 
-echo "qennet $version"
-echo "$(sha256sum <"$zip_file" | cut -d' ' -f1)  $zip_file"
-echo "$(sha256sum <"$exe" | cut -d' ' -f1)  $exe ($(stat -c %s "$exe") bytes, the exe in the zip)"
+echo "qennet $version, $(stat -c %s "$exe") bytes the exe; $dist/SHA256SUMS:"
+cat "$dist/SHA256SUMS"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the release: qennet.exe (32-bit, Release) and dist/qennet-<version>.zip holding the exe,
-# README.md, CHANGELOG.md and LICENSE (packed by scripts/pack-release.sh), then prints the SHA-256 of both.
+# README.md, CHANGELOG.md and LICENSE (packed by scripts/pack-release.sh) with SHA256SUMS beside it,
+# the sums of the zip and of the exe, which it prints too.
 #
 # The exe is built in build/win32, the tree scripts/test.sh builds and tests with the same
 # options, so the zipped exe is the tested one.
