@@ -40,10 +40,10 @@ unsigned long PutTextOnClipboard(HWND owner, const std::wstring& text,
     if (!memory)
         return LastErrorOr(ERROR_NOT_ENOUGH_MEMORY);
 
-    bool open = calls.open(owner) != FALSE;
+    bool open = calls.open(calls.context, owner) != FALSE;
     for (int retry = 0; !open && retry < kRetries; ++retry) {
-        calls.wait(kRetryWaitMs);
-        open = calls.open(owner) != FALSE;
+        calls.wait(calls.context, kRetryWaitMs);
+        open = calls.open(calls.context, owner) != FALSE;
     }
     if (!open) {
         const unsigned long error = LastErrorOr(ERROR_ACCESS_DENIED);

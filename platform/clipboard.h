@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/seam.h"
+
 #include <windows.h>
 
 #include <string>
@@ -8,8 +10,11 @@ namespace qennet::platform {
 // The clipboard calls, so that a test can stand in for another program that holds it, and the
 // wait between two tries.
 struct ClipboardCalls {
-    decltype(&::OpenClipboard) open = ::OpenClipboard;
-    decltype(&::Sleep) wait = ::Sleep;
+    using OpenFn = BOOL (*)(void* context, HWND owner);
+    using WaitFn = void (*)(void* context, DWORD milliseconds);
+    void* context = nullptr;
+    OpenFn open = SystemCall<&::OpenClipboard>::Call;
+    WaitFn wait = SystemCall<&::Sleep>::Call;
 };
 
 // Puts the text on the clipboard as Unicode text, owned by the window. Another program that has
@@ -17,6 +22,6 @@ struct ClipboardCalls {
 // Returns 0, or the system's error code (ERROR_ACCESS_DENIED while another program still holds
 // it, also where the system names no reason).
 unsigned long PutTextOnClipboard(HWND owner, const std::wstring& text,
-                                 const ClipboardCalls& calls = ClipboardCalls());
+                                 const ClipboardCalls& calls = {});
 
 } // namespace qennet::platform

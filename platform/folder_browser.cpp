@@ -12,40 +12,36 @@ constexpr DWORD kLongestPath = 32768;
 
 } // namespace
 
-const FolderBrowserCalls& SystemFolderBrowserCalls() {
-    static const FolderBrowserCalls calls = [] {
-        FolderBrowserCalls c;
-        c.browse = LateBound<decltype(c.browse)>(late::kSHBrowseForFolder);
-        c.pathFromItem = LateBound<decltype(c.pathFromItem)>(late::kSHGetPathFromIDList);
-        c.freeItem = LateBound<decltype(c.freeItem)>(late::kCoTaskMemFree);
-        if (!c.browse || !c.pathFromItem || !c.freeItem) {
-            c.error = GetLastError() ? GetLastError() : ERROR_PROC_NOT_FOUND;
-            return c;
-        }
-        c.pathFromItemEx = LateBound<decltype(c.pathFromItemEx)>(late::kSHGetPathFromIDListEx);
-        c.error = InitialiseCom();
-        return c;
+unsigned long FolderBrowserReady(void*) {
+    using Calls = FolderBrowserCalls;
+    static const unsigned long error = [] {
+        if (!LateSystemCall<late::kSHBrowseForFolder, Calls::BrowseFn>::Found() ||
+            !LateSystemCall<late::kSHGetPathFromIDList, Calls::PathFn>::Found() ||
+            !LateSystemCall<late::kCoTaskMemFree, Calls::FreeFn>::Found())
+            return GetLastError() ? GetLastError()
+                                  : static_cast<unsigned long>(ERROR_PROC_NOT_FOUND);
+        return InitialiseCom();
     }();
-    return calls;
+    return error;
 }
 
 FolderChoice BrowseForFolder(HWND owner, const FolderBrowserCalls& calls) {
-    if (calls.error != 0)
-        return {FolderChoice::Outcome::Failed, {}, calls.error};
+    if (const unsigned long error = calls.ready(calls.context))
+        return {FolderChoice::Outcome::Failed, {}, error};
 
     BROWSEINFOW info{};
     info.hwndOwner = owner;
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
-    PIDLIST_ABSOLUTE item = calls.browse(&info);
+    PIDLIST_ABSOLUTE item = calls.browse(calls.context, &info);
     if (!item)
         return {FolderChoice::Outcome::Cancelled, {}, 0};
 
     std::wstring path(calls.pathFromItemEx ? kLongestPath : MAX_PATH, L'\0');
-    const BOOL found =
-        calls.pathFromItemEx
-            ? calls.pathFromItemEx(item, path.data(), static_cast<DWORD>(path.size()), 0)
-            : calls.pathFromItem(item, path.data());
-    calls.freeItem(item);
+    const BOOL found = calls.pathFromItemEx
+                           ? calls.pathFromItemEx(calls.context, item, path.data(),
+                                                  static_cast<DWORD>(path.size()), 0)
+                           : calls.pathFromItem(calls.context, item, path.data());
+    calls.freeItem(calls.context, item);
     const size_t end = path.find(L'\0');
     path.resize(end == std::wstring::npos ? 0 : end);
     if (!found || path.empty())

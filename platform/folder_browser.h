@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/system_library.h"
+
 #include <windows.h>
 #include <shlobj.h>
 
@@ -12,23 +14,30 @@ struct FolderChoice {
     unsigned long error; // when Failed: the system's error code
 };
 
+// 0 when the system's folder browser can be used, otherwise why not (its calls are missing, or COM
+// cannot be used); looked up (and COM initialised) at the first call, not at start-up.
+unsigned long FolderBrowserReady(void* context);
+
 // The shell calls the folder browser makes, so that a test can stand in for them.
 struct FolderBrowserCalls {
-    decltype(&::SHBrowseForFolderW) browse = nullptr;
+    using ReadyFn = unsigned long (*)(void* context);
+    using BrowseFn = PIDLIST_ABSOLUTE (*)(void* context, LPBROWSEINFOW info);
+    using PathFn = BOOL (*)(void* context, PCIDLIST_ABSOLUTE item, LPWSTR path);
+    using PathExFn = BOOL (*)(void* context, PCIDLIST_ABSOLUTE item, PWSTR path, DWORD size,
+                              int options);
+    using FreeFn = void (*)(void* context, LPVOID item);
+    void* context = nullptr;
+    ReadyFn ready = FolderBrowserReady;
+    BrowseFn browse = LateSystemCall<late::kSHBrowseForFolder, BrowseFn>::OrAnswer<nullptr>;
     // Through a MAX_PATH buffer; the one older Windows has.
-    decltype(&::SHGetPathFromIDListW) pathFromItem = nullptr;
+    PathFn pathFromItem = LateSystemCall<late::kSHGetPathFromIDList, PathFn>::OrAnswer<FALSE>;
     // Any length (Windows Vista and later); nullptr where the system has none.
-    BOOL(WINAPI* pathFromItemEx)(PCIDLIST_ABSOLUTE, PWSTR, DWORD, int) = nullptr;
-    decltype(&::CoTaskMemFree) freeItem = nullptr;
-    unsigned long error = 0; // not 0: the calls are missing or COM cannot be used, and why
+    PathExFn pathFromItemEx = LateSystemCall<late::kSHGetPathFromIDListEx, PathExFn>::WhereFound();
+    FreeFn freeItem = LateSystemCall<late::kCoTaskMemFree, FreeFn>::OrAnswer<nullptr>;
 };
-
-// The system's, looked up (and COM initialised) at the first call, not at start-up.
-const FolderBrowserCalls& SystemFolderBrowserCalls();
 
 // The shell's folder browser, modal to the owner, starting at the desktop; only file-system
 // folders can be confirmed, of any length where the system can tell it.
-FolderChoice BrowseForFolder(HWND owner,
-                             const FolderBrowserCalls& calls = SystemFolderBrowserCalls());
+FolderChoice BrowseForFolder(HWND owner, const FolderBrowserCalls& calls = {});
 
 } // namespace qennet::platform

@@ -19,12 +19,12 @@ struct FolderCompletion::Parts {
     ComObject<IAutoCompleteDropDown> dropDown;
 };
 
-HRESULT WINAPI CreateInstanceFromOle32(REFCLSID type, IUnknown* outer, DWORD context,
-                                       REFIID interfaceId, void** object) {
+HRESULT CreateInstanceFromOle32(void*, REFCLSID type, IUnknown* outer, DWORD server,
+                                REFIID interfaceId, void** object) {
     static const auto create = LateBound<decltype(&::CoCreateInstance)>(late::kCoCreateInstance);
     static const DWORD missing = create ? 0 : GetLastError();
     if (create)
-        return create(type, outer, context, interfaceId, object);
+        return create(type, outer, server, interfaceId, object);
     *object = nullptr;
     return HRESULT_FROM_WIN32(missing ? missing : ERROR_PROC_NOT_FOUND);
 }
@@ -41,10 +41,10 @@ bool FolderCompletion::Attach(HWND field, const FolderCompletionCalls& calls) {
     const auto create = calls.create;
 
     auto* parts = new Parts;
-    HRESULT result = create(CLSID_AutoComplete, nullptr, CLSCTX_INPROC_SERVER, IID_IAutoComplete2,
-                            parts->complete.Out());
+    HRESULT result = create(calls.context, CLSID_AutoComplete, nullptr, CLSCTX_INPROC_SERVER,
+                            IID_IAutoComplete2, parts->complete.Out());
     if (SUCCEEDED(result))
-        result = create(CLSID_ACListISF, nullptr, CLSCTX_INPROC_SERVER, IID_IACList2,
+        result = create(calls.context, CLSID_ACListISF, nullptr, CLSCTX_INPROC_SERVER, IID_IACList2,
                         parts->folders.Out());
     if (SUCCEEDED(result))
         result = parts->complete->QueryInterface(IID_IAutoCompleteDropDown, parts->dropDown.Out());

@@ -2,6 +2,8 @@
 // Whether a folder is there, as a program started in the working folder will find it, asked on a
 // thread of its own: a share whose server is off, or a drive that does not answer, can hold a file
 // call for half a minute, and the window waits for the answer only briefly.
+#include "platform/seam.h"
+
 #include <windows.h>
 
 #include <string>
@@ -17,9 +19,9 @@ enum class FolderLook {
 // The call the folder is looked for with, and how long the caller waits for its answer; a test
 // stands in for a share that does not answer. The double receives the context.
 struct FolderLookCalls {
-    using AttributesFn = DWORD (*)(void* context, const wchar_t* path);
+    using AttributesFn = DWORD (*)(void* context, LPCWSTR path);
     void* context = nullptr;
-    AttributesFn attributes = [](void*, const wchar_t* path) { return ::GetFileAttributesW(path); };
+    AttributesFn attributes = SystemCall<&::GetFileAttributesW>::Call;
     DWORD patienceMs = 1000;
 };
 

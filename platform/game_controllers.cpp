@@ -1,22 +1,8 @@
 #include "platform/game_controllers.h"
 
-#include "platform/system_library.h"
-
 #include <algorithm>
 
 namespace qennet::platform {
-
-const ControllerCalls& SystemControllerCalls() {
-    static const ControllerCalls calls = [] {
-        ControllerCalls found;
-        found.xinputGetState = LateBound<decltype(found.xinputGetState)>(late::kXInputGetState);
-        found.joyGetNumDevs = LateBound<decltype(found.joyGetNumDevs)>(late::kJoyGetNumDevs);
-        found.joyGetDevCaps = LateBound<decltype(found.joyGetDevCaps)>(late::kJoyGetDevCaps);
-        found.joyGetPosEx = LateBound<decltype(found.joyGetPosEx)>(late::kJoyGetPosEx);
-        return found;
-    }();
-    return calls;
-}
 
 bool GameControllers::DueForReading(bool connected, std::uint32_t& lastLook,
                                     std::uint32_t now) const {
@@ -28,18 +14,17 @@ bool GameControllers::DueForReading(bool connected, std::uint32_t& lastLook,
 }
 
 const ControllerStates& GameControllers::Read(std::uint32_t now) {
-    if (!calls_) {
-        calls_ = &callsOf_();
-        padCount_ = calls_->xinputGetState ? states_.pads.size() : 0;
-        if (calls_->joyGetNumDevs && calls_->joyGetPosEx)
-            joystickCount_ = std::min<size_t>(calls_->joyGetNumDevs(), states_.joysticks.size());
+    if (!counted_) {
+        counted_ = true;
+        joystickCount_ =
+            std::min<size_t>(calls_.joyGetNumDevs(calls_.context), states_.joysticks.size());
     }
     bool anyPad = false;
-    for (DWORD slot = 0; slot < padCount_; ++slot) {
+    for (DWORD slot = 0; slot < states_.pads.size(); ++slot) {
         PadState& pad = states_.pads[slot];
         if (DueForReading(pad.connected, padLooks_[slot], now)) {
             XINPUT_STATE state{};
-            pad.connected = calls_->xinputGetState(slot, &state) == ERROR_SUCCESS;
+            pad.connected = calls_.xinputGetState(calls_.context, slot, &state) == ERROR_SUCCESS;
             pad.gamepad = pad.connected ? state.Gamepad : XINPUT_GAMEPAD{};
         }
         anyPad = anyPad || pad.connected;
@@ -57,11 +42,11 @@ const ControllerStates& GameControllers::Read(std::uint32_t now) {
         info.dwSize = sizeof info;
         // Without JOY_RETURNPOV, dwPOV is left 0: forward, which would read as up held.
         info.dwFlags = JOY_RETURNY | JOY_RETURNPOV | JOY_RETURNBUTTONS;
-        joystick.connected = calls_->joyGetPosEx(id, &info) == JOYERR_NOERROR;
+        joystick.connected = calls_.joyGetPosEx(calls_.context, id, &info) == JOYERR_NOERROR;
         if (joystick.connected && !wasConnected) { // its range and hat, once each time it comes
             JOYCAPSW caps{};
             const bool known =
-                calls_->joyGetDevCaps && calls_->joyGetDevCaps(id, &caps, sizeof caps) == 0;
+                calls_.joyGetDevCaps(calls_.context, id, &caps, sizeof caps) == JOYERR_NOERROR;
             joystick.yMin = known ? caps.wYmin : 0;
             joystick.yMax = known ? caps.wYmax : 0;
             // A hat its capabilities do not list is centred, whatever its driver writes.

@@ -3,6 +3,8 @@
 // calls (every other joystick and stick; read only while no XInput pad is connected), and
 // reported as the system gives them. Both libraries are loaded from the system folder at the first
 // reading, never at start-up; either missing is no error, only fewer controllers.
+#include "platform/system_library.h"
+
 #include <windows.h>
 #include <mmsystem.h>
 #include <xinput.h>
@@ -33,22 +35,29 @@ struct ControllerStates {
     std::array<JoystickState, 16> joysticks;
 };
 
-// The calls the controllers are read with, nullptr where the system has none.
+// The calls the controllers are read with, the system's looked up at their first use; where a
+// library is missing they answer as for no controller.
 struct ControllerCalls {
-    DWORD(WINAPI* xinputGetState)(DWORD, XINPUT_STATE*) = nullptr;
-    UINT(WINAPI* joyGetNumDevs)() = nullptr;
-    MMRESULT(WINAPI* joyGetDevCaps)(UINT_PTR, JOYCAPSW*, UINT) = nullptr;
-    MMRESULT(WINAPI* joyGetPosEx)(UINT, JOYINFOEX*) = nullptr;
+    using XInputGetStateFn = DWORD (*)(void* context, DWORD slot, XINPUT_STATE* state);
+    using JoystickCountFn = UINT (*)(void* context);
+    using JoystickCapsFn = MMRESULT (*)(void* context, UINT_PTR id, JOYCAPSW* caps, UINT size);
+    using JoystickPositionFn = MMRESULT (*)(void* context, UINT id, JOYINFOEX* info);
+    void* context = nullptr;
+    XInputGetStateFn xinputGetState =
+        LateSystemCall<late::kXInputGetState,
+                       XInputGetStateFn>::OrAnswer<ERROR_DEVICE_NOT_CONNECTED>;
+    JoystickCountFn joyGetNumDevs =
+        LateSystemCall<late::kJoyGetNumDevs, JoystickCountFn>::OrAnswer<0>;
+    JoystickCapsFn joyGetDevCaps =
+        LateSystemCall<late::kJoyGetDevCaps, JoystickCapsFn>::OrAnswer<MMSYSERR_NODRIVER>;
+    JoystickPositionFn joyGetPosEx =
+        LateSystemCall<late::kJoyGetPosEx, JoystickPositionFn>::OrAnswer<MMSYSERR_NODRIVER>;
 };
-
-// Those of this system (system_library.h), looked up at the first call.
-const ControllerCalls& SystemControllerCalls();
 
 class GameControllers {
   public:
-    // The calls are asked for at the first reading, so that a test can stand in for them.
-    explicit GameControllers(const ControllerCalls& (*calls)() = SystemControllerCalls)
-        : callsOf_(calls) {}
+    // A test stands in for the calls.
+    explicit GameControllers(const ControllerCalls& calls = {}) : calls_(calls) {}
 
     // Every controller as it is now, at a time in milliseconds. A slot found empty is looked at
     // again only now and then (asking an empty XInput slot is slow), or at the first reading
@@ -65,10 +74,10 @@ class GameControllers {
   private:
     bool DueForReading(bool connected, std::uint32_t& lastLook, std::uint32_t now) const;
 
-    const ControllerCalls& (*callsOf_)();
-    const ControllerCalls* calls_ = nullptr;
+    ControllerCalls calls_;
     ControllerStates states_;
-    size_t padCount_ = 0, joystickCount_ = 0; // the slots this system has
+    bool counted_ = false; // the joysticks this system has, asked at the first reading
+    size_t joystickCount_ = 0;
     // When each empty slot was last asked.
     std::array<std::uint32_t, std::tuple_size_v<decltype(ControllerStates::pads)>> padLooks_{};
     std::array<std::uint32_t, std::tuple_size_v<decltype(ControllerStates::joysticks)>>

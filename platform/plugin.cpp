@@ -19,13 +19,13 @@ const auto kUnaware = reinterpret_cast<DpiAwarenessContext>(static_cast<INT_PTR>
 class DpiUnawareThread {
   public:
     explicit DpiUnawareThread(const PluginCalls& calls) : calls_(calls) {
-        previous_ = calls.setThreadDpiAwareness(kUnawareGdiScaled);
+        previous_ = calls.setThreadDpiAwareness(calls.context, kUnawareGdiScaled);
         if (!previous_) // before Windows 10 1809, which has no GDI scaling
-            previous_ = calls.setThreadDpiAwareness(kUnaware);
+            previous_ = calls.setThreadDpiAwareness(calls.context, kUnaware);
     }
     ~DpiUnawareThread() {
         if (previous_)
-            calls_.setThreadDpiAwareness(previous_);
+            calls_.setThreadDpiAwareness(calls_.context, previous_);
     }
     DpiUnawareThread(const DpiUnawareThread&) = delete;
     DpiUnawareThread& operator=(const DpiUnawareThread&) = delete;
@@ -36,12 +36,6 @@ class DpiUnawareThread {
 };
 
 } // namespace
-
-DpiAwarenessContext WINAPI SetThreadDpiAwarenessFromUser32(DpiAwarenessContext context) {
-    using SetFn = DpiAwarenessContext(WINAPI*)(DpiAwarenessContext);
-    static const auto set = LateBound<SetFn>(late::kSetThreadDpiAwarenessContext);
-    return set ? set(context) : nullptr;
-}
 
 PluginCall ShowPluginSettings(const std::string& fileName, const PluginCalls& calls) {
     // Its DllMain may make windows too, so the thread is unaware from before the load on.

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/system_library.h"
+
 #include <windows.h>
 
 #include <string>
@@ -13,14 +15,14 @@ struct PluginCall {
 // A thread's DPI awareness context (DPI_AWARENESS_CONTEXT, Windows 10 1607 and later).
 using DpiAwarenessContext = HANDLE;
 
-// USER32's SetThreadDpiAwarenessContext, looked up at its first call; where the system has none
-// it sets nothing and returns nullptr.
-DpiAwarenessContext WINAPI SetThreadDpiAwarenessFromUser32(DpiAwarenessContext context);
-
-// The system calls ShowPluginSettings makes, so that a test can stand in for them.
+// The system calls ShowPluginSettings makes, so that a test can stand in for them: USER32's
+// SetThreadDpiAwarenessContext, looked up at its first call; where the system has none it sets
+// nothing and returns nullptr.
 struct PluginCalls {
-    DpiAwarenessContext(WINAPI* setThreadDpiAwareness)(DpiAwarenessContext) =
-        SetThreadDpiAwarenessFromUser32;
+    using SetAwarenessFn = DpiAwarenessContext (*)(void* context, DpiAwarenessContext awareness);
+    void* context = nullptr;
+    SetAwarenessFn setThreadDpiAwareness =
+        LateSystemCall<late::kSetThreadDpiAwarenessContext, SetAwarenessFn>::OrAnswer<nullptr>;
 };
 
 // Loads the renderer plug-in of that name from the working directory (by its full path, never
@@ -30,7 +32,6 @@ struct PluginCalls {
 // for screens of one scale: the thread is DPI-unaware while the plug-in loads and runs (GDI-scaled
 // from Windows 10 1809, plain unaware from 1607), so Windows scales its dialog as a whole, and the
 // awareness is put back afterwards.
-PluginCall ShowPluginSettings(const std::string& fileName,
-                              const PluginCalls& calls = PluginCalls());
+PluginCall ShowPluginSettings(const std::string& fileName, const PluginCalls& calls = {});
 
 } // namespace qennet::platform

@@ -1,14 +1,7 @@
 #include "platform/screen.h"
 
-#include "platform/system_library.h"
-
 namespace qennet::platform {
 namespace {
-
-// A USER32 function of Windows 10 (or 8.1), or nullptr where the system is older.
-template <typename Function> void LookUp(const LateCall& call, Function& function) {
-    function = LateBound<Function>(call);
-}
 
 // What the screen's device context says, where the system has no call of its own for it.
 int ScreenDeviceDpi() {
@@ -36,40 +29,25 @@ bool MessageFontAtSystemDpi(LOGFONTW& font) {
 
 } // namespace
 
-const NewerDpiCalls& SystemNewerDpiCalls() {
-    static const NewerDpiCalls calls = [] {
-        NewerDpiCalls found;
-        LookUp(late::kGetDpiForSystem, found.getDpiForSystem);
-        LookUp(late::kGetDpiForWindow, found.getDpiForWindow);
-        if (!found.getDpiForWindow) // Windows 8.1, and 10 before 1607
-            LookUp(late::kGetDpiForMonitor, found.getDpiForMonitor);
-        LookUp(late::kSystemParametersInfoForDpi, found.systemParametersInfoForDpi);
-        LookUp(late::kGetSystemMetricsForDpi, found.getSystemMetricsForDpi);
-        LookUp(late::kAdjustWindowRectExForDpi, found.adjustWindowRectExForDpi);
-        LookUp(late::kEnableNonClientDpiScaling, found.enableNonClientDpiScaling);
-        return found;
-    }();
-    return calls;
-}
-
 int SystemDpi(const NewerDpiCalls& calls) {
     const auto forSystem = calls.getDpiForSystem;
-    const int dpi = forSystem ? static_cast<int>(forSystem()) : 0;
+    const int dpi = forSystem ? static_cast<int>(forSystem(calls.context)) : 0;
     return dpi > 0 ? dpi : ScreenDeviceDpi();
 }
 
 void ScaleFrameWithDpi(HWND window, const NewerDpiCalls& calls) {
     if (calls.enableNonClientDpiScaling)
-        calls.enableNonClientDpiScaling(window);
+        calls.enableNonClientDpiScaling(calls.context, window);
 }
 
 int WindowDpi(HWND window, const NewerDpiCalls& calls) {
     const auto forWindow = calls.getDpiForWindow;
-    int dpi = forWindow && window ? static_cast<int>(forWindow(window)) : 0;
+    int dpi = forWindow && window ? static_cast<int>(forWindow(calls.context, window)) : 0;
     UINT x = 0, y = 0;
     constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
     if (dpi <= 0 && window && calls.getDpiForMonitor &&
-        SUCCEEDED(calls.getDpiForMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
+        SUCCEEDED(calls.getDpiForMonitor(calls.context,
+                                         MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
                                          kEffectiveDpi, &x, &y)))
         dpi = static_cast<int>(x);
     return dpi > 0 ? dpi : SystemDpi(calls);
@@ -82,7 +60,7 @@ HFONT CreateMessageFont(int dpi, const NewerDpiCalls& calls) {
     if (forDpi) {
         NONCLIENTMETRICSW metrics{};
         metrics.cbSize = sizeof metrics;
-        found = forDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0,
+        found = forDpi(calls.context, SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0,
                        static_cast<UINT>(dpi)) != FALSE;
         if (found)
             font = metrics.lfMessageFont;
@@ -98,7 +76,7 @@ HFONT CreateMessageFont(int dpi, const NewerDpiCalls& calls) {
 int SystemMetricForDpi(int index, int dpi, const NewerDpiCalls& calls) {
     const auto forDpi = calls.getSystemMetricsForDpi;
     if (forDpi)
-        return forDpi(index, static_cast<UINT>(dpi));
+        return forDpi(calls.context, index, static_cast<UINT>(dpi));
     return MulDiv(GetSystemMetrics(index), dpi, SystemDpi(calls));
 }
 
@@ -117,7 +95,8 @@ SIZE OuterSizeForClientAt(HWND window, SIZE client, int dpi, const NewerDpiCalls
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     const auto extendedStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
     RECT frame{0, 0, client.cx, client.cy};
-    if (!forDpi || !forDpi(&frame, style, FALSE, extendedStyle, static_cast<UINT>(dpi)))
+    if (!forDpi ||
+        !forDpi(calls.context, &frame, style, FALSE, extendedStyle, static_cast<UINT>(dpi)))
         return OuterSizeForClient(window, client); // where the frame does not follow the DPI
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
@@ -125,8 +104,8 @@ SIZE OuterSizeForClientAt(HWND window, SIZE client, int dpi, const NewerDpiCalls
 RECT WorkAreaOf(HWND window, const MonitorCalls& calls) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    HMONITOR monitor = calls.monitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
-    if (monitor && calls.getMonitorInfo(monitor, &info))
+    HMONITOR monitor = calls.monitorFromWindow(calls.context, window, MONITOR_DEFAULTTONEAREST);
+    if (monitor && calls.getMonitorInfo(calls.context, monitor, &info))
         return info.rcWork;
     RECT area{};
     if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))

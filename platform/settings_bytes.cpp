@@ -85,14 +85,15 @@ DWORD WriteTemporaryBeside(const std::wstring& target, const std::string& bytes,
             DWORD error = 0;
             for (int tries = 0; tries < 16 && handle == INVALID_HANDLE_VALUE; ++tries) {
                 temporary = NewNameBeside(target);
-                handle = calls.create(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+                handle = calls.create(calls.context, temporary.c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
                 error = handle == INVALID_HANDLE_VALUE ? GetLastError() : 0;
                 // Denied a name that is not there, the folder takes no new files, and waiting
                 // changes nothing. A name left over from an earlier run that ended at the wrong
                 // moment (denied while pending deletion): the next one.
                 refused = error == ERROR_ACCESS_DENIED &&
-                          calls.getAttributes(temporary.c_str()) == INVALID_FILE_ATTRIBUTES &&
+                          calls.getAttributes(calls.context, temporary.c_str()) ==
+                              INVALID_FILE_ATTRIBUTES &&
                           GetLastError() == ERROR_FILE_NOT_FOUND;
                 if (refused || (error != ERROR_FILE_EXISTS && error != ERROR_ACCESS_DENIED))
                     break;
@@ -107,10 +108,10 @@ DWORD WriteTemporaryBeside(const std::wstring& target, const std::string& bytes,
                 error = GetLastError();
             if (!file.close() && error == 0)
                 error = GetLastError();
-            if (error == 0 && !calls.setAttributes(temporary.c_str(), attributes))
+            if (error == 0 && !calls.setAttributes(calls.context, temporary.c_str(), attributes))
                 error = GetLastError();
             if (error != 0)
-                calls.remove(temporary.c_str());
+                calls.remove(calls.context, temporary.c_str());
             return error;
         },
         [&](DWORD error) { return !refused && IsMomentary(error); });
@@ -119,7 +120,7 @@ DWORD WriteTemporaryBeside(const std::wstring& target, const std::string& bytes,
 // The error of opening the path for writing and deleting, sharing everything (0: it opened).
 DWORD ProbeError(const std::wstring& path, DWORD disposition, DWORD flags,
                  const SettingsFileCalls& calls) {
-    FileHandle probe(calls.create(path.c_str(), GENERIC_WRITE | DELETE,
+    FileHandle probe(calls.create(calls.context, path.c_str(), GENERIC_WRITE | DELETE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   disposition, flags, nullptr));
     return probe.valid() ? 0 : GetLastError();
@@ -132,14 +133,14 @@ SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest
     SettingsBytesRead result;
     const std::wstring full = ExtendedFullPath(name);
     const std::wstring path = full.empty() ? Utf8ToWide(name) : full;
-    const DWORD attributes = calls.getAttributes(path.c_str());
+    const DWORD attributes = calls.getAttributes(calls.context, path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return result; // not a settings file; the save at close reports it
     std::string& bytes = result.bytes;
     const DWORD error = Retried(
         [&]() -> DWORD {
             // Shared every way, so that an editor or sync tool that has it open does not stop us.
-            FileHandle file(calls.create(path.c_str(), GENERIC_READ,
+            FileHandle file(calls.create(calls.context, path.c_str(), GENERIC_READ,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
             if (!file.valid())
@@ -190,15 +191,15 @@ unsigned long WriteSettingsBytes(const std::string& name, const std::string& byt
     std::wstring target = ExtendedFullPath(name);
     if (target.empty())
         return LastErrorOr(ERROR_INVALID_NAME);
-    DWORD attributes = calls.getAttributes(target.c_str());
+    DWORD attributes = calls.getAttributes(calls.context, target.c_str());
     // A qennet.cfg that is a symbolic link (to a file in a synced folder, say) is written where it
     // points; replaced, it would become a plain file.
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
         !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        const std::wstring pointed = calls.linkTarget(target);
+        const std::wstring pointed = calls.linkTarget(calls.context, target);
         if (!pointed.empty()) {
             target = LongPathForm(pointed);
-            attributes = calls.getAttributes(target.c_str());
+            attributes = calls.getAttributes(calls.context, target.c_str());
         }
     }
     // A read-only settings file is the player's wish to keep it as it is; not every file system
@@ -221,14 +222,14 @@ unsigned long WriteSettingsBytes(const std::string& name, const std::string& byt
         return error;
     error = Retried(
         [&]() -> DWORD {
-            return calls.move(temporary.c_str(), target.c_str(),
+            return calls.move(calls.context, temporary.c_str(), target.c_str(),
                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                        ? 0
                        : GetLastError();
         },
         IsMomentary);
     if (error != 0)
-        calls.remove(temporary.c_str());
+        calls.remove(calls.context, temporary.c_str());
     return error;
 }
 
@@ -240,7 +241,7 @@ WriteObstacle WriteObstacleOf(const std::string& name, unsigned long error,
         error != ERROR_LOCK_VIOLATION)
         return WriteObstacle::Unknown;
     const std::wstring file = ExtendedFullPath(name);
-    const DWORD attributes = calls.getAttributes(file.c_str());
+    const DWORD attributes = calls.getAttributes(calls.context, file.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return WriteObstacle::Folder;

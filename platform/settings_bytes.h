@@ -1,5 +1,7 @@
 #pragma once
 // The settings file's bytes on disk (core/settings_encoding.h says what text they hold).
+#include "platform/seam.h"
+
 #include <windows.h>
 
 #include <cstddef>
@@ -17,12 +19,21 @@ std::wstring LinkTargetOf(const std::wstring& link);
 // without the prefix, and a folder that refuses new files (the tests run as root) or a file held
 // at the right moment cannot be set up there.
 struct SettingsFileCalls {
-    decltype(&::GetFileAttributesW) getAttributes = ::GetFileAttributesW;
-    decltype(&::SetFileAttributesW) setAttributes = ::SetFileAttributesW;
-    std::wstring (*linkTarget)(const std::wstring& link) = LinkTargetOf;
-    decltype(&::CreateFileW) create = ::CreateFileW;
-    decltype(&::MoveFileExW) move = ::MoveFileExW;
-    decltype(&::DeleteFileW) remove = ::DeleteFileW;
+    using GetAttributesFn = DWORD (*)(void* context, LPCWSTR path);
+    using SetAttributesFn = BOOL (*)(void* context, LPCWSTR path, DWORD attributes);
+    using LinkTargetFn = std::wstring (*)(void* context, const std::wstring& link);
+    using CreateFn = HANDLE (*)(void* context, LPCWSTR path, DWORD access, DWORD share,
+                                LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags,
+                                HANDLE model);
+    using MoveFn = BOOL (*)(void* context, LPCWSTR from, LPCWSTR to, DWORD flags);
+    using RemoveFn = BOOL (*)(void* context, LPCWSTR path);
+    void* context = nullptr;
+    GetAttributesFn getAttributes = SystemCall<&::GetFileAttributesW>::Call;
+    SetAttributesFn setAttributes = SystemCall<&::SetFileAttributesW>::Call;
+    LinkTargetFn linkTarget = [](void*, const std::wstring& link) { return LinkTargetOf(link); };
+    CreateFn create = SystemCall<&::CreateFileW>::Call;
+    MoveFn move = SystemCall<&::MoveFileExW>::Call;
+    RemoveFn remove = SystemCall<&::DeleteFileW>::Call;
 };
 
 struct SettingsBytesRead {
@@ -36,7 +47,7 @@ struct SettingsBytesRead {
 // waiting about a second for another program that holds it open. Only the first `largest` bytes
 // of a bigger file are read.
 SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest,
-                                    const SettingsFileCalls& calls = SettingsFileCalls());
+                                    const SettingsFileCalls& calls = {});
 
 // Replaces the file with the bytes in one step: a temporary file in the same folder is written
 // and flushed, then takes the old one's place, so a failure never leaves a truncated file or a
@@ -46,7 +57,7 @@ SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest
 // moment is retried for about a second; a folder that takes no new files is not waited for. A
 // read-only file is never replaced. Returns 0, or the system's error code.
 unsigned long WriteSettingsBytes(const std::string& name, const std::string& bytes,
-                                 const SettingsFileCalls& calls = SettingsFileCalls());
+                                 const SettingsFileCalls& calls = {});
 
 // What keeps the file from being written or replaced, as far as the file system tells.
 enum class WriteObstacle {
@@ -59,6 +70,6 @@ enum class WriteObstacle {
 // Why WriteSettingsBytes failed with `error`: Unknown for an error no obstacle explains (0, a full
 // disk), else what the file and its folder show now.
 WriteObstacle WriteObstacleOf(const std::string& name, unsigned long error,
-                              const SettingsFileCalls& calls = SettingsFileCalls());
+                              const SettingsFileCalls& calls = {});
 
 } // namespace qennet::platform

@@ -31,7 +31,7 @@ bool OnMappedDrive(const std::wstring& program, const ProcessCalls& calls) {
     if (program.size() < 3 || program[1] != L':' || program[2] != L'\\')
         return false;
     const std::wstring root = program.substr(0, 3);
-    return calls.driveType(root.c_str()) == DRIVE_REMOTE;
+    return calls.driveType(calls.context, root.c_str()) == DRIVE_REMOTE;
 }
 
 // The line the shell composes: "program" parameters.
@@ -59,7 +59,7 @@ unsigned long StartElevated(const std::wstring& program, const std::wstring& com
     info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
     info.nShow = SW_SHOWNORMAL;
-    if (calls.shellExecute(&info))
+    if (calls.shellExecute(calls.context, &info))
         return 0;
     const DWORD error = GetLastError();
     if (std::find(std::begin(kMissingDriveErrors), std::end(kMissingDriveErrors), error) !=
@@ -71,8 +71,8 @@ unsigned long StartElevated(const std::wstring& program, const std::wstring& com
 
 } // namespace
 
-BOOL WINAPI ShellExecuteFromShell32(SHELLEXECUTEINFOW* info) {
-    static const auto shellExecute = LateBound<ProcessCalls::ShellExecuteFn>(late::kShellExecuteEx);
+BOOL ShellExecuteFromShell32(void*, SHELLEXECUTEINFOW* info) {
+    static const auto shellExecute = LateBound<decltype(&::ShellExecuteExW)>(late::kShellExecuteEx);
     static const DWORD missing = shellExecute ? 0 : GetLastError();
     if (shellExecute)
         return shellExecute(info);
@@ -97,7 +97,7 @@ unsigned long StartProgram(const std::wstring& program, const std::string& comma
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!calls.createProcess(program.c_str(), buffer.data(), nullptr, nullptr, FALSE,
+    if (!calls.createProcess(calls.context, program.c_str(), buffer.data(), nullptr, nullptr, FALSE,
                              CREATE_DEFAULT_ERROR_MODE, nullptr, nullptr, &startup, &process)) {
         const DWORD error = GetLastError();
         if (error == kElevationRequired)

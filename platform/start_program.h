@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/seam.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
@@ -30,19 +32,22 @@ constexpr unsigned long kElevatedCommandLineTooLong = 0x20000001;
 constexpr unsigned long kElevatedFromNetworkDrive = 0x20000002;
 
 // shell32's ShellExecuteExW, looked up at its first call: shell32 is loaded only when a program
-// asks for elevation, never at start-up.
-BOOL WINAPI ShellExecuteFromShell32(SHELLEXECUTEINFOW* info);
+// asks for elevation, never at start-up. Where it is missing it fails as the lookup did.
+BOOL ShellExecuteFromShell32(void* context, SHELLEXECUTEINFOW* info);
 
 // The system calls StartProgram makes, so that a test can stand in for them.
 struct ProcessCalls {
-    using CreateProcessFn = BOOL(WINAPI*)(LPCWSTR, LPWSTR, LPSECURITY_ATTRIBUTES,
-                                          LPSECURITY_ATTRIBUTES, BOOL, DWORD, LPVOID, LPCWSTR,
-                                          LPSTARTUPINFOW, LPPROCESS_INFORMATION);
-    using ShellExecuteFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
-    using DriveTypeFn = UINT(WINAPI*)(LPCWSTR);
-    CreateProcessFn createProcess = CreateProcessW;
+    using CreateProcessFn = BOOL (*)(void* context, LPCWSTR application, LPWSTR commandLine,
+                                     LPSECURITY_ATTRIBUTES process, LPSECURITY_ATTRIBUTES thread,
+                                     BOOL inherit, DWORD flags, LPVOID environment,
+                                     LPCWSTR directory, LPSTARTUPINFOW startup,
+                                     LPPROCESS_INFORMATION started);
+    using ShellExecuteFn = BOOL (*)(void* context, SHELLEXECUTEINFOW* info);
+    using DriveTypeFn = UINT (*)(void* context, LPCWSTR root);
+    void* context = nullptr;
+    CreateProcessFn createProcess = SystemCall<&::CreateProcessW>::Call;
     ShellExecuteFn shellExecute = ShellExecuteFromShell32;
-    DriveTypeFn driveType = GetDriveTypeW;
+    DriveTypeFn driveType = SystemCall<&::GetDriveTypeW>::Call;
 };
 
 // Starts the program at that full path as a separate program, with the command line (which begins
@@ -53,6 +58,6 @@ struct ProcessCalls {
 // shell with the verb "runas", so the player gets the elevation prompt (ERROR_CANCELLED when the
 // player declines it). Returns 0, or the system's error code.
 unsigned long StartProgram(const std::wstring& program, const std::string& commandLine,
-                           const ProcessCalls& calls = ProcessCalls());
+                           const ProcessCalls& calls = {});
 
 } // namespace qennet::platform

@@ -6,7 +6,7 @@
 
 namespace qennet::platform {
 
-HMODULE LoadSystemLibrary(const wchar_t* fileName) {
+HMODULE LoadSystemLibrary(const wchar_t* fileName, const LibraryCalls& calls) {
     wchar_t directory[MAX_PATH];
     const UINT length = GetSystemDirectoryW(directory, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
@@ -14,19 +14,19 @@ HMODULE LoadSystemLibrary(const wchar_t* fileName) {
     std::wstring path(directory, length);
     path += L'\\';
     path += fileName;
-    return LoadLibraryW(path.c_str());
+    return calls.load(calls.context, path.c_str());
 }
 
-HMODULE OpenSystemLibrary(const wchar_t* fileName) {
-    if (HMODULE loaded = GetModuleHandleW(fileName))
+HMODULE OpenSystemLibrary(const wchar_t* fileName, const LibraryCalls& calls) {
+    if (HMODULE loaded = calls.loaded(calls.context, fileName))
         return loaded;
-    return LoadSystemLibrary(fileName);
+    return LoadSystemLibrary(fileName, calls);
 }
 
-FARPROC LateBoundAddress(const LateCall& call, LibraryOpener open) {
-    HMODULE module = open(call.library);
+FARPROC LateBoundAddress(const LateCall& call, const LibraryCalls& calls) {
+    HMODULE module = OpenSystemLibrary(call.library, calls);
     if (!module && call.fallbackLibrary)
-        module = open(call.fallbackLibrary);
+        module = OpenSystemLibrary(call.fallbackLibrary, calls);
     return module ? GetProcAddress(module, call.name) : nullptr;
 }
 

@@ -20,10 +20,6 @@ std::wstring ToWide(UINT codePage, std::string_view text) {
 
 } // namespace
 
-CodePage SystemCodePage() {
-    return {GetACP(), ::WideCharToMultiByte};
-}
-
 std::wstring Utf8ToWide(std::string_view utf8) {
     return ToWide(CP_UTF8, utf8);
 }
@@ -57,13 +53,14 @@ std::optional<std::string> Utf8ToAnsi(std::string_view utf8, const CodePage& cod
     BOOL lossy = FALSE;
     BOOL* const askLossy = utf8CodePage ? nullptr : &lossy;
     const int length =
-        codePage.wideToMultiByte(codePage.id, flags, wide.data(), static_cast<int>(wide.size()),
-                                 nullptr, 0, nullptr, askLossy);
+        codePage.wideToMultiByte(codePage.context, codePage.id, flags, wide.data(),
+                                 static_cast<int>(wide.size()), nullptr, 0, nullptr, askLossy);
     if (length <= 0 || lossy)
         return std::nullopt;
     std::string ansi(static_cast<size_t>(length), '\0');
-    if (codePage.wideToMultiByte(codePage.id, flags, wide.data(), static_cast<int>(wide.size()),
-                                 ansi.data(), length, nullptr, askLossy) != length ||
+    if (codePage.wideToMultiByte(codePage.context, codePage.id, flags, wide.data(),
+                                 static_cast<int>(wide.size()), ansi.data(), length, nullptr,
+                                 askLossy) != length ||
         lossy || AnsiToUtf8(ansi, codePage) != utf8)
         return std::nullopt;
     return ansi;

@@ -1,6 +1,8 @@
 #pragma once
 // Conversions at the Win32 edge: UTF-8 inside the program, UTF-16 for the W APIs, and the ANSI
 // code page only where a file format demands it.
+#include "platform/seam.h"
+
 #include <windows.h>
 
 #include <optional>
@@ -16,22 +18,24 @@ std::string WideToUtf8(std::wstring_view wide);
 // always runs with the system's; a test passes another code page (65001, Windows 10 and 11 with
 // "Use Unicode UTF-8 for worldwide language support") or a call that behaves as another Windows.
 struct CodePage {
-    UINT id;
-    decltype(&::WideCharToMultiByte) wideToMultiByte;
+    using WideToMultiByteFn = int (*)(void* context, UINT codePage, DWORD flags, LPCWCH wide,
+                                      int wideLength, LPSTR bytes, int byteLength,
+                                      LPCCH defaultChar, LPBOOL usedDefaultChar);
+    void* context = nullptr;
+    UINT id = GetACP();
+    WideToMultiByteFn wideToMultiByte = SystemCall<&::WideCharToMultiByte>::Call;
 };
-CodePage SystemCodePage(); // GetACP() and WideCharToMultiByte
 
 // Text in the ANSI code page (8-bit) to UTF-8.
-std::string AnsiToUtf8(std::string_view ansi, const CodePage& codePage = SystemCodePage());
+std::string AnsiToUtf8(std::string_view ansi, const CodePage& codePage = {});
 
 // UTF-8 to the ANSI code page; nullopt when a character has no exact ANSI form. Under code page
 // 65001 every text has one.
-std::optional<std::string> Utf8ToAnsi(std::string_view utf8,
-                                      const CodePage& codePage = SystemCodePage());
+std::optional<std::string> Utf8ToAnsi(std::string_view utf8, const CodePage& codePage = {});
 
 // One character of the ANSI code page, as the window shows it. A code page 65001 has no
 // one-byte characters beyond ASCII; there the byte is taken as the Western code page's (1252).
-std::wstring AnsiCharToWide(unsigned char c, const CodePage& codePage = SystemCodePage());
+std::wstring AnsiCharToWide(unsigned char c, const CodePage& codePage = {});
 
 // The text a window or control shows.
 std::wstring WindowText(HWND window);

@@ -30,7 +30,9 @@ const NamedControl* NamedControlOf(int id) {
 
 constexpr wchar_t kOriginalProcedure[] = L"QennetButtonProcedure";
 constexpr wchar_t kNamed[] = L"QennetButtonNamed";
-constexpr wchar_t kNameCall[] = L"QennetButtonNameCall"; // the NameFn that gives the name
+// The naming call and its context.
+constexpr wchar_t kNameCall[] = L"QennetButtonNameCall";
+constexpr wchar_t kNameContext[] = L"QennetButtonNameContext";
 
 // A named button's own procedure runs as before; an assistive technology's first WM_GETOBJECT
 // gives the button its name before the system makes the button's accessible object.
@@ -38,13 +40,16 @@ LRESULT CALLBACK NamedButtonProcedure(HWND button, UINT message, WPARAM wParam, 
     const auto original = reinterpret_cast<WNDPROC>(GetPropW(button, kOriginalProcedure));
     if (message == WM_GETOBJECT && !GetPropW(button, kNamed)) {
         SetPropW(button, kNamed, reinterpret_cast<HANDLE>(1));
-        if (const auto giveName = reinterpret_cast<NameFn>(GetPropW(button, kNameCall)))
-            giveName(button, NamedControlOf(GetDlgCtrlID(button))->name);
+        if (const auto giveName =
+                reinterpret_cast<NamingCalls::NameFn>(GetPropW(button, kNameCall)))
+            giveName(GetPropW(button, kNameContext), button,
+                     NamedControlOf(GetDlgCtrlID(button))->name);
     } else if (message == WM_NCDESTROY) {
         if (GetPropW(button, kNamed))
             platform::ClearAccessibleName(button);
         RemovePropW(button, kNamed);
         RemovePropW(button, kNameCall);
+        RemovePropW(button, kNameContext);
         RemovePropW(button, kOriginalProcedure);
         SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
     }
@@ -58,11 +63,12 @@ const wchar_t* ButtonName(int id) {
     return control && control->tip ? control->name : nullptr;
 }
 
-void NameControlsForScreenReaders(HWND window, NameFn name) {
+void NameControlsForScreenReaders(HWND window, const NamingCalls& calls) {
     for (const NamedControl& named : kNamedControls) {
         HWND button = GetDlgItem(window, named.id);
-        if (!button || !SetPropW(button, kNameCall, reinterpret_cast<HANDLE>(name)))
+        if (!button || !SetPropW(button, kNameCall, reinterpret_cast<HANDLE>(calls.name)))
             continue;
+        SetPropW(button, kNameContext, calls.context); // the system's has none: nullptr
         const LONG_PTR original = GetWindowLongPtrW(button, GWLP_WNDPROC);
         if (SetPropW(button, kOriginalProcedure, reinterpret_cast<HANDLE>(original)))
             SetWindowLongPtrW(button, GWLP_WNDPROC,

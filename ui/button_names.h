@@ -11,13 +11,19 @@ namespace qennet::ui {
 // What the button does, or nullptr for a button that says it itself.
 const wchar_t* ButtonName(int id);
 
-// Gives a control its accessible name: platform::SetAccessibleName, or a test's stand-in.
-using NameFn = bool (*)(HWND control, const wchar_t* name);
+// The call that gives a control its accessible name; a test stands in for it.
+struct NamingCalls {
+    using NameFn = bool (*)(void* context, HWND control, const wchar_t* name);
+    void* context = nullptr;
+    NameFn name = [](void*, HWND control, const wchar_t* name) {
+        return platform::SetAccessibleName(control, name);
+    };
+};
 
 // Lets the named controls (the three "..." buttons, and the game list, which no label names) give
 // screen readers their names: at the first request of an assistive technology (WM_GETOBJECT),
-// not at start-up, since naming loads COM.
-void NameControlsForScreenReaders(HWND window, NameFn name = platform::SetAccessibleName);
+// not at start-up, since naming loads COM. The calls are kept with the controls.
+void NameControlsForScreenReaders(HWND window, const NamingCalls& calls = {});
 
 // The tooltip that shows each named button's name; made when the mouse first comes over one of
 // them, not at start-up. nullptr on failure.

@@ -15,8 +15,7 @@ class FormLayout {
   public:
     // The newer DPI calls the font is made with (a test stands in for a font changed in
     // Settings, which Wine shows no running program).
-    explicit FormLayout(const platform::NewerDpiCalls& calls = platform::SystemNewerDpiCalls())
-        : calls_(calls) {}
+    explicit FormLayout(const platform::NewerDpiCalls& calls = {}) : calls_(calls) {}
     ~FormLayout();
     FormLayout(const FormLayout&) = delete;
     FormLayout& operator=(const FormLayout&) = delete;
@@ -65,7 +64,7 @@ class FormLayout {
     // nothing is cut off or off the screen. textHeight: the font's own height.
     WindowLayout PlanWithFontThatFits(int& textHeight);
 
-    const platform::NewerDpiCalls& calls_;
+    platform::NewerDpiCalls calls_;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
     int dpi_ = 96;

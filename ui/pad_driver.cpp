@@ -41,16 +41,15 @@ PadReadings ReadingsOf(const platform::ControllerStates& states) {
     return readings;
 }
 
-PadDriver::PadDriver(PerformFn perform, const platform::ControllerCalls& (*calls)(),
-                     KeyRepeatFn keyRepeat)
-    : perform_(std::move(perform)), controllers_(calls), keyRepeat_(keyRepeat) {}
-
-KeyRepeat PadDriver::SystemKeyRepeat() {
+KeyRepeat SystemKeyRepeat(void*) {
     int delay = 1, speed = 31; // Windows' defaults where the settings cannot be read
     SystemParametersInfoW(SPI_GETKEYBOARDDELAY, 0, &delay, 0);
     SystemParametersInfoW(SPI_GETKEYBOARDSPEED, 0, &speed, 0);
     return KeyRepeatOf(delay, speed);
 }
+
+PadDriver::PadDriver(PerformFn perform, const PadCalls& calls)
+    : perform_(std::move(perform)), calls_(calls), controllers_(calls) {}
 
 std::optional<LRESULT> PadDriver::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
@@ -105,7 +104,7 @@ void PadDriver::OnTimer(HWND window) {
     }
     if (repeatDue_) {
         repeatDue_ = false;
-        pad_.Activated(keyRepeat_());
+        pad_.Activated(calls_.keyRepeat(calls_.context));
     }
     const DWORD now = GetTickCount();
     const PadAction read = pad_.Read(HeldButtons(ReadingsOf(controllers_.Read(now))), now);

@@ -17,17 +17,22 @@ namespace qennet::ui {
 // The buttons the core's rule reads, from the controllers as the system reports them.
 PadReadings ReadingsOf(const platform::ControllerStates& states);
 
+// The player's key repeat (SPI_GETKEYBOARDDELAY and SPI_GETKEYBOARDSPEED).
+KeyRepeat SystemKeyRepeat(void* context);
+
+// The calls the driver makes: the controllers' readings and the player's key repeat, which a test
+// stands in for with the same context.
+struct PadCalls : platform::ControllerCalls {
+    using KeyRepeatFn = KeyRepeat (*)(void* context);
+    KeyRepeatFn keyRepeat = SystemKeyRepeat;
+};
+
 class PadDriver {
   public:
     // Asks the window to act; it does when its gate lets it.
     using PerformFn = std::function<bool(Action)>;
-    // The player's key repeat (SPI_GETKEYBOARDDELAY and SPI_GETKEYBOARDSPEED); a test stands in.
-    using KeyRepeatFn = KeyRepeat (*)();
 
-    explicit PadDriver(
-        PerformFn perform,
-        const platform::ControllerCalls& (*calls)() = platform::SystemControllerCalls,
-        KeyRepeatFn keyRepeat = SystemKeyRepeat);
+    explicit PadDriver(PerformFn perform, const PadCalls& calls = {});
 
     // Sees every message of the window: it follows the window's activation, minimising,
     // restoring, showing and enabling, and takes its own timer and the system's news of devices
@@ -40,15 +45,13 @@ class PadDriver {
     // The window's timer the readings come by; the window has no other.
     static constexpr UINT_PTR kTimer = 1;
 
-    static KeyRepeat SystemKeyRepeat();
-
   private:
     void Judge(HWND window);
     void OnTimer(HWND window);
 
     PerformFn perform_;
+    PadCalls calls_;
     platform::GameControllers controllers_;
-    KeyRepeatFn keyRepeat_;
     PadNavigation pad_;
     bool active_ = false;
     bool driving_ = false;

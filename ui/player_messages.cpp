@@ -5,10 +5,6 @@
 
 namespace qennet::ui {
 
-int WINAPI SystemMessageBox(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
-    return MessageBoxW(owner, text, caption, type);
-}
-
 void PlayerMessages::Tell(HWND owner, const std::wstring& what, const std::wstring& cause) const {
     std::wstring text = what;
     if (!cause.empty()) {
@@ -16,7 +12,7 @@ void PlayerMessages::Tell(HWND owner, const std::wstring& what, const std::wstri
         text += cause;
     }
     const ActionGate::OwnDialog open(gate_);
-    show_(owner, text.c_str(), kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+    calls_.show(calls_.context, owner, text.c_str(), kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void PlayerMessages::Tell(HWND owner, const std::wstring& what, unsigned long error) const {
@@ -25,7 +21,8 @@ void PlayerMessages::Tell(HWND owner, const std::wstring& what, unsigned long er
 
 bool PlayerMessages::Ask(HWND owner, const std::wstring& question) const {
     const ActionGate::OwnDialog open(gate_);
-    return show_(owner, question.c_str(), kMessageCaption, MB_YESNO | MB_ICONWARNING) == IDYES;
+    return calls_.show(calls_.context, owner, question.c_str(), kMessageCaption,
+                       MB_YESNO | MB_ICONWARNING) == IDYES;
 }
 
 void TellWindowNotCreated() {

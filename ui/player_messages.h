@@ -2,6 +2,7 @@
 // Every message the launcher shows the player: told (what could not be done, and why), asked
 // (Yes or No), and the one at start-up when there is no window. While one is open the window's
 // gate holds every action.
+#include "platform/seam.h"
 #include "ui/action_gate.h"
 
 #include <windows.h>
@@ -10,16 +11,17 @@
 
 namespace qennet::ui {
 
-// The system's message box (MessageBoxW).
-int WINAPI SystemMessageBox(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
+// The message box the messages are shown in; a test stands in for it.
+struct MessageBoxCalls {
+    using ShowFn = int (*)(void* context, HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
+    void* context = nullptr;
+    ShowFn show = platform::SystemCall<&::MessageBoxW>::Call;
+};
 
 class PlayerMessages {
   public:
-    // The message box; a test stands in for it.
-    using ShowFn = int(WINAPI*)(HWND, LPCWSTR, LPCWSTR, UINT);
-
-    explicit PlayerMessages(ActionGate& gate, ShowFn show = SystemMessageBox)
-        : gate_(gate), show_(show) {}
+    explicit PlayerMessages(ActionGate& gate, const MessageBoxCalls& calls = {})
+        : gate_(gate), calls_(calls) {}
 
     // What could not be done, then (after a blank line, where there is one) why.
     void Tell(HWND owner, const std::wstring& what, const std::wstring& cause) const;
@@ -30,7 +32,7 @@ class PlayerMessages {
 
   private:
     ActionGate& gate_;
-    ShowFn show_;
+    MessageBoxCalls calls_;
 };
 
 // Tells the player that the launcher's window could not be created, and returns when the player

@@ -43,7 +43,7 @@ bool RomsField::WarnIfMissing(HWND window) {
     HWND field = GetDlgItem(window, IDC_ROMS);
     const std::wstring folder =
         platform::Utf8ToWide(RomsFolderNamed(platform::WideToUtf8(platform::WindowText(field))));
-    if (folder.empty() || platform::LookForFolder(folder, look_) != platform::FolderLook::Missing)
+    if (folder.empty() || platform::LookForFolder(folder, calls_) != platform::FolderLook::Missing)
         return false;
     const std::wstring full = platform::FullPath(folder);
     balloon_.Show(field, kRomsFolderMissingTitle,
@@ -54,7 +54,7 @@ bool RomsField::WarnIfMissing(HWND window) {
 bool RomsField::TakesKey(const MSG& message) const {
     return field_ && message.hwnd == field_ && message.message == WM_KEYDOWN &&
            (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE) &&
-           (listOpen_ ? listOpen_() : completion_.ListOpen());
+           calls_.listOpen(calls_.context, completion_);
 }
 
 } // namespace qennet::ui

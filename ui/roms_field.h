@@ -15,14 +15,19 @@
 
 namespace qennet::ui {
 
+// The calls the field makes: how its folder is looked for (a test stands in for a share that does
+// not answer), and whether the suggestion list is open (for a list Wine does not show).
+struct RomsFieldCalls : platform::FolderLookCalls {
+    using ListOpenFn = bool (*)(void* context, const platform::FolderCompletion& completion);
+    ListOpenFn listOpen = [](void*, const platform::FolderCompletion& completion) {
+        return completion.ListOpen();
+    };
+};
+
 class RomsField {
   public:
-    // listOpen: whether the suggestion list is open, by default as the completion tells; a test
-    // stands in for a list Wine does not show.
-    // look: how the folder is looked for; a test stands in for a share that does not answer.
-    explicit RomsField(std::function<bool(Action)> perform, std::function<bool()> listOpen = {},
-                       const platform::FolderLookCalls& look = {})
-        : perform_(std::move(perform)), listOpen_(std::move(listOpen)), look_(look) {}
+    explicit RomsField(std::function<bool(Action)> perform, const RomsFieldCalls& calls = {})
+        : perform_(std::move(perform)), calls_(calls) {}
 
     // Sees the window's messages: the field's first focus starts the completion (loading the
     // shell then, not at start-up); a drop (WM_DROPFILES) fills the field with its folder where
@@ -48,9 +53,8 @@ class RomsField {
     static void TakeDroppedFolder(HWND window, const std::wstring& folder);
 
     std::function<bool(Action)> perform_;
-    std::function<bool()> listOpen_;
+    RomsFieldCalls calls_;
     platform::FolderCompletion completion_;
-    platform::FolderLookCalls look_;
     FieldBalloon balloon_;
     HWND field_ = nullptr; // once the completion is attached
 };

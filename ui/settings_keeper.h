@@ -22,7 +22,7 @@ class SettingsKeeper {
     // in: every later read and write goes there, also while a plug-in has moved the working
     // folder. A file that is there but cannot be read is left alone for the rest of the run, so
     // that the choices in it are not overwritten with defaults the player never chose.
-    ChoicesRead Load(const platform::CodePage& codePage = platform::SystemCodePage());
+    ChoicesRead Load(const platform::CodePage& codePage = {});
 
     // Saves before a renderer plug-in's call (foreign code that may end the process): quietly, as
     // nothing may stand between the player's click and the plug-in's dialog.
@@ -44,7 +44,7 @@ class SettingsKeeper {
     SaveFailure Save(const StoredChoices& choices);
 
     std::string file_ = kSettingsFileName;
-    platform::CodePage codePage_ = platform::SystemCodePage();
+    platform::CodePage codePage_;
     bool leaveAlone_ = false;
     bool sessionEnded_ = false;
 };

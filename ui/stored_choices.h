@@ -16,12 +16,12 @@ struct ChoicesRead {
 };
 
 // `file` is the settings file's name, by default "qennet.cfg" in the working folder.
-ChoicesRead LoadStoredChoices(const platform::CodePage& codePage = platform::SystemCodePage(),
+ChoicesRead LoadStoredChoices(const platform::CodePage& codePage = {},
                               const std::string& file = kSettingsFileName);
 
 // Returns 0, or the system's error code.
 unsigned long SaveStoredChoices(const StoredChoices& choices,
-                                const platform::CodePage& codePage = platform::SystemCodePage(),
+                                const platform::CodePage& codePage = {},
                                 const std::string& file = kSettingsFileName);
 
 } // namespace qennet::ui

@@ -7,8 +7,7 @@ namespace qennet::ui {
 
 class SystemAnsi : public AnsiCodePage {
   public:
-    explicit SystemAnsi(const platform::CodePage& codePage = platform::SystemCodePage())
-        : codePage_(codePage) {}
+    explicit SystemAnsi(const platform::CodePage& codePage = {}) : codePage_(codePage) {}
     std::string ToUtf8(std::string_view ansi) const override {
         return platform::AnsiToUtf8(ansi, codePage_);
     }

@@ -1,7 +1,6 @@
 #include "ui/window_icons.h"
 
 #include "platform/screen.h"
-#include "platform/system_library.h"
 
 namespace qennet::ui {
 namespace {
@@ -28,9 +27,9 @@ HICON LoadIconAtSize(HINSTANCE instance, int iconId, int size, const IconCalls& 
     HICON icon = nullptr;
     // LoadImageW stretches the nearest image, also a smaller one; this call scales a larger one
     // down.
-    if (!HasImageOfSize(instance, iconId, size) && calls.loadIconWithScaleDown &&
-        SUCCEEDED(
-            calls.loadIconWithScaleDown(instance, MAKEINTRESOURCEW(iconId), size, size, &icon)))
+    if (!HasImageOfSize(instance, iconId, size) &&
+        SUCCEEDED(calls.loadIconWithScaleDown(calls.context, instance, MAKEINTRESOURCEW(iconId),
+                                              size, size, &icon)))
         return icon;
     return static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
@@ -44,14 +43,6 @@ void Destroy(const WindowIcons& icons) {
 }
 
 } // namespace
-
-HRESULT WINAPI LoadIconWithScaleDownFromComctl32(HINSTANCE instance, PCWSTR name, int width,
-                                                 int height, HICON* icon) {
-    // The version-6 common controls the manifest asks for, already loaded at start-up.
-    static const auto scaleDown =
-        platform::LateBound<IconCalls::ScaleDownFn>(platform::late::kLoadIconWithScaleDown);
-    return scaleDown ? scaleDown(instance, name, width, height, icon) : E_NOTIMPL;
-}
 
 WindowIcons LoadWindowIcons(HINSTANCE instance, int iconId, int dpi, const IconCalls& calls) {
     return {

@@ -15,9 +15,9 @@ namespace {
 
 // Windows: for CP_UTF8 the flags must be 0 (or WC_ERR_INVALID_CHARS) and lpDefaultChar and
 // lpUsedDefaultChar NULL, or the call fails with ERROR_INVALID_PARAMETER.
-int WINAPI WideCharToMultiByteAsWindows(UINT codePage, DWORD flags, LPCWCH wide, int wideLength,
-                                        LPSTR bytes, int byteLength, LPCCH defaultChar,
-                                        LPBOOL usedDefaultChar) {
+int WideCharToMultiByteAsWindows(void*, UINT codePage, DWORD flags, LPCWCH wide, int wideLength,
+                                 LPSTR bytes, int byteLength, LPCCH defaultChar,
+                                 LPBOOL usedDefaultChar) {
     if (codePage == CP_UTF8 && ((flags & ~static_cast<DWORD>(WC_ERR_INVALID_CHARS)) != 0 ||
                                 defaultChar || usedDefaultChar)) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -27,8 +27,8 @@ int WINAPI WideCharToMultiByteAsWindows(UINT codePage, DWORD flags, LPCWCH wide,
                                usedDefaultChar);
 }
 
-const platform::CodePage kUtf8Ansi = {CP_UTF8, WideCharToMultiByteAsWindows};
-const platform::CodePage kWestern = {1252, WideCharToMultiByteAsWindows};
+const platform::CodePage kUtf8Ansi = {nullptr, CP_UTF8, WideCharToMultiByteAsWindows};
+const platform::CodePage kWestern = {nullptr, 1252, WideCharToMultiByteAsWindows};
 
 const char kJapaneseRoms[] = "C:\\\xE3\x82\xB2\xE3\x83\xBC\xE3\x83\xA0 R\xC3\xB6ms";
 

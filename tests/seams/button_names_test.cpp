@@ -11,12 +11,16 @@
 
 namespace {
 
-std::map<HWND, std::wstring> named;
-int namings = 0;
+// Each control's name as given, and how many were given.
+struct Names {
+    std::map<HWND, std::wstring> named;
+    int namings = 0;
+};
 
-bool RecordName(HWND control, const wchar_t* name) {
-    ++namings;
-    named[control] = name ? name : L"(none)";
+bool RecordName(void* context, HWND control, const wchar_t* name) {
+    Names& names = *static_cast<Names*>(context);
+    ++names.namings;
+    names.named[control] = name ? name : L"(none)";
     return true;
 }
 
@@ -47,8 +51,9 @@ TEST(ButtonNames, EachButtonIsNamedByWhatItDoesWhenFirstAskedFor) {
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)),
                         GetModuleHandleW(nullptr), nullptr);
     }
-    qennet::ui::NameControlsForScreenReaders(window, RecordName);
-    EXPECT_EQ(namings, 0) << "named before any assistive technology asked";
+    Names names;
+    qennet::ui::NameControlsForScreenReaders(window, {&names, RecordName});
+    EXPECT_EQ(names.namings, 0) << "named before any assistive technology asked";
 
     for (int round = 0; round < 2; ++round) {
         for (const auto& button : buttons) {
@@ -57,16 +62,16 @@ TEST(ButtonNames, EachButtonIsNamedByWhatItDoesWhenFirstAskedFor) {
         }
         SendMessageW(list, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
     }
-    EXPECT_EQ(namings, 4) << "each control is named once";
-    EXPECT_EQ(named[list], L"Games");
+    EXPECT_EQ(names.namings, 4) << "each control is named once";
+    EXPECT_EQ(names.named[list], L"Games");
     EXPECT_EQ(qennet::ui::ButtonName(IDC_GAMES), nullptr) << "the list has no tooltip";
     for (const auto& button : buttons) {
         HWND control = GetDlgItem(window, button.id);
         if (button.name) {
-            EXPECT_EQ(named[control], button.name);
+            EXPECT_EQ(names.named[control], button.name);
             EXPECT_EQ(TextOf(control), L"...") << "the caption stays";
         } else {
-            EXPECT_EQ(named.count(control), 0u) << "Play says what it does itself";
+            EXPECT_EQ(names.named.count(control), 0u) << "Play says what it does itself";
         }
     }
     DestroyWindow(window);

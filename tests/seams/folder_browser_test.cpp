@@ -13,52 +13,57 @@ using qennet::platform::BrowseForFolder;
 using qennet::platform::FolderBrowserCalls;
 using qennet::platform::FolderChoice;
 
-std::wstring chosen; // the folder the stand-in browser confirms
-int freed = 0;
+// The folder the stand-in browser confirms, and how often its item was freed.
+struct Browser {
+    std::wstring chosen;
+    int freed = 0;
+    SHITEMID item{};
+};
+Browser& Of(void* context) {
+    return *static_cast<Browser*>(context);
+}
 
-PIDLIST_ABSOLUTE WINAPI Confirm(LPBROWSEINFOW) {
-    static SHITEMID item{};
-    return reinterpret_cast<PIDLIST_ABSOLUTE>(&item);
+PIDLIST_ABSOLUTE Confirm(void* context, LPBROWSEINFOW) {
+    return reinterpret_cast<PIDLIST_ABSOLUTE>(&Of(context).item);
 }
 
 // As the system's: a path that does not fit the MAX_PATH buffer is refused.
-BOOL WINAPI PathThroughMaxPath(PCIDLIST_ABSOLUTE, LPWSTR path) {
-    if (chosen.size() >= MAX_PATH)
+BOOL PathThroughMaxPath(void* context, PCIDLIST_ABSOLUTE, LPWSTR path) {
+    if (Of(context).chosen.size() >= MAX_PATH)
         return FALSE;
-    wcscpy(path, chosen.c_str());
+    wcscpy(path, Of(context).chosen.c_str());
     return TRUE;
 }
 
-BOOL WINAPI PathOfAnyLength(PCIDLIST_ABSOLUTE, PWSTR path, DWORD size, int) {
-    if (chosen.size() >= size)
+BOOL PathOfAnyLength(void* context, PCIDLIST_ABSOLUTE, PWSTR path, DWORD size, int) {
+    if (Of(context).chosen.size() >= size)
         return FALSE;
-    wcscpy(path, chosen.c_str());
+    wcscpy(path, Of(context).chosen.c_str());
     return TRUE;
-}
-
-void WINAPI Free(LPVOID) {
-    ++freed;
 }
 
 TEST(FolderBrowser, FolderOfAnyLengthComesThroughWhereTheSystemCanTellIt) {
+    Browser browser;
     FolderBrowserCalls calls;
+    calls.context = &browser;
+    calls.ready = [](void*) { return 0UL; };
     calls.browse = Confirm;
     calls.pathFromItem = PathThroughMaxPath;
-    calls.freeItem = Free;
+    calls.freeItem = [](void* context, LPVOID) { ++Of(context).freed; };
     const std::wstring shortPath = L"C:\\Roms";
     const std::wstring longPath = L"C:\\" + std::wstring(300, L'r');
     for (bool newer : {true, false}) {
         calls.pathFromItemEx = newer ? PathOfAnyLength : nullptr;
         for (const std::wstring& path : {shortPath, longPath}) {
-            chosen = path;
-            freed = 0;
+            browser.chosen = path;
+            browser.freed = 0;
             const FolderChoice choice = BrowseForFolder(nullptr, calls);
             const bool fits = newer || path.size() < MAX_PATH;
             EXPECT_EQ(choice.outcome,
                       fits ? FolderChoice::Outcome::Chosen : FolderChoice::Outcome::Failed)
                 << path.size() << " characters, newer call " << newer;
             EXPECT_EQ(choice.path, fits ? path : std::wstring());
-            EXPECT_EQ(freed, 1) << "the browser's item is freed once";
+            EXPECT_EQ(browser.freed, 1) << "the browser's item is freed once";
         }
     }
 }

@@ -11,14 +11,17 @@
 namespace {
 
 using qennet::platform::NewerDpiCalls;
-using qennet::platform::SystemNewerDpiCalls;
 
-decltype(NewerDpiCalls::systemParametersInfoForDpi) systemsOwn = nullptr;
-bool largerFont = false; // the player chose a larger message font
+// The system's metrics, with the message font the player chose.
+struct Settings {
+    NewerDpiCalls::ParametersForDpiFn systemsOwn;
+    bool largerFont = false;
+};
 
-BOOL WINAPI MetricsAsSet(UINT action, UINT size, PVOID metrics, UINT flags, UINT dpi) {
-    const BOOL got = systemsOwn(action, size, metrics, flags, dpi);
-    if (got && largerFont && action == SPI_GETNONCLIENTMETRICS)
+BOOL MetricsAsSet(void* context, UINT action, UINT size, PVOID metrics, UINT flags, UINT dpi) {
+    const Settings& settings = *static_cast<Settings*>(context);
+    const BOOL got = settings.systemsOwn(nullptr, action, size, metrics, flags, dpi);
+    if (got && settings.largerFont && action == SPI_GETNONCLIENTMETRICS)
         static_cast<NONCLIENTMETRICSW*>(metrics)->lfMessageFont.lfHeight = -MulDiv(24, dpi, 96);
     return got;
 }
@@ -31,14 +34,14 @@ int Height(const RECT& r) {
 }
 
 TEST(FormLayout, ANewMessageFontLaysTheWindowOutAgainAroundItsCentre) {
-    NewerDpiCalls calls = SystemNewerDpiCalls();
+    NewerDpiCalls calls;
     ASSERT_NE(calls.systemParametersInfoForDpi, nullptr);
-    systemsOwn = calls.systemParametersInfoForDpi;
+    Settings settings{calls.systemParametersInfoForDpi};
+    calls.context = &settings;
     calls.systemParametersInfoForDpi = MetricsAsSet;
     HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED | WS_CAPTION, 100, 100, 400, 300,
                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
-    largerFont = false;
     {
         qennet::ui::FormLayout layout(calls);
         ASSERT_TRUE(layout.CreateControls(window));
@@ -47,7 +50,7 @@ TEST(FormLayout, ANewMessageFontLaysTheWindowOutAgainAroundItsCentre) {
         GetWindowRect(window, &before);
         GetWindowRect(GetDlgItem(window, IDC_QUIT), &quitBefore);
 
-        largerFont = true;
+        settings.largerFont = true;
         layout.FontChanged();
         GetWindowRect(window, &after);
         GetWindowRect(GetDlgItem(window, IDC_QUIT), &quitAfter);
@@ -61,15 +64,11 @@ TEST(FormLayout, ANewMessageFontLaysTheWindowOutAgainAroundItsCentre) {
 
 // The monitor a window is made on may have another scale than the system's: its controls are made
 // for that monitor, not for the system's DPI.
-UINT monitorDpi = 0;
-UINT WINAPI OnTheMonitor(HWND) {
-    return monitorDpi;
-}
-
 TEST(FormLayout, ControlsAreMadeForTheMonitorTheWindowIsOn) {
-    NewerDpiCalls calls = SystemNewerDpiCalls();
-    monitorDpi = qennet::platform::SystemDpi() == 144 ? 192 : 144;
-    calls.getDpiForWindow = OnTheMonitor;
+    UINT monitorDpi = qennet::platform::SystemDpi() == 144 ? 192 : 144;
+    NewerDpiCalls calls;
+    calls.context = &monitorDpi;
+    calls.getDpiForWindow = [](void* context, HWND) { return *static_cast<UINT*>(context); };
     HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED | WS_CAPTION, 100, 100, 400, 300,
                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window, nullptr);

@@ -14,31 +14,46 @@ namespace {
 using qennet::platform::ControllerCalls;
 using qennet::platform::GameControllers;
 
-int padAsks[4], joystickAsks;
+// What the stand-ins answer, and how often they were asked, in one case.
+struct Controllers {
+    int padAsks[4] = {};
+    int joystickAsks = 0;
+    bool padThere = false;
+    DWORD hatWritten = 0, capsFlags = 0;
+};
+Controllers& Of(void* context) {
+    return *static_cast<Controllers*>(context);
+}
 
-DWORD WINAPI OnlySlotOne(DWORD slot, XINPUT_STATE* state) {
-    ++padAsks[slot];
-    state->Gamepad.wButtons = 0x1000;
-    return slot == 1 ? ERROR_SUCCESS : ERROR_DEVICE_NOT_CONNECTED;
-}
-UINT WINAPI TwoJoysticks() {
-    return 2;
-}
-MMRESULT WINAPI NoJoystick(UINT, JOYINFOEX*) {
-    ++joystickAsks;
-    return JOYERR_UNPLUGGED;
-}
-const ControllerCalls& StandIns() {
-    static const ControllerCalls calls{OnlySlotOne, TwoJoysticks, nullptr, NoJoystick};
+// The calls of a system without the controllers' libraries, as the system's answer there.
+ControllerCalls NoLibraries(Controllers& controllers) {
+    ControllerCalls calls;
+    calls.context = &controllers;
+    calls.xinputGetState = [](void*, DWORD, XINPUT_STATE*) -> DWORD {
+        return ERROR_DEVICE_NOT_CONNECTED;
+    };
+    calls.joyGetNumDevs = [](void*) -> UINT { return 0; };
+    calls.joyGetDevCaps = [](void*, UINT_PTR, JOYCAPSW*, UINT) -> MMRESULT {
+        return MMSYSERR_NODRIVER;
+    };
+    calls.joyGetPosEx = [](void*, UINT, JOYINFOEX*) -> MMRESULT { return MMSYSERR_NODRIVER; };
     return calls;
-}
-const ControllerCalls& NoLibraries() {
-    static const ControllerCalls none;
-    return none;
 }
 
 TEST(GameControllers, EmptySlotsAreAskedOnlyNowAndThen) {
-    GameControllers controllers(StandIns);
+    Controllers asked;
+    ControllerCalls calls = NoLibraries(asked);
+    calls.xinputGetState = [](void* context, DWORD slot, XINPUT_STATE* state) -> DWORD {
+        ++Of(context).padAsks[slot];
+        state->Gamepad.wButtons = 0x1000;
+        return slot == 1 ? ERROR_SUCCESS : ERROR_DEVICE_NOT_CONNECTED;
+    };
+    calls.joyGetNumDevs = [](void*) -> UINT { return 2; };
+    calls.joyGetPosEx = [](void* context, UINT, JOYINFOEX*) -> MMRESULT {
+        ++Of(context).joystickAsks;
+        return JOYERR_UNPLUGGED;
+    };
+    GameControllers controllers(calls);
     const struct {
         std::uint32_t now;
         bool devicesChanged;
@@ -58,41 +73,33 @@ TEST(GameControllers, EmptySlotsAreAskedOnlyNowAndThen) {
         EXPECT_TRUE(now.pads[1].connected);
         EXPECT_EQ(now.pads[1].gamepad.wButtons, 0x1000);
         EXPECT_FALSE(now.pads[0].connected || now.joysticks[0].connected);
-        EXPECT_EQ(padAsks[0], reading.emptyPadAsks) << reading.now;
-        EXPECT_EQ(padAsks[1], reading.connectedPadAsks) << reading.now;
-        EXPECT_EQ(joystickAsks, reading.joystickAsks) << reading.now;
+        EXPECT_EQ(asked.padAsks[0], reading.emptyPadAsks) << reading.now;
+        EXPECT_EQ(asked.padAsks[1], reading.connectedPadAsks) << reading.now;
+        EXPECT_EQ(asked.joystickAsks, reading.joystickAsks) << reading.now;
     }
-    EXPECT_EQ(padAsks[0], padAsks[3]);
+    EXPECT_EQ(asked.padAsks[0], asked.padAsks[3]);
 }
 
 // A stick whose driver leaves dwPOV as it was (0: forward) unless the hat is asked for, and
 // writes the hat it is given where asked; with no XInput pad connected it is read at once.
-bool padThere;
-DWORD hatWritten, capsFlags;
-DWORD WINAPI PadWhenThere(DWORD slot, XINPUT_STATE*) {
-    return slot == 0 && padThere ? ERROR_SUCCESS : ERROR_DEVICE_NOT_CONNECTED;
-}
-UINT WINAPI OneJoystick() {
-    return 1;
-}
-MMRESULT WINAPI StickCaps(UINT_PTR, JOYCAPSW* caps, UINT) {
-    caps->wCaps = capsFlags;
-    return JOYERR_NOERROR;
-}
-MMRESULT WINAPI Stick(UINT, JOYINFOEX* info) {
-    ++joystickAsks;
-    if (info->dwFlags & JOY_RETURNPOV)
-        info->dwPOV = hatWritten;
-    return JOYERR_NOERROR;
-}
-const ControllerCalls& StickStandIns() {
-    static const ControllerCalls calls{PadWhenThere, OneJoystick, StickCaps, Stick};
-    return calls;
-}
-
 TEST(GameControllers, JoysticksAreReadWithoutAPadAndAnUnreportedHatIsCentred) {
-    GameControllers controllers(StickStandIns);
-    joystickAsks = 0;
+    Controllers stick;
+    ControllerCalls calls = NoLibraries(stick);
+    calls.xinputGetState = [](void* context, DWORD slot, XINPUT_STATE*) -> DWORD {
+        return slot == 0 && Of(context).padThere ? ERROR_SUCCESS : ERROR_DEVICE_NOT_CONNECTED;
+    };
+    calls.joyGetNumDevs = [](void*) -> UINT { return 1; };
+    calls.joyGetDevCaps = [](void* context, UINT_PTR, JOYCAPSW* caps, UINT) -> MMRESULT {
+        caps->wCaps = Of(context).capsFlags;
+        return JOYERR_NOERROR;
+    };
+    calls.joyGetPosEx = [](void* context, UINT, JOYINFOEX* info) -> MMRESULT {
+        ++Of(context).joystickAsks;
+        if (info->dwFlags & JOY_RETURNPOV)
+            info->dwPOV = Of(context).hatWritten;
+        return JOYERR_NOERROR;
+    };
+    GameControllers controllers(calls);
     const struct {
         bool pad;
         DWORD caps, written;
@@ -109,33 +116,35 @@ TEST(GameControllers, JoysticksAreReadWithoutAPadAndAnUnreportedHatIsCentred) {
     for (const auto& reading : readings) {
         if (reading.pad) // plugged in
             controllers.DevicesChanged();
-        padThere = reading.pad;
-        capsFlags = reading.caps;
-        hatWritten = reading.written;
-        const auto& stick = controllers.Read(now += 33).joysticks[0];
-        EXPECT_EQ(joystickAsks, reading.asks) << now;
-        EXPECT_EQ(stick.connected, !reading.pad) << now;
-        EXPECT_EQ(stick.hat, reading.hat) << now;
+        stick.padThere = reading.pad;
+        stick.capsFlags = reading.caps;
+        stick.hatWritten = reading.written;
+        const auto& joystick = controllers.Read(now += 33).joysticks[0];
+        EXPECT_EQ(stick.joystickAsks, reading.asks) << now;
+        EXPECT_EQ(joystick.connected, !reading.pad) << now;
+        EXPECT_EQ(joystick.hat, reading.hat) << now;
     }
 }
 
 // Windows 7 has no xinput1_4.dll: XInput is found in its xinput9_1_0.dll.
-std::vector<std::wstring> opened;
-HMODULE WithoutXInput14(const wchar_t* library) {
-    opened.push_back(library);
-    return wcscmp(library, L"xinput1_4.dll") == 0 ? nullptr
-                                                  : qennet::platform::LoadSystemLibrary(library);
-}
-
 TEST(GameControllers, WindowsSevensXInputServesWhereTheNewerIsMissing) {
-    EXPECT_NE(qennet::platform::LateBoundAddress(qennet::platform::late::kXInputGetState,
-                                                 WithoutXInput14),
+    std::vector<std::wstring> opened;
+    qennet::platform::LibraryCalls windows7;
+    windows7.context = &opened;
+    windows7.loaded = [](void*, LPCWSTR) -> HMODULE { return nullptr; };
+    windows7.load = [](void* context, LPCWSTR path) -> HMODULE {
+        const std::wstring file = wcsrchr(path, L'\\') + 1;
+        static_cast<std::vector<std::wstring>*>(context)->push_back(file);
+        return file == L"xinput1_4.dll" ? nullptr : LoadLibraryW(path);
+    };
+    EXPECT_NE(qennet::platform::LateBoundAddress(qennet::platform::late::kXInputGetState, windows7),
               nullptr);
     EXPECT_EQ(opened, (std::vector<std::wstring>{L"xinput1_4.dll", L"xinput9_1_0.dll"}));
 }
 
 TEST(GameControllers, NoControllerLibraryIsNoController) {
-    GameControllers controllers(NoLibraries);
+    Controllers none;
+    GameControllers controllers(NoLibraries(none));
     const qennet::platform::ControllerStates& now = controllers.Read(0);
     for (const auto& pad : now.pads)
         EXPECT_FALSE(pad.connected);

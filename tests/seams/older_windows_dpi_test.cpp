@@ -28,8 +28,10 @@ class OlderWindowsDpi : public ::testing::Test {
         ASSERT_TRUE(real_.systemParametersInfoForDpi && real_.getSystemMetricsForDpi);
     }
 
-    const NewerDpiCalls& real_ = SystemNewerDpiCalls();
-    const NewerDpiCalls none_{};
+    const NewerDpiCalls real_;
+    // Windows 7's: none of the newer calls.
+    const NewerDpiCalls none_{nullptr, nullptr, nullptr, nullptr,
+                              nullptr, nullptr, nullptr, nullptr};
     const int densities_[4] = {96, 120, 144, 192};
 };
 
@@ -44,9 +46,8 @@ TEST_F(OlderWindowsDpi, TheScreenDensityStandsForTheSystemAndEachWindow) {
 
 // Windows 8.1 and 10 before 1607 have no GetDpiForWindow: the effective DPI of the window's
 // monitor stands in; shcore is not even looked up where GetDpiForWindow is there.
-HMONITOR askedMonitor = nullptr;
-HRESULT WINAPI MonitorAt168(HMONITOR monitor, int type, UINT* x, UINT* y) {
-    askedMonitor = monitor;
+HRESULT MonitorAt168(void* askedMonitor, HMONITOR monitor, int type, UINT* x, UINT* y) {
+    *static_cast<HMONITOR*>(askedMonitor) = monitor;
     *x = *y = type == 0 ? 168 : 96; // MDT_EFFECTIVE_DPI: 168
     return S_OK;
 }
@@ -55,7 +56,9 @@ TEST_F(OlderWindowsDpi, WithoutGetDpiForWindowTheMonitorsDpiStandsIn) {
     HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED, 0, 0, 200, 100, nullptr,
                                   nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
-    NewerDpiCalls windows81{};
+    HMONITOR askedMonitor = nullptr;
+    NewerDpiCalls windows81 = none_;
+    windows81.context = &askedMonitor;
     windows81.getDpiForMonitor = MonitorAt168;
     EXPECT_EQ(WindowDpi(window, windows81), 168);
     EXPECT_EQ(askedMonitor, MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
@@ -67,8 +70,8 @@ TEST_F(OlderWindowsDpi, TheMessageFontIsScaledFromTheSystemDensity) {
     for (int dpi : densities_) {
         NONCLIENTMETRICSW metrics{};
         metrics.cbSize = sizeof metrics;
-        ASSERT_TRUE(real_.systemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics,
-                                                     &metrics, 0, dpi));
+        ASSERT_TRUE(real_.systemParametersInfoForDpi(nullptr, SPI_GETNONCLIENTMETRICS,
+                                                     sizeof metrics, &metrics, 0, dpi));
         HFONT font = CreateMessageFont(dpi, none_);
         LOGFONTW made{};
         ASSERT_EQ(GetObjectW(font, sizeof made, &made), static_cast<int>(sizeof made));
@@ -84,7 +87,7 @@ TEST_F(OlderWindowsDpi, MetricsAreScaledFromTheSystemDensity) {
     for (int index : {SM_CXVSCROLL, SM_CYHSCROLL}) {
         for (int dpi : densities_) {
             EXPECT_NEAR(SystemMetricForDpi(index, dpi, none_),
-                        real_.getSystemMetricsForDpi(index, dpi), 1)
+                        real_.getSystemMetricsForDpi(nullptr, index, dpi), 1)
                 << "metric " << index << " at " << dpi << " DPI";
         }
     }
@@ -92,16 +95,17 @@ TEST_F(OlderWindowsDpi, MetricsAreScaledFromTheSystemDensity) {
 
 // A per-monitor (v1) program on Windows 10 1607 asks for its frame to be scaled as the window is
 // made; older systems have no such call, and nothing is asked of them.
-HWND frameScaled = nullptr;
-BOOL WINAPI RecordFrameScaling(HWND window) {
-    frameScaled = window;
+BOOL RecordFrameScaling(void* frameScaled, HWND window) {
+    *static_cast<HWND*>(frameScaled) = window;
     return TRUE;
 }
 
 TEST_F(OlderWindowsDpi, TheFrameIsScaledOnlyWhereWindowsCanDoIt) {
     HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x1234));
     ScaleFrameWithDpi(window, none_);
-    NewerDpiCalls windows1607{};
+    HWND frameScaled = nullptr;
+    NewerDpiCalls windows1607 = none_;
+    windows1607.context = &frameScaled;
     windows1607.enableNonClientDpiScaling = RecordFrameScaling;
     ScaleFrameWithDpi(window, windows1607);
     EXPECT_EQ(frameScaled, window);

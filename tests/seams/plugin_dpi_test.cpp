@@ -15,17 +15,22 @@ using qennet::platform::PluginCalls;
 using qennet::platform::ShowPluginSettings;
 
 constexpr INT_PTR kPerMonitorV2 = -4, kUnaware = -1, kUnawareGdiScaled = -5;
-INT_PTR current = kPerMonitorV2;
-bool gdiScaling = true; // Windows 10 1809 and later know the GDI-scaled context
-std::vector<INT_PTR> asked;
 
-DpiAwarenessContext WINAPI SetAwareness(DpiAwarenessContext context) {
-    const INT_PTR wanted = reinterpret_cast<INT_PTR>(context);
-    asked.push_back(wanted);
-    if (wanted == kUnawareGdiScaled && !gdiScaling)
+// The thread's awareness, and each one asked for.
+struct Thread {
+    bool gdiScaling; // Windows 10 1809 and later know the GDI-scaled context
+    INT_PTR current = kPerMonitorV2;
+    std::vector<INT_PTR> asked;
+};
+
+DpiAwarenessContext SetAwareness(void* context, DpiAwarenessContext awareness) {
+    Thread& thread = *static_cast<Thread*>(context);
+    const INT_PTR wanted = reinterpret_cast<INT_PTR>(awareness);
+    thread.asked.push_back(wanted);
+    if (wanted == kUnawareGdiScaled && !thread.gdiScaling)
         return nullptr;
-    const INT_PTR previous = current;
-    current = wanted;
+    const INT_PTR previous = thread.current;
+    thread.current = wanted;
     return reinterpret_cast<DpiAwarenessContext>(previous);
 }
 
@@ -37,16 +42,15 @@ TEST(PluginDpi, ThePluginRunsUnawareAndTheAwarenessComesBack) {
     ASSERT_TRUE(SetCurrentDirectoryW(temporary));
     for (bool newer : {true, false}) {
         for (const char* plugin : {QENNET_STANDIN_PLUGIN, "no_such_renderer.vrk"}) {
-            gdiScaling = newer;
-            asked.clear();
-            const auto call = ShowPluginSettings(plugin, PluginCalls{SetAwareness});
+            Thread thread{newer, kPerMonitorV2, {}};
+            const auto call = ShowPluginSettings(plugin, PluginCalls{&thread, SetAwareness});
             EXPECT_EQ(call.outcome == qennet::platform::PluginCall::Outcome::Called,
                       plugin == std::string(QENNET_STANDIN_PLUGIN));
             const std::vector<INT_PTR> expected =
                 newer ? std::vector<INT_PTR>{kUnawareGdiScaled, kPerMonitorV2}
                       : std::vector<INT_PTR>{kUnawareGdiScaled, kUnaware, kPerMonitorV2};
-            EXPECT_EQ(asked, expected) << plugin;
-            EXPECT_EQ(current, kPerMonitorV2) << "not put back after " << plugin;
+            EXPECT_EQ(thread.asked, expected) << plugin;
+            EXPECT_EQ(thread.current, kPerMonitorV2) << "not put back after " << plugin;
         }
     }
     DeleteFileW(L"GPUconfigure.log");

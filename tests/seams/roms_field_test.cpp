@@ -72,7 +72,12 @@ TEST(RomsField, ADroppedFolderFillsTheFieldWhereTheGateLetsIt) {
 TEST(RomsField, EnterAndEscAreTheOpenSuggestionListsOnly) {
     const Field shown;
     bool open = false;
-    qennet::ui::RomsField roms([](Action) { return true; }, [&] { return open; });
+    qennet::ui::RomsFieldCalls calls;
+    calls.context = &open;
+    calls.listOpen = [](void* context, const qennet::platform::FolderCompletion&) {
+        return *static_cast<bool*>(context);
+    };
+    qennet::ui::RomsField roms([](Action) { return true; }, calls);
     roms.OnMessage(shown.window, WM_COMMAND, MAKEWPARAM(IDC_ROMS, EN_SETFOCUS),
                    reinterpret_cast<LPARAM>(shown.field));
     for (const bool listOpen : {false, true}) {

@@ -13,14 +13,21 @@ namespace {
 
 using namespace qennet::platform;
 
-std::wstring reportedFor; // the file whose attributes the stand-in reports
-DWORD reported = 0;
-DWORD setOnTemporary = 0; // what the new file was given before its move
-int heldOpens = 0;        // opens of an existing file refused as held by another program
-bool refuseNew = false;   // the folder takes no new files
-int newFiles = 0;         // new files asked for
-bool plant = false;       // a file is planted under the name the next new file is to have
-std::wstring planted;
+// What the stand-ins do, and what they saw, in one case.
+struct Files {
+    std::wstring reportedFor; // the file whose attributes the stand-in reports
+    DWORD reported = 0;
+    DWORD setOnTemporary = 0; // what the new file was given before its move
+    int heldOpens = 0;        // opens of an existing file refused as held by another program
+    bool refuseNew = false;   // the folder takes no new files
+    int newFiles = 0;         // new files asked for
+    bool plant = false;       // a file is planted under the name the next new file is to have
+    std::wstring planted;
+    std::wstring pointed; // where a link points
+};
+Files& Of(void* context) {
+    return *static_cast<Files*>(context);
+}
 
 // As Windows does, a path of MAX_PATH characters or more is refused without the \\?\ prefix.
 bool Refused(LPCWSTR path) {
@@ -30,32 +37,35 @@ bool Refused(LPCWSTR path) {
     return refused;
 }
 
-DWORD WINAPI Attributes(LPCWSTR path) {
+DWORD Attributes(void* context, LPCWSTR path) {
     if (Refused(path))
         return INVALID_FILE_ATTRIBUTES;
-    return _wcsicmp(path, reportedFor.c_str()) == 0 ? reported : GetFileAttributesW(path);
+    const Files& files = Of(context);
+    return _wcsicmp(path, files.reportedFor.c_str()) == 0 ? files.reported
+                                                          : GetFileAttributesW(path);
 }
 
-BOOL WINAPI SetAttributes(LPCWSTR path, DWORD attributes) {
-    setOnTemporary = attributes;
+BOOL SetAttributes(void* context, LPCWSTR path, DWORD attributes) {
+    Of(context).setOnTemporary = attributes;
     return !Refused(path) && SetFileAttributesW(path, attributes);
 }
 
-HANDLE WINAPI Create(LPCWSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
-                     DWORD disposition, DWORD flags, HANDLE model) {
+HANDLE Create(void* context, LPCWSTR path, DWORD access, DWORD share,
+              LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags, HANDLE model) {
     if (Refused(path))
         return INVALID_HANDLE_VALUE;
-    newFiles += disposition == CREATE_NEW;
-    if (disposition == CREATE_NEW && plant) {
-        plant = false;
-        planted = path;
+    Files& files = Of(context);
+    files.newFiles += disposition == CREATE_NEW;
+    if (disposition == CREATE_NEW && files.plant) {
+        files.plant = false;
+        files.planted = path;
         HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
         DWORD written = 0;
         WriteFile(file, "planted", 7, &written, nullptr);
         CloseHandle(file);
     }
-    const DWORD refusal = disposition == CREATE_NEW && refuseNew ? ERROR_ACCESS_DENIED
-                          : disposition == OPEN_EXISTING && heldOpens && heldOpens--
+    const DWORD refusal = disposition == CREATE_NEW && files.refuseNew ? ERROR_ACCESS_DENIED
+                          : disposition == OPEN_EXISTING && files.heldOpens && files.heldOpens--
                               ? ERROR_SHARING_VIOLATION
                               : 0;
     SetLastError(refusal);
@@ -63,11 +73,11 @@ HANDLE WINAPI Create(LPCWSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBU
                    : CreateFileW(path, access, share, security, disposition, flags, model);
 }
 
-BOOL WINAPI Move(LPCWSTR from, LPCWSTR to, DWORD flags) {
+BOOL Move(void*, LPCWSTR from, LPCWSTR to, DWORD flags) {
     return !Refused(from) && !Refused(to) && MoveFileExW(from, to, flags);
 }
 
-BOOL WINAPI Remove(LPCWSTR path) {
+BOOL Remove(void*, LPCWSTR path) {
     return !Refused(path) && DeleteFileW(path);
 }
 
@@ -89,22 +99,24 @@ class WritingTheSettingsFile : public ::testing::Test {
         folder_ =
             temporary + std::wstring(L"qennet-bytes-") + std::to_wstring(GetCurrentProcessId());
         ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
-        calls_ = {Attributes, SetAttributes, LinkTargetOf, Create, Move, Remove};
-        reportedFor.clear();
-        planted.clear();
-        heldOpens = newFiles = 0;
-        refuseNew = plant = false;
+        calls_.context = &files_;
+        calls_.getAttributes = Attributes;
+        calls_.setAttributes = SetAttributes;
+        calls_.create = Create;
+        calls_.move = Move;
+        calls_.remove = Remove;
         ASSERT_EQ(WriteSettingsBytes(Name(L"qennet.cfg"), "old"), 0u);
     }
     void TearDown() override {
         for (const std::wstring& name :
-             {folder_ + L"\\qennet.cfg", folder_ + L"\\kept.cfg", planted})
+             {folder_ + L"\\qennet.cfg", folder_ + L"\\kept.cfg", files_.planted})
             DeleteFileW(name.c_str());
         RemoveDirectoryW(folder_.c_str());
     }
     std::string Name(const wchar_t* name) const { return WideToUtf8(folder_ + L"\\" + name); }
 
     std::wstring folder_;
+    Files files_;
     SettingsFileCalls calls_;
 };
 
@@ -119,25 +131,24 @@ TEST_F(WritingTheSettingsFile, TheReplacedFileKeepsHiddenAndSystemAndIsMarkedAsC
         {FILE_ATTRIBUTE_NORMAL, FILE_ATTRIBUTE_ARCHIVE},
         {INVALID_FILE_ATTRIBUTES, FILE_ATTRIBUTE_ARCHIVE}, // a first file
     };
-    reportedFor = L"\\\\?\\" + folder_ + L"\\qennet.cfg";
+    files_.reportedFor = L"\\\\?\\" + folder_ + L"\\qennet.cfg";
     for (const auto& c : cases) {
-        reported = c.before;
-        setOnTemporary = 0;
+        files_.reported = c.before;
+        files_.setOnTemporary = 0;
         EXPECT_EQ(WriteSettingsBytes(Name(L"qennet.cfg"), "new", calls_), 0u);
-        EXPECT_EQ(setOnTemporary, c.given) << "before: " << c.before;
+        EXPECT_EQ(files_.setOnTemporary, c.given) << "before: " << c.before;
     }
 }
 
 TEST_F(WritingTheSettingsFile, ALinkIsWrittenWhereItPoints) {
     ASSERT_EQ(WriteSettingsBytes(Name(L"kept.cfg"), "old"), 0u);
-    static std::wstring pointed;
-    pointed = folder_ + L"\\kept.cfg";
-    calls_.linkTarget = [](const std::wstring&) { return pointed; };
-    reportedFor = L"\\\\?\\" + folder_ + L"\\qennet.cfg";
-    reported = FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_ARCHIVE;
+    files_.pointed = folder_ + L"\\kept.cfg";
+    calls_.linkTarget = [](void* context, const std::wstring&) { return Of(context).pointed; };
+    files_.reportedFor = L"\\\\?\\" + folder_ + L"\\qennet.cfg";
+    files_.reported = FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_ARCHIVE;
     EXPECT_EQ(WriteSettingsBytes(Name(L"qennet.cfg"), "new", calls_), 0u);
-    EXPECT_EQ(Read(pointed), "new");
-    EXPECT_EQ(Read(reportedFor), "old") << "the link was replaced";
+    EXPECT_EQ(Read(files_.pointed), "new");
+    EXPECT_EQ(Read(files_.reportedFor), "old") << "the link was replaced";
 }
 
 // From about 239 characters the temporary file's path passes MAX_PATH before qennet.cfg's does;
@@ -150,26 +161,26 @@ TEST_F(WritingTheSettingsFile, AFolderOfAnyLengthIsSavedAndReadBack) {
         const std::string name = WideToUtf8(folder.substr(4) + L"\\qennet.cfg");
         EXPECT_EQ(WriteSettingsBytes(name, std::to_string(length), calls_), 0u) << length;
         EXPECT_EQ(ReadSettingsBytes(name, 64, calls_).bytes, std::to_string(length)) << length;
-        refuseNew = true; // the obstacle's probe reaches the folder too
+        files_.refuseNew = true; // the obstacle's probe reaches the folder too
         EXPECT_EQ(WriteObstacleOf(name, ERROR_ACCESS_DENIED, calls_), WriteObstacle::NoPermission)
             << length;
-        refuseNew = false;
+        files_.refuseNew = false;
         DeleteFileW((folder + L"\\qennet.cfg").c_str());
         RemoveDirectoryW(folder.c_str());
     }
 }
 
 TEST_F(WritingTheSettingsFile, AFileHeldForAMomentIsReadAfterAWait) {
-    heldOpens = 3;
+    files_.heldOpens = 3;
     const SettingsBytesRead read = ReadSettingsBytes(Name(L"qennet.cfg"), 64, calls_);
     EXPECT_EQ(read.outcome, SettingsBytesRead::Outcome::Read);
     EXPECT_EQ(read.bytes, "old");
 }
 
 TEST_F(WritingTheSettingsFile, AFileUnderTheTemporaryNameIsNeverReplaced) {
-    plant = true;
+    files_.plant = true;
     EXPECT_EQ(WriteSettingsBytes(Name(L"qennet.cfg"), "new", calls_), 0u);
-    EXPECT_EQ(Read(planted), "planted");
+    EXPECT_EQ(Read(files_.planted), "planted");
     EXPECT_EQ(Read(folder_ + L"\\qennet.cfg"), "new");
 }
 
@@ -178,11 +189,11 @@ TEST_F(WritingTheSettingsFile, AFolderThatTakesNoNewFilesIsToldAtOnceAsNoPermiss
     for (bool there : {true, false}) {
         if (!there)
             DeleteFileW((folder_ + L"\\qennet.cfg").c_str());
-        refuseNew = true;
-        newFiles = 0;
+        files_.refuseNew = true;
+        files_.newFiles = 0;
         const unsigned long error = WriteSettingsBytes(Name(L"qennet.cfg"), "new", calls_);
         EXPECT_EQ(error, static_cast<unsigned long>(ERROR_ACCESS_DENIED)) << there;
-        EXPECT_EQ(newFiles, 1) << "waited for a folder that refuses: " << there;
+        EXPECT_EQ(files_.newFiles, 1) << "waited for a folder that refuses: " << there;
         EXPECT_EQ(WriteObstacleOf(Name(L"qennet.cfg"), error, calls_), WriteObstacle::NoPermission)
             << there;
     }

@@ -67,20 +67,24 @@ TEST(ShellLink, TheDesktopAsMovedAndALinkRefusedOnlyPastWhatItHolds) {
     RemoveDirectoryW(moved.c_str());
 }
 
-int refusals = 0; // the tries another program still holds the clipboard for
-int opened = 0, waited = 0;
+// Another program that holds the clipboard for some tries: each try and wait counted.
+struct Held {
+    int refusals = 0;
+    int opened = 0, waited = 0;
+};
 
-BOOL WINAPI OpenAfterRefusals(HWND owner) {
-    ++opened;
-    if (refusals-- > 0) {
+BOOL OpenAfterRefusals(void* context, HWND owner) {
+    Held& held = *static_cast<Held*>(context);
+    ++held.opened;
+    if (held.refusals-- > 0) {
         SetLastError(ERROR_ACCESS_DENIED); // as the system answers while another program has it
         return FALSE;
     }
     return OpenClipboard(owner);
 }
 
-void WINAPI CountWait(DWORD) {
-    ++waited;
+void CountWait(void* context, DWORD) {
+    ++static_cast<Held*>(context)->waited;
 }
 
 // Read as another window would: a clipboard left open fails it.
@@ -106,19 +110,19 @@ TEST(Clipboard, AnotherProgramIsWaitedForAboutASecondThenTheTextIsThere) {
     } cases[] = {{0, 0, 1}, {10, 0, 11}, {11, ERROR_ACCESS_DENIED, 11}};
     for (const auto& c : cases) {
         ASSERT_EQ(PutTextOnClipboard(field.window, L"before"), 0u);
-        refusals = c.refusals;
-        opened = waited = 0;
-        EXPECT_EQ(PutTextOnClipboard(field.window, line, {OpenAfterRefusals, CountWait}), c.result);
-        EXPECT_EQ(opened, c.tries);
-        EXPECT_EQ(waited, c.tries - 1) << "100 ms before each try after the first";
+        Held held{c.refusals, 0, 0};
+        EXPECT_EQ(PutTextOnClipboard(field.window, line, {&held, OpenAfterRefusals, CountWait}),
+                  c.result);
+        EXPECT_EQ(held.opened, c.tries);
+        EXPECT_EQ(held.waited, c.tries - 1) << "100 ms before each try after the first";
         EXPECT_EQ(ClipboardText(), c.result == 0 ? line : L"before");
     }
 }
 
-HRESULT WINAPI CreateWithoutSource(REFCLSID type, IUnknown* outer, DWORD context, REFIID id,
-                                   void** object) {
+HRESULT CreateWithoutSource(void* context, REFCLSID type, IUnknown* outer, DWORD server, REFIID id,
+                            void** object) {
     if (!IsEqualCLSID(type, CLSID_ACListISF))
-        return CreateInstanceFromOle32(type, outer, context, id, object);
+        return CreateInstanceFromOle32(context, type, outer, server, id, object);
     *object = nullptr;
     return REGDB_E_CLASSNOTREG;
 }
@@ -133,7 +137,7 @@ TEST(FolderCompletion, AttachedWithTheSystemsPiecesAndAFieldWithoutOneLeftAsItWa
     const Field field;
     const LONG_PTR before = GetWindowLongPtrW(field.edit, GWLP_WNDPROC);
     FolderCompletion completion;
-    EXPECT_FALSE(completion.Attach(field.edit, {CreateWithoutSource}));
+    EXPECT_FALSE(completion.Attach(field.edit, {nullptr, CreateWithoutSource}));
     EXPECT_FALSE(completion.ListOpen());
     EXPECT_EQ(GetWindowLongPtrW(field.edit, GWLP_WNDPROC), before) << "not subclassed";
 }

@@ -27,11 +27,14 @@ struct Recorded {
     int show = 0;
     DWORD shellError = 0; // what the shell answers; 0 for success
 };
-Recorded recorded;
+Recorded& Of(void* context) {
+    return *static_cast<Recorded*>(context);
+}
 
-BOOL WINAPI RefuseForElevation(LPCWSTR, LPWSTR commandLine, LPSECURITY_ATTRIBUTES,
-                               LPSECURITY_ATTRIBUTES, BOOL, DWORD flags, LPVOID, LPCWSTR,
-                               LPSTARTUPINFOW, LPPROCESS_INFORMATION) {
+BOOL RefuseForElevation(void* context, LPCWSTR, LPWSTR commandLine, LPSECURITY_ATTRIBUTES,
+                        LPSECURITY_ATTRIBUTES, BOOL, DWORD flags, LPVOID, LPCWSTR, LPSTARTUPINFOW,
+                        LPPROCESS_INFORMATION) {
+    Recorded& recorded = Of(context);
     ++recorded.creates;
     recorded.commandLine = commandLine;
     recorded.flags = flags;
@@ -39,9 +42,10 @@ BOOL WINAPI RefuseForElevation(LPCWSTR, LPWSTR commandLine, LPSECURITY_ATTRIBUTE
     return FALSE;
 }
 
-BOOL WINAPI Succeed(LPCWSTR application, LPWSTR commandLine, LPSECURITY_ATTRIBUTES,
-                    LPSECURITY_ATTRIBUTES, BOOL, DWORD flags, LPVOID, LPCWSTR,
-                    LPSTARTUPINFOW startup, LPPROCESS_INFORMATION process) {
+BOOL Succeed(void* context, LPCWSTR application, LPWSTR commandLine, LPSECURITY_ATTRIBUTES,
+             LPSECURITY_ATTRIBUTES, BOOL, DWORD flags, LPVOID, LPCWSTR, LPSTARTUPINFOW startup,
+             LPPROCESS_INFORMATION process) {
+    Recorded& recorded = Of(context);
     ++recorded.creates;
     recorded.application = application ? application : L"(searched for)";
     recorded.commandLine = commandLine;
@@ -53,14 +57,16 @@ BOOL WINAPI Succeed(LPCWSTR application, LPWSTR commandLine, LPSECURITY_ATTRIBUT
     return TRUE;
 }
 
-BOOL WINAPI RefuseAsNotAProgram(LPCWSTR, LPWSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
-                                DWORD, LPVOID, LPCWSTR, LPSTARTUPINFOW, LPPROCESS_INFORMATION) {
-    ++recorded.creates;
+BOOL RefuseAsNotAProgram(void* context, LPCWSTR, LPWSTR, LPSECURITY_ATTRIBUTES,
+                         LPSECURITY_ATTRIBUTES, BOOL, DWORD, LPVOID, LPCWSTR, LPSTARTUPINFOW,
+                         LPPROCESS_INFORMATION) {
+    ++Of(context).creates;
     SetLastError(ERROR_BAD_EXE_FORMAT);
     return FALSE;
 }
 
-BOOL WINAPI RecordShellExecute(SHELLEXECUTEINFOW* info) {
+BOOL RecordShellExecute(void* context, SHELLEXECUTEINFOW* info) {
+    Recorded& recorded = Of(context);
     ++recorded.shellExecutes;
     recorded.verb = info->lpVerb ? info->lpVerb : L"";
     recorded.file = info->lpFile ? info->lpFile : L"";
@@ -83,7 +89,6 @@ std::wstring CurrentDirectory() {
 class StartingAProgram : public ::testing::Test {
   protected:
     void SetUp() override {
-        recorded = Recorded();
         previous_ = CurrentDirectory();
         wchar_t temporary[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, temporary);
@@ -96,6 +101,7 @@ class StartingAProgram : public ::testing::Test {
         ASSERT_NE(file, INVALID_HANDLE_VALUE);
         CloseHandle(file);
         ASSERT_TRUE(SetCurrentDirectoryW(folder_.c_str()));
+        calls_.context = &recorded;
         calls_.createProcess = RefuseForElevation;
         calls_.shellExecute = RecordShellExecute;
     }
@@ -106,6 +112,7 @@ class StartingAProgram : public ::testing::Test {
     }
 
     std::wstring previous_, folder_, program_;
+    Recorded recorded;
     ProcessCalls calls_;
 };
 
@@ -129,16 +136,16 @@ TEST_F(StartingAProgram, DeclinedElevationIsReported) {
     EXPECT_EQ(recorded.shellExecutes, 1);
 }
 
-int told = 0;
-int WINAPI CountMessage(HWND, LPCWSTR, LPCWSTR, UINT) {
-    ++told;
+int CountMessage(void* told, HWND, LPCWSTR, LPCWSTR, UINT) {
+    ++*static_cast<int*>(told);
     return IDOK;
 }
 
 // Play's answer: a declined prompt is the player's own, and tells nothing; a failure is told.
 TEST_F(StartingAProgram, PlayTellsAFailureButNotADeclinedPrompt) {
     qennet::ui::ActionGate gate;
-    const qennet::ui::PlayerMessages messages(gate, CountMessage);
+    int told = 0;
+    const qennet::ui::PlayerMessages messages(gate, {&told, CountMessage});
     for (const DWORD shellError : {DWORD{ERROR_CANCELLED}, DWORD{ERROR_ACCESS_DENIED}}) {
         recorded.shellError = shellError;
         told = 0;
@@ -168,7 +175,7 @@ TEST_F(StartingAProgram, ElevatedCommandLinesLongerThanTheShellTakesAreNotStarte
     EXPECT_EQ(recorded.shellExecutes, 1);
 }
 
-UINT WINAPI NetworkDrive(LPCWSTR) {
+UINT NetworkDrive(void*, LPCWSTR) {
     return DRIVE_REMOTE;
 }
 
@@ -189,7 +196,7 @@ TEST_F(StartingAProgram, ElevationFailureOnAMappedDriveSaysSo) {
         {ERROR_CANCELLED, NetworkDrive, ERROR_CANCELLED},
         {ERROR_ACCESS_DENIED, NetworkDrive, ERROR_ACCESS_DENIED},
         {ERROR_NOT_ENOUGH_MEMORY, NetworkDrive, ERROR_NOT_ENOUGH_MEMORY},
-        {ERROR_FILE_NOT_FOUND, GetDriveTypeW, ERROR_FILE_NOT_FOUND},
+        {ERROR_FILE_NOT_FOUND, ProcessCalls{}.driveType, ERROR_FILE_NOT_FOUND},
     };
     for (const Case& c : cases) {
         recorded.shellError = c.shellError;

@@ -14,43 +14,54 @@ using qennet::ui::Action;
 using qennet::ui::ActionGate;
 using qennet::ui::PadDriver;
 
-qennet::ui::PadDriver* driver = nullptr;
-
-// Every message goes to the driver first, as in the launcher's window.
+// Every message goes to the window's driver first, as in the launcher's window.
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (driver) {
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrW(
+            window, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    if (auto* driver = reinterpret_cast<PadDriver*>(GetWindowLongPtrW(window, GWLP_USERDATA))) {
         if (const auto taken = driver->OnMessage(window, message, wParam, lParam))
             return *taken;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HWND MakeWindow() {
+HWND MakeWindow(PadDriver* driver = nullptr) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = Procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"QennetGateTest";
     RegisterClassW(&windowClass);
     return CreateWindowExW(0, L"QennetGateTest", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
-                           200, nullptr, nullptr, windowClass.hInstance, nullptr);
+                           200, nullptr, nullptr, windowClass.hInstance, driver);
 }
 
 // A pad in the first slot: A held or not; each reading counted.
-int readings = 0;
-bool aHeld = false;
-DWORD WINAPI FirstSlotPad(DWORD slot, XINPUT_STATE* state) {
-    if (slot != 0)
-        return ERROR_DEVICE_NOT_CONNECTED;
-    ++readings;
-    state->Gamepad.wButtons = aHeld ? 0x1000 : 0;
-    return ERROR_SUCCESS;
-}
-const qennet::platform::ControllerCalls& PadCalls() {
-    static const qennet::platform::ControllerCalls calls{FirstSlotPad};
+struct Pad {
+    bool aHeld = false;
+    int readings = 0;
+};
+qennet::ui::PadCalls CallsOf(Pad& pad) {
+    qennet::ui::PadCalls calls;
+    calls.context = &pad;
+    calls.xinputGetState = [](void* context, DWORD slot, XINPUT_STATE* state) -> DWORD {
+        Pad& pad = *static_cast<Pad*>(context);
+        if (slot != 0)
+            return ERROR_DEVICE_NOT_CONNECTED;
+        ++pad.readings;
+        state->Gamepad.wButtons = pad.aHeld ? 0x1000 : 0;
+        return ERROR_SUCCESS;
+    };
+    calls.joyGetNumDevs = [](void*) -> UINT { return 0; };
+    calls.keyRepeat = [](void*) { return qennet::KeyRepeat{}; };
     return calls;
 }
-qennet::KeyRepeat Repeat() {
-    return {};
+PadDriver::PerformFn Recording(std::vector<Action>& performed) {
+    return [&performed](Action action) {
+        performed.push_back(action);
+        return true;
+    };
 }
 
 void Activate(HWND window, bool minimised) {
@@ -84,15 +95,10 @@ TEST(ActionGate, LetsOnlyQuitThroughAPluginCallAndNothingUnderADialogOrMinimised
 // Read only while active, shown and enabled, judged at each change and at each reading: a window
 // activated while minimised is read once restored, with no second activation.
 TEST(PadDriver, ReadsOnlyWhileTheWindowIsActiveShownAndEnabled) {
+    Pad pad;
     std::vector<Action> performed;
-    PadDriver pad(
-        [&](Action action) {
-            performed.push_back(action);
-            return true;
-        },
-        PadCalls, Repeat);
-    driver = &pad;
-    HWND window = MakeWindow();
+    PadDriver driver(Recording(performed), CallsOf(pad));
+    HWND window = MakeWindow(&driver);
     ASSERT_NE(window, nullptr);
     // driving: the readings' timer runs once the change is told; read: the next reading reads.
     const struct {
@@ -117,18 +123,17 @@ TEST(PadDriver, ReadsOnlyWhileTheWindowIsActiveShownAndEnabled) {
     };
     for (const auto& step : steps) {
         step.change(window);
-        EXPECT_EQ(pad.Driving(), step.driving) << step.step;
-        aHeld = step.a;
-        const int before = readings;
+        EXPECT_EQ(driver.Driving(), step.driving) << step.step;
+        pad.aHeld = step.a;
+        const int before = pad.readings;
         performed.clear();
         SendMessageW(window, WM_TIMER, PadDriver::kTimer, 0);
-        EXPECT_EQ(readings > before, step.read) << step.step;
+        EXPECT_EQ(pad.readings > before, step.read) << step.step;
         EXPECT_EQ(performed,
                   step.played ? std::vector<Action>{Action::Play} : std::vector<Action>{})
             << step.step;
     }
     DestroyWindow(window);
-    driver = nullptr;
 }
 
 } // namespace

@@ -48,7 +48,10 @@ TEST(WindowIcons, EachScaleGetsImagesOfItsOwnSize) {
     const struct {
         int dpi, large, small;
     } kScales[] = {{96, 32, 16}, {120, 40, 20}, {144, 48, 24}};
-    const qennet::ui::IconCalls system, withoutScaleDown{nullptr};
+    // Windows XP has no scale-down call.
+    const qennet::ui::IconCalls system,
+        withoutScaleDown{nullptr,
+                         [](void*, HINSTANCE, PCWSTR, int, int, HICON*) { return E_NOTIMPL; }};
     for (const auto& scale : kScales) {
         for (const qennet::ui::IconCalls* calls : {&system, &withoutScaleDown}) {
             const qennet::ui::WindowIcons icons = qennet::ui::LoadWindowIcons(
@@ -72,11 +75,12 @@ TEST(WindowIcons, EachScaleGetsImagesOfItsOwnSize) {
 
 // At 175 % and 200 % the icon lacks sizes shown (28, 56, 64): they are scaled down from a larger
 // image by the system's call, which at 100 % is not even asked for.
-std::vector<int> scaledDown; // each size asked for, negative where the system's call failed
-HRESULT WINAPI RecordScaleDown(HINSTANCE instance, PCWSTR name, int size, int, HICON* icon) {
+// Each size asked for, negative where the system's call failed.
+HRESULT RecordScaleDown(void* context, HINSTANCE instance, PCWSTR name, int size, int,
+                        HICON* icon) {
     const HRESULT result =
-        qennet::ui::LoadIconWithScaleDownFromComctl32(instance, name, size, size, icon);
-    scaledDown.push_back(SUCCEEDED(result) ? size : -size);
+        qennet::ui::IconCalls{}.loadIconWithScaleDown(nullptr, instance, name, size, size, icon);
+    static_cast<std::vector<int>*>(context)->push_back(SUCCEEDED(result) ? size : -size);
     return result;
 }
 
@@ -86,9 +90,9 @@ TEST(WindowIcons, SizesTheIconLacksAreScaledDownFromALargerImage) {
         std::vector<int> scaledDown;
     } kScales[] = {{96, 32, 16, {}}, {168, 56, 28, {56, 28}}, {192, 64, 32, {64}}};
     for (const auto& scale : kScales) {
-        scaledDown.clear();
+        std::vector<int> scaledDown;
         const qennet::ui::WindowIcons icons = qennet::ui::LoadWindowIcons(
-            GetModuleHandleW(nullptr), IDI_QENNET, scale.dpi, {RecordScaleDown});
+            GetModuleHandleW(nullptr), IDI_QENNET, scale.dpi, {&scaledDown, RecordScaleDown});
         EXPECT_EQ(IconWidth(icons.large), scale.large) << scale.dpi;
         EXPECT_EQ(IconWidth(icons.small), scale.small) << scale.dpi;
         EXPECT_EQ(scaledDown, scale.scaledDown) << scale.dpi;
