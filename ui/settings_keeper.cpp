@@ -8,7 +8,7 @@ ChoicesRead SettingsKeeper::Load(const platform::CodePage& codePage) {
     codePage_ = codePage;
     const std::wstring full = platform::FullPath(platform::Utf8ToWide(kSettingsFileName));
     file_ = full.empty() ? std::string(kSettingsFileName) : platform::WideToUtf8(full);
-    ChoicesRead read = LoadStoredChoices(codePage_, file_);
+    ChoicesRead read = LoadStoredChoices(codePage_, file_, calls_);
     leaveAlone_ = read.outcome == ChoicesRead::Outcome::Unreadable;
     return read;
 }
@@ -33,8 +33,8 @@ SaveFailure SettingsKeeper::Save(const StoredChoices& choices) {
     if (leaveAlone_)
         return {};
     SaveFailure failure;
-    failure.error = SaveStoredChoices(choices, codePage_, file_);
-    failure.obstacle = platform::WriteObstacleOf(file_, failure.error);
+    failure.error = SaveStoredChoices(choices, codePage_, file_, calls_);
+    failure.obstacle = platform::WriteObstacleOf(file_, failure.error, calls_);
     return failure;
 }
 

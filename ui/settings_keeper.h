@@ -18,6 +18,9 @@ struct SaveFailure {
 
 class SettingsKeeper {
   public:
+    // The file calls every read and save makes; a test stands in for them.
+    explicit SettingsKeeper(const platform::SettingsFileCalls& calls = {}) : calls_(calls) {}
+
     // Reads the choices. The file's full name is fixed now, in the folder the launcher started
     // in: every later read and write goes there, also while a plug-in has moved the working
     // folder. A file that is there but cannot be read is left alone for the rest of the run, so
@@ -43,6 +46,7 @@ class SettingsKeeper {
   private:
     SaveFailure Save(const StoredChoices& choices);
 
+    platform::SettingsFileCalls calls_;
     std::string file_ = kSettingsFileName;
     platform::CodePage codePage_;
     bool leaveAlone_ = false;

@@ -4,9 +4,10 @@
 #include "ui/system_ansi.h"
 
 namespace qennet::ui {
-ChoicesRead LoadStoredChoices(const platform::CodePage& codePage, const std::string& file) {
+ChoicesRead LoadStoredChoices(const platform::CodePage& codePage, const std::string& file,
+                              const platform::SettingsFileCalls& calls) {
     const platform::SettingsBytesRead read =
-        platform::ReadSettingsBytes(file, kLargestSettingsFile);
+        platform::ReadSettingsBytes(file, kLargestSettingsFile, calls);
     ChoicesRead result;
     result.outcome = read.outcome;
     result.error = read.error;
@@ -17,9 +18,9 @@ ChoicesRead LoadStoredChoices(const platform::CodePage& codePage, const std::str
 }
 
 unsigned long SaveStoredChoices(const StoredChoices& choices, const platform::CodePage& codePage,
-                                const std::string& file) {
+                                const std::string& file, const platform::SettingsFileCalls& calls) {
     return platform::WriteSettingsBytes(
-        file, SettingsBytesFromText(SettingsTextFromChoices(choices), SystemAnsi(codePage)));
+        file, SettingsBytesFromText(SettingsTextFromChoices(choices), SystemAnsi(codePage)), calls);
 }
 
 } // namespace qennet::ui

@@ -17,11 +17,13 @@ struct ChoicesRead {
 
 // `file` is the settings file's name, by default "qennet.cfg" in the working folder.
 ChoicesRead LoadStoredChoices(const platform::CodePage& codePage = {},
-                              const std::string& file = kSettingsFileName);
+                              const std::string& file = kSettingsFileName,
+                              const platform::SettingsFileCalls& calls = {});
 
 // Returns 0, or the system's error code.
 unsigned long SaveStoredChoices(const StoredChoices& choices,
                                 const platform::CodePage& codePage = {},
-                                const std::string& file = kSettingsFileName);
+                                const std::string& file = kSettingsFileName,
+                                const platform::SettingsFileCalls& calls = {});
 
 } // namespace qennet::ui
