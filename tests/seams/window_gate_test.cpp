@@ -3,6 +3,7 @@
 // controllers are read.
 #include "ui/action_gate.h"
 #include "ui/pad_driver.h"
+#include "ui/player_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -37,8 +38,9 @@ HWND MakeWindow(PadDriver* driver = nullptr) {
                            200, nullptr, nullptr, windowClass.hInstance, driver);
 }
 
-// A pad in the first slot: A held or not; each reading counted.
+// A pad in the first slot: plugged in or not, A held or not; each reading counted.
 struct Pad {
+    bool plugged = true;
     bool aHeld = false;
     int readings = 0;
 };
@@ -51,7 +53,7 @@ qennet::ui::PadCalls CallsOf(Pad& pad) {
             return ERROR_DEVICE_NOT_CONNECTED;
         ++pad.readings;
         state->Gamepad.wButtons = pad.aHeld ? 0x1000 : 0;
-        return ERROR_SUCCESS;
+        return pad.plugged ? ERROR_SUCCESS : ERROR_DEVICE_NOT_CONNECTED;
     };
     calls.joyGetNumDevs = [](void*) -> UINT { return 0; };
     calls.keyRepeat = [](void*) { return qennet::KeyRepeat{}; };
@@ -92,8 +94,34 @@ TEST(ActionGate, LetsOnlyQuitThroughAPluginCallAndNothingUnderADialogOrMinimised
     DestroyWindow(window);
 }
 
+// While a message is open nothing acts: the pad's A or the game menu waits for its answer.
+TEST(PlayerMessages, TheGateHoldsEveryActionWhileAMessageIsOpen) {
+    HWND window = MakeWindow();
+    ASSERT_NE(window, nullptr);
+    ActionGate gate;
+    struct Shown {
+        const ActionGate& gate;
+        HWND window;
+        std::vector<bool> lets; // whether the gate let Play through while each was open
+    } shown{gate, window, {}};
+    qennet::ui::MessageBoxCalls box;
+    box.context = &shown;
+    box.show = [](void* context, HWND, LPCWSTR, LPCWSTR, UINT) {
+        Shown& open = *static_cast<Shown*>(context);
+        open.lets.push_back(open.gate.Lets(open.window, Action::Play));
+        return IDYES;
+    };
+    const qennet::ui::PlayerMessages messages(gate, box);
+    messages.Tell(window, L"Could not start Vresk.exe.", L"The reason.");
+    EXPECT_TRUE(messages.Ask(window, L"Start Vresk.exe all the same?"));
+    EXPECT_EQ(shown.lets, (std::vector<bool>{false, false}));
+    EXPECT_TRUE(gate.Lets(window, Action::Play)) << "still held once the messages closed";
+    DestroyWindow(window);
+}
+
 // Read only while active, shown and enabled, judged at each change and at each reading: a window
-// activated while minimised is read once restored, with no second activation.
+// activated while minimised is read once restored, with no second activation. Whatever is held
+// as the window is driven again waits for its release.
 TEST(PadDriver, ReadsOnlyWhileTheWindowIsActiveShownAndEnabled) {
     Pad pad;
     std::vector<Action> performed;
@@ -109,6 +137,11 @@ TEST(PadDriver, ReadsOnlyWhileTheWindowIsActiveShownAndEnabled) {
         {"activated with A held", [](HWND w) { Activate(w, false); }, true, true, true, false},
         {"A released", [](HWND) {}, false, true, true, false},
         {"A pressed", [](HWND) {}, true, true, true, true},
+        {"A released", [](HWND) {}, false, true, true, false},
+        {"deactivated with A held", [](HWND w) { SendMessageW(w, WM_ACTIVATE, WA_INACTIVE, 0); },
+         true, false, false, false},
+        {"re-activated with A still held", [](HWND w) { Activate(w, false); }, true, true, true,
+         false},
         {"minimised", [](HWND w) { ShowWindow(w, SW_MINIMIZE); }, false, false, false, false},
         {"activated while minimised", [](HWND w) { Activate(w, true); }, true, false, false, false},
         {"restored", [](HWND w) { ShowWindow(w, SW_SHOWNOACTIVATE); }, false, true, true, false},
@@ -133,6 +166,24 @@ TEST(PadDriver, ReadsOnlyWhileTheWindowIsActiveShownAndEnabled) {
                   step.played ? std::vector<Action>{Action::Play} : std::vector<Action>{})
             << step.step;
     }
+    DestroyWindow(window);
+}
+
+// A pad plugged in is read at the next reading once Windows tells of a device change, not only
+// after the rest an empty slot gets.
+TEST(PadDriver, APadPluggedInIsReadAtTheNextReadingAfterADeviceChange) {
+    Pad pad;
+    pad.plugged = false;
+    std::vector<Action> performed;
+    PadDriver driver(Recording(performed), CallsOf(pad));
+    HWND window = MakeWindow(&driver);
+    ASSERT_NE(window, nullptr);
+    Activate(window, false);
+    SendMessageW(window, WM_TIMER, PadDriver::kTimer, 0);
+    pad.plugged = pad.aHeld = true;
+    SendMessageW(window, WM_DEVICECHANGE, 0x0007 /* DBT_DEVNODES_CHANGED */, 0);
+    SendMessageW(window, WM_TIMER, PadDriver::kTimer, 0);
+    EXPECT_EQ(performed, std::vector<Action>{Action::Play});
     DestroyWindow(window);
 }
 
