@@ -94,6 +94,33 @@ TEST(ActionGate, LetsOnlyQuitThroughAPluginCallAndNothingUnderADialogOrMinimised
     DestroyWindow(window);
 }
 
+// Once per gesture: a Play that would start the last start's line again before the double-click
+// time has passed is the same gesture; later, or with another line, it is a new one. The start
+// is just before the tick count wraps.
+TEST(ActionGate, APlayOfTheLastStartsLineWithinTheDoubleClickTimeIsNotActedOn) {
+    constexpr DWORD kDoubleClick = 500, kStart = 0xFFFFFF00;
+    const struct {
+        const char* what;
+        bool started;
+        const char* line;
+        DWORD time;
+        bool repeats;
+    } cases[] = {
+        {"no start yet", false, "Vresk.exe 1", kStart, false},
+        {"queued while the start ran", true, "Vresk.exe 1", kStart - 40, true},
+        {"within the double-click time", true, "Vresk.exe 1", kStart + 100, true},
+        {"within it, across the wrap", true, "Vresk.exe 1", kStart + 300, true},
+        {"past it", true, "Vresk.exe 1", kStart + kDoubleClick, false},
+        {"another line at once", true, "Vresk.exe 2", kStart, false},
+    };
+    for (const auto& c : cases) {
+        ActionGate gate;
+        if (c.started)
+            gate.Started("Vresk.exe 1", kStart);
+        EXPECT_EQ(gate.RepeatsLastStart(c.line, c.time, kDoubleClick), c.repeats) << c.what;
+    }
+}
+
 // While a message is open nothing acts: the pad's A or the game menu waits for its answer.
 TEST(PlayerMessages, TheGateHoldsEveryActionWhileAMessageIsOpen) {
     HWND window = MakeWindow();
