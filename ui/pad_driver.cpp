@@ -1,7 +1,6 @@
 #include "ui/pad_driver.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace qennet::ui {
 namespace {
@@ -41,9 +40,9 @@ PadReadings ReadingsOf(const platform::ControllerStates& states) {
     return readings;
 }
 
-PadDriver::PadDriver(PerformFn perform, const platform::ControllerCalls& (*calls)(),
+PadDriver::PadDriver(WindowActions& window, const platform::ControllerCalls& (*calls)(),
                      KeyRepeatFn keyRepeat)
-    : perform_(std::move(perform)), controllers_(calls), keyRepeat_(keyRepeat) {}
+    : window_(window), controllers_(calls), keyRepeat_(keyRepeat) {}
 
 KeyRepeat PadDriver::SystemKeyRepeat() {
     int delay = 1, speed = 31; // Windows' defaults where the settings cannot be read
@@ -52,29 +51,16 @@ KeyRepeat PadDriver::SystemKeyRepeat() {
     return KeyRepeatOf(delay, speed);
 }
 
-std::optional<LRESULT> PadDriver::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_ACTIVATE:
-        active_ = LOWORD(wParam) != WA_INACTIVE;
-        Judge(window);
-        break;
-    case WM_SIZE:             // minimised or restored
-    case WM_ENABLE:           // under a dialog or a plug-in's call, and back
-    case WM_WINDOWPOSCHANGED: // shown or hidden
-        Judge(window);
-        break;
-    case WM_TIMER:
-        if (wParam != kTimer)
-            break;
-        OnTimer(window);
-        return 0;
-    case WM_DEVICECHANGE:
-        controllers_.DevicesChanged();
-        return TRUE;
-    default:
-        break;
-    }
-    return std::nullopt;
+void PadDriver::Activated(HWND window, bool active) {
+    active_ = active;
+    Judge(window);
+}
+
+bool PadDriver::OnTimer(HWND window, UINT_PTR timer) {
+    if (timer != kTimer)
+        return false;
+    Read(window);
+    return true;
 }
 
 // Judged at every change of the window's state: a window activated while minimised is driven
@@ -95,7 +81,7 @@ void PadDriver::Judge(HWND window) {
 
 // A move goes to the window as an action (the list moves as with the arrow keys, so the selection
 // runs through the same handler as a click); A or Start plays, whatever control has the focus.
-void PadDriver::OnTimer(HWND window) {
+void PadDriver::Read(HWND window) {
     Judge(window); // and at each reading
     if (!driving_)
         return;
@@ -111,7 +97,7 @@ void PadDriver::OnTimer(HWND window) {
     const PadAction read = pad_.Read(HeldButtons(ReadingsOf(controllers_.Read(now))), now);
     for (const Move& move : kMoves) {
         if (move.pad == read)
-            perform_(move.action);
+            window_.Perform(move.action);
     }
 }
 

@@ -1,16 +1,19 @@
 #pragma once
-// The ROM folder field's shell conventions, as every Windows path field has them: a folder
-// dragged from Explorer onto the field (or the window) fills it, folder names are completed as
-// they are typed, and a folder that is not there is pointed out at the field.
+// The ROM folder field, with every Windows path field's conventions: its whole text selected when
+// it receives the focus (typing replaces it), a folder picked with the folder browser or dragged
+// from Explorer onto the field (or the window) filling it, folder names completed as they are
+// typed, and a folder that is not there pointed out at the field.
 #include "platform/folder_completion.h"
 #include "platform/folder_look.h"
 #include "ui/action_gate.h"
 #include "ui/field_balloon.h"
+#include "ui/player_messages.h"
+#include "ui/window_actions.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <functional>
-#include <optional>
 #include <string>
 
 namespace qennet::ui {
@@ -19,15 +22,26 @@ class RomsField {
   public:
     // listOpen: whether the suggestion list is open, by default as the completion tells; a test
     // stands in for a list Wine does not show.
-    // look: how the folder is looked for; a test stands in for a share that does not answer.
-    explicit RomsField(std::function<bool(Action)> perform, std::function<bool()> listOpen = {},
-                       const platform::FolderLookCalls& look = {})
-        : perform_(std::move(perform)), listOpen_(std::move(listOpen)), look_(look) {}
+    // look: how a folder is looked for; a test stands in for a share that does not answer, or a
+    // system that refuses long paths without the \\?\ prefix.
+    RomsField(WindowActions& window, ActionGate& gate, const PlayerMessages& messages,
+              std::function<bool()> listOpen = {}, const platform::FolderLookCalls& look = {})
+        : window_(window), gate_(gate), messages_(messages), listOpen_(std::move(listOpen)),
+          look_(look) {}
 
-    // Sees the window's messages: the field's first focus starts the completion (loading the
-    // shell then, not at start-up); a drop (WM_DROPFILES) fills the field with its folder where
-    // the window's gate lets it (Action::TakeDroppedFolder).
-    std::optional<LRESULT> OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The field received the focus: its whole text is selected, also after a mouse click has
+    // placed the caret (kSelectRomsText, posted). Its first focus starts the completion, which
+    // loads the shell then, not at start-up.
+    void Focused(HWND window);
+    void SelectAllIfFocused(HWND window) const;
+
+    // The folder browser, modal to the window: a confirmed folder fills the field; either way the
+    // focus goes to the field. A browser that cannot be used is told.
+    void Browse(HWND window);
+
+    // Files dropped on the window: the folder they give fills the field as the browser's does,
+    // where the gate lets it (Action::TakeDroppedFolder).
+    void Dropped(HWND window, HDROP drop);
 
     // Enter and Esc are the suggestion list's while it is open under the field: Enter takes the
     // suggestion (and does not play), Esc closes the list. The message loop gives them to the
@@ -44,10 +58,12 @@ class RomsField {
     void SeesInput(const MSG& message) { balloon_.SeesInput(message); }
 
   private:
-    // Fills the field as the folder browser does: the focus goes to it, its whole text selected.
-    static void TakeDroppedFolder(HWND window, const std::wstring& folder);
+    // The field filled with a folder: the focus goes to it, its whole text selected.
+    static void Fill(HWND window, const std::wstring& folder);
 
-    std::function<bool(Action)> perform_;
+    WindowActions& window_;
+    ActionGate& gate_;
+    const PlayerMessages& messages_;
     std::function<bool()> listOpen_;
     platform::FolderCompletion completion_;
     platform::FolderLookCalls look_;

@@ -209,10 +209,11 @@ TEST(Window, ProgramCarriesItsIconAndVersion) {
 
 namespace {
 
-// The tooltip owned by the launcher's window, or nullptr.
+// The tooltip owned by the launcher's window (not the ROM field's balloon), or nullptr.
 HWND Tooltip(const Launcher& app) {
     return FirstOf(TopLevelWindows(ProcessOf(app.Window()), [&](HWND window) {
-        return ClassIs(window, TOOLTIPS_CLASSW) && GetWindow(window, GW_OWNER) == app.Window();
+        return ClassIs(window, TOOLTIPS_CLASSW) && GetWindow(window, GW_OWNER) == app.Window() &&
+               !(GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON);
     }));
 }
 

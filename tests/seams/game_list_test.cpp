@@ -1,6 +1,7 @@
 // The game list's menu and its tooltip for cut titles, on a window of this thread: the menu opens
 // on a game under the pointer (selected first) or, from the keyboard, on the selected game, and
 // never below the last game or with none selected; a title is shown whole only where it is cut.
+#include "tests/seams/actions_double.h"
 #include "ui/control_ids.h"
 #include "ui/game_menu.h"
 #include "ui/title_tips.h"
@@ -25,47 +26,73 @@ struct Window {
     }
 };
 
-TEST(GameList, TheMenuOpensOnAGameOnly) {
+// What the menu's stand-in saw: whether it was shown, where, and whether the gate was held.
+struct MenuShown {
+    const qennet::ui::ActionGate& gate;
+    HWND window;
+    bool shown = false, gateHeld = false;
+    POINT at{};
+};
+
+TEST(GameList, TheMenuOpensOnAGameOnlyWhereTheGateLetsItAndHoldsTheGate) {
     Window shown;
     for (const wchar_t* title : {L"One", L"Two", L"Three"})
         shown.Add(title);
     const int row = static_cast<int>(SendMessageW(shown.list, LB_GETITEMHEIGHT, 0, 0));
     qennet::ui::ActionGate gate;
-    std::vector<Action> asked;
-    qennet::ui::GameMenu menu(gate, [&](Action action) {
-        asked.push_back(action);
-        return true;
-    });
+    seams::ActionsDouble actions;
+    MenuShown menuShown{gate, shown.window};
+    qennet::ui::GameMenuCalls calls;
+    calls.context = &menuShown;
+    calls.track = [](void* context, HMENU, int x, int y, HWND) -> UINT {
+        auto& seen = *static_cast<MenuShown*>(context);
+        seen.shown = true;
+        seen.gateHeld = !seen.gate.Lets(seen.window, Action::Play);
+        seen.at = {x, y};
+        return 1; // Play
+    };
+    qennet::ui::GameMenu menu(actions, gate, calls);
     const POINT keyboard = {-1, -1};
     const struct {
         const char* what;
         int selected;
         POINT at; // in the list, or the keyboard's
-        bool opens;
+        bool lets, opens;
         int selectedAfter;
     } cases[] = {
-        {"below the last game", 0, {10, 4 * row}, false, 0},
-        {"the Menu key with none selected", -1, keyboard, false, -1},
-        {"on the second game", 0, {10, row + row / 2}, true, 1},
-        {"the Menu key", 2, keyboard, true, 2},
+        {"below the last game", 0, {10, 4 * row}, true, false, 0},
+        {"the Menu key with none selected", -1, keyboard, true, false, -1},
+        {"the gate refusing", 0, {10, row + row / 2}, false, false, 0},
+        {"on the second game", 0, {10, row + row / 2}, true, true, 1},
+        {"the Menu key", 2, keyboard, true, true, 2},
+        {"the Menu key on a game scrolled out of view", 40, keyboard, true, true, 40},
     };
-    SetFocus(shown.list);
     for (const auto& c : cases) {
+        if (c.selected == 40) {
+            for (int more = 0; more < 40; ++more)
+                shown.Add(L"More");
+            SendMessageW(shown.list, LB_SETCURSEL, 40, 0);
+            SendMessageW(shown.list, LB_SETTOPINDEX, 0, 0);
+        }
         SendMessageW(shown.list, LB_SETCURSEL, static_cast<WPARAM>(c.selected), 0);
-        asked.clear();
-        // Closes a menu the call below opens; taken away again where none opened.
-        PostMessageW(shown.list, WM_KEYDOWN, VK_ESCAPE, 0);
+        SendMessageW(shown.list, LB_SETTOPINDEX, 0, 0);
+        actions = {};
+        actions.lets = c.lets;
+        menuShown.shown = menuShown.gateHeld = false;
         POINT at = c.at;
         if (at.x != -1)
             ClientToScreen(shown.list, &at);
-        menu.OnMessage(shown.window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(shown.list),
-                       MAKELPARAM(at.x, at.y));
-        EXPECT_EQ(asked, c.opens ? std::vector<Action>{Action::GameMenu} : std::vector<Action>{})
+        EXPECT_EQ(menu.OnContextMenu(shown.window, shown.list, at), c.opens) << c.what;
+        EXPECT_EQ(menuShown.shown, c.opens) << c.what;
+        EXPECT_EQ(menuShown.gateHeld, c.opens) << c.what << ": the gate not held while it is open";
+        EXPECT_EQ(actions.performed,
+                  c.opens ? std::vector<Action>{Action::Play} : std::vector<Action>{})
             << c.what;
         EXPECT_EQ(SendMessageW(shown.list, LB_GETCURSEL, 0, 0), c.selectedAfter) << c.what;
-        MSG left;
-        while (PeekMessageW(&left, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
-        }
+        RECT list{}; // the menu opens at the game's lower left corner, which may be the list's
+        GetWindowRect(shown.list, &list);
+        EXPECT_TRUE(!c.opens || (menuShown.at.y > list.top && menuShown.at.y <= list.bottom))
+            << c.what << ": shown off the game";
     }
 }
 

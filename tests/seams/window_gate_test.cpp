@@ -1,6 +1,7 @@
 // The window's gate and the game controller's driver on a window of this thread, whose state the
 // test changes as Windows, the player, a dialog or a plug-in would: what acts, and when the
 // controllers are read.
+#include "tests/seams/actions_double.h"
 #include "ui/action_gate.h"
 #include "ui/pad_driver.h"
 
@@ -16,12 +17,17 @@ using qennet::ui::PadDriver;
 
 qennet::ui::PadDriver* driver = nullptr;
 
-// Every message goes to the driver first, as in the launcher's window.
+// The messages the driver answers go to it, as in the launcher's window.
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (driver) {
-        if (const auto taken = driver->OnMessage(window, message, wParam, lParam))
-            return *taken;
-    }
+    if (driver && message == WM_ACTIVATE)
+        driver->Activated(window, LOWORD(wParam) != WA_INACTIVE);
+    else if (driver &&
+             (message == WM_SIZE || message == WM_ENABLE || message == WM_WINDOWPOSCHANGED))
+        driver->WindowChanged(window);
+    else if (driver && message == WM_TIMER && driver->OnTimer(window, wParam))
+        return 0;
+    else if (driver && message == WM_DEVICECHANGE)
+        driver->DevicesChanged();
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -84,13 +90,9 @@ TEST(ActionGate, LetsOnlyQuitThroughAPluginCallAndNothingUnderADialogOrMinimised
 // Read only while active, shown and enabled, judged at each change and at each reading: a window
 // activated while minimised is read once restored, with no second activation.
 TEST(PadDriver, ReadsOnlyWhileTheWindowIsActiveShownAndEnabled) {
-    std::vector<Action> performed;
-    PadDriver pad(
-        [&](Action action) {
-            performed.push_back(action);
-            return true;
-        },
-        PadCalls, Repeat);
+    seams::ActionsDouble actions;
+    std::vector<Action>& performed = actions.performed;
+    PadDriver pad(actions, PadCalls, Repeat);
     driver = &pad;
     HWND window = MakeWindow();
     ASSERT_NE(window, nullptr);
