@@ -90,6 +90,9 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return Form_Load() ? 0 : -1;
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam), HIWORD(wParam));
+    case WM_CHARTOITEM: // a character typed in the game list, at the time of its input
+        return search_.Typed(reinterpret_cast<HWND>(lParam), LOWORD(wParam),
+                             static_cast<DWORD>(GetMessageTime()));
     case WM_CONTEXTMENU:
         return menu_.OnContextMenu(hwnd_, control, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})
                    ? 0

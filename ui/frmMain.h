@@ -9,6 +9,7 @@
 #include "ui/button_names.h"
 #include "ui/focus_keeper.h"
 #include "ui/form_layout.h"
+#include "ui/game_list_search.h"
 #include "ui/game_menu.h"
 #include "ui/pad_driver.h"
 #include "ui/play_line.h"
@@ -104,6 +105,7 @@ class frmMain final : private WindowActions {
     TitleTips titleTips_{layout_};
     PadDriver pad_{*this};
     GameMenu menu_{*this, gate_};
+    GameListSearch search_;
     RomsField romsField_{*this, gate_, messages_};
     PluginDialog plugin_{gate_, focus_, messages_};
 

@@ -13,11 +13,10 @@ struct Move {
     PadAction pad;
     Action action;
 };
-constexpr Move kMoves[] = {{PadAction::Up, Action::PreviousGame},
-                           {PadAction::Down, Action::NextGame},
-                           {PadAction::PageUp, Action::PreviousPage},
-                           {PadAction::PageDown, Action::NextPage},
-                           {PadAction::Play, Action::Play}};
+constexpr Move kMoves[] = {
+    {PadAction::Up, Action::PreviousGame},     {PadAction::Down, Action::NextGame},
+    {PadAction::PageUp, Action::PreviousPage}, {PadAction::PageDown, Action::NextPage},
+    {PadAction::Play, Action::Play},           {PadAction::Quit, Action::Quit}};
 
 // Active, shown, not minimised, and enabled (not under a dialog or a plug-in's call).
 bool Drivable(HWND window, bool active) {
@@ -80,7 +79,8 @@ void PadDriver::Judge(HWND window) {
 }
 
 // A move goes to the window as an action (the list moves as with the arrow keys, so the selection
-// runs through the same handler as a click); A or Start plays, whatever control has the focus.
+// runs through the same handler as a click); A or Start plays and Back held quits, whatever control
+// has the focus.
 void PadDriver::Read(HWND window) {
     Judge(window); // and at each reading
     if (!driving_)

@@ -3,6 +3,9 @@
 // never below the last game or with none selected; a title is shown whole only where it is cut.
 #include "tests/seams/actions_double.h"
 #include "ui/control_ids.h"
+#include "core/catalogue.h"
+#include "platform/text.h"
+#include "ui/game_list_search.h"
 #include "ui/game_menu.h"
 #include "ui/title_tips.h"
 
@@ -103,6 +106,58 @@ TEST(GameList, OnlyACutTitleIsShownWhole) {
     EXPECT_EQ(qennet::ui::CutTextOf(shown.list, 0), L"");
     EXPECT_EQ(qennet::ui::CutTextOf(shown.list, 1),
               L"Susume! Taisen Puzzle-Dama (JP) Ver. 1.20, longer than the list is wide");
+}
+
+// What a window sees of the game list while the player types, at times the test gives.
+struct Typing {
+    qennet::ui::GameListSearch search;
+    DWORD time = 0;
+    int changes = 0;
+};
+
+LRESULT CALLBACK TypingWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* typing = reinterpret_cast<Typing*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (typing && message == WM_CHARTOITEM)
+        return typing->search.Typed(reinterpret_cast<HWND>(lParam), LOWORD(wParam), typing->time);
+    if (typing && message == WM_COMMAND && HIWORD(wParam) == LBN_SELCHANGE)
+        ++typing->changes;
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A title's first letters, or a game's number, typed in the list: the list asks its window, and
+// the selection moves with its change reported, as the arrow keys move it.
+TEST(GameList, TypingATitleOrANumberMovesTheSelection) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = TypingWindow;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"QennetTypingTest";
+    RegisterClassW(&windowClass);
+    Typing typing;
+    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_OVERLAPPED, 0, 0, 300, 300,
+                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&typing));
+    HWND list = CreateWindowExW(0, L"LISTBOX", L"",
+                                WS_CHILD | WS_VISIBLE | LBS_NOTIFY | LBS_WANTKEYBOARDINPUT, 0, 0,
+                                200, 200, window, nullptr, windowClass.hInstance, nullptr);
+    for (qennet::GameNumber game = 1; game <= qennet::kGameCount; ++game)
+        SendMessageW(list, LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(
+                         qennet::platform::Utf8ToWide(qennet::GameTitle(game)).c_str()));
+    const auto type = [&](const wchar_t* text) {
+        for (; *text; ++text)
+            SendMessageW(list, WM_CHAR, *text, 1);
+        typing.time += qennet::ui::GameListSearch::Pause() + 1;
+    };
+    type(L"tek");
+    EXPECT_EQ(qennet::GameTitle(
+                  static_cast<qennet::GameNumber>(SendMessageW(list, LB_GETCURSEL, 0, 0) + 1)),
+              "Tekken (JP) Ver. B");
+    EXPECT_GT(typing.changes, 0);
+    type(L"43");
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 42);
+    type(L"7b"); // no title begins so: the list's own first-letter search does not move it either
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 6);
+    DestroyWindow(window);
 }
 
 } // namespace
