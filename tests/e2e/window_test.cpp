@@ -205,6 +205,14 @@ TEST(Window, ProgramCarriesItsIconAndVersion) {
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
     EXPECT_NE(fixed->dwFileVersionMS | fixed->dwFileVersionLS, 0u) << "version 0.0.0.0";
+    // The manifest names the same version.
+    const std::string version = WideToUtf8(std::to_wstring(HIWORD(fixed->dwFileVersionMS)) + L"." +
+                                           std::to_wstring(LOWORD(fixed->dwFileVersionMS)) + L"." +
+                                           std::to_wstring(HIWORD(fixed->dwFileVersionLS)) + L"." +
+                                           std::to_wstring(LOWORD(fixed->dwFileVersionLS)));
+    EXPECT_NE(manifest.find("name=\"Qennet.Launcher\" version=\"" + version + "\""),
+              std::string::npos)
+        << manifest;
 }
 
 namespace {
