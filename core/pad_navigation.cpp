@@ -6,7 +6,7 @@ namespace qennet {
 namespace {
 
 // XInput's wButtons and its documented dead zone of the left stick.
-constexpr std::uint16_t kDpadUp = 0x0001, kDpadDown = 0x0002, kStart = 0x0010,
+constexpr std::uint16_t kDpadUp = 0x0001, kDpadDown = 0x0002, kStart = 0x0010, kBack = 0x0020,
                         kLeftShoulder = 0x0100, kRightShoulder = 0x0200, kA = 0x1000;
 constexpr int kLeftThumbDeadZone = 7849;
 
@@ -45,6 +45,8 @@ PadButtons ButtonsOfXInput(const XInputReading& reading) {
         held |= kPadPageDown;
     if (has(kA) || has(kStart))
         held |= kPadPlay;
+    if (has(kBack))
+        held |= kPadQuit;
     return held;
 }
 
@@ -105,6 +107,13 @@ PadAction PadNavigation::Read(PadButtons held, std::uint32_t now) {
     previous_ = counted;
     if (!(counted & repeating_))
         repeating_ = 0;
+    if (pressed & kPadQuit)
+        quitPressedAt_ = now;
+    quitDue_ = (quitDue_ || (pressed & kPadQuit)) && (counted & kPadQuit);
+    if (quitDue_ && now - quitPressedAt_ >= kQuitHoldMs) { // across the tick count's wrap too
+        quitDue_ = false;                                  // once a hold
+        return PadAction::Quit;
+    }
     if (pressed & kPadPlay)
         return PadAction::Play;
     for (const Direction& d : kDirections) {

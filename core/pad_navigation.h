@@ -1,8 +1,9 @@
 #pragma once
-// A game controller driving the game list: the controllers' states over time in, list moves and
-// Play out. Up and down move one game, the shoulder buttons a page, each repeating while held as
-// a held key does; A or Start plays, once a press. What is held when the window becomes active
-// (a button still down from the game) does nothing until it is released and pressed again.
+// A game controller driving the game list: the controllers' states over time in, list moves, Play
+// and Quit out. Up and down move one game, the shoulder buttons a page, each repeating while held
+// as a held key does; A or Start plays, once a press; Back held for a second quits. What is held
+// when the window becomes active (a button still down from the game) does nothing until it is
+// released and pressed again.
 #include <array>
 #include <cstdint>
 
@@ -15,6 +16,7 @@ enum PadButton : unsigned {
     kPadPageUp = 4,
     kPadPageDown = 8,
     kPadPlay = 16,
+    kPadQuit = 32,
 };
 using PadButtons = unsigned;
 
@@ -36,10 +38,10 @@ struct JoystickReading {
 };
 
 // The buttons held on one controller: the d-pad or the left stick past its dead zone for up and
-// down, the shoulder buttons for a page, A or Start to play.
+// down, the shoulder buttons for a page, A or Start to play, Back (View on newer pads) to quit.
 PadButtons ButtonsOfXInput(const XInputReading& reading);
 // On a joystick: the stick past a quarter of its range or the hat for up and down, button 1 to
-// play (joysticks have no buttons for a page that all of them share).
+// play (joysticks have no buttons for a page or to quit that all of them share).
 PadButtons ButtonsOfJoystick(const JoystickReading& reading);
 
 // Every controller at one moment: XInput's four slots and WinMM's sixteen joysticks.
@@ -62,7 +64,10 @@ struct KeyRepeat {
 // SPI_GETKEYBOARDSPEED 0 to 31: about 2.5 to 30 repeats a second) as a repeat.
 KeyRepeat KeyRepeatOf(int delaySetting, int speedSetting);
 
-enum class PadAction { None, Up, Down, PageUp, PageDown, Play };
+enum class PadAction { None, Up, Down, PageUp, PageDown, Play, Quit };
+
+// How long Back is held to quit: a press in passing does nothing.
+constexpr std::uint32_t kQuitHoldMs = 1000;
 
 class PadNavigation {
   public:
@@ -75,7 +80,7 @@ class PadNavigation {
 
     // One reading, at a time in milliseconds (a tick count, which may wrap): what the window
     // does now. A press acts at once; of the directions, the one pressed last repeats while it
-    // is held; Play never repeats.
+    // is held; Play never repeats; Quit comes once Back has been held for kQuitHoldMs.
     PadAction Read(PadButtons held, std::uint32_t now);
 
   private:
@@ -85,6 +90,8 @@ class PadNavigation {
     PadButtons previous_ = 0;          // the buttons that counted at the last reading
     PadButtons repeating_ = 0;         // the direction that repeats, if any
     std::uint32_t nextRepeat_ = 0;
+    std::uint32_t quitPressedAt_ = 0;
+    bool quitDue_ = false; // Back counts and has not quit yet
 };
 
 } // namespace qennet

@@ -18,12 +18,13 @@ bool FileExists(const std::string& name) {
     return (attributes & kNotAPlainFile) == 0;
 }
 
-bool FolderExists(const std::wstring& name) {
+bool FolderExists(const std::wstring& name, const FolderLookCalls& calls) {
     if (name.empty())
         return false;
     // In the long form, so that a folder of MAX_PATH characters or more is found too.
     const std::wstring full = LongPathForm(FullPath(name));
-    const DWORD attributes = GetFileAttributesW(full.empty() ? name.c_str() : full.c_str());
+    const DWORD attributes =
+        calls.attributes(calls.context, full.empty() ? name.c_str() : full.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

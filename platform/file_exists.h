@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/folder_look.h"
+
 #include <string>
 
 namespace qennet::platform {
@@ -7,8 +9,9 @@ namespace qennet::platform {
 // and neither hidden nor system. Asked afresh at every call.
 bool FileExists(const std::string& name);
 
-// True when a folder of that name exists relative to the working directory.
-bool FolderExists(const std::wstring& name);
+// True when a folder of that name exists relative to the working directory, whatever the length
+// of its path. The call it is asked with is FolderLookCalls' (no thread: the caller waits).
+bool FolderExists(const std::wstring& name, const FolderLookCalls& calls = {});
 
 // True when anything (a file or a folder, whatever its attributes) has that name.
 bool PathExists(const std::wstring& name);

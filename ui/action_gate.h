@@ -14,8 +14,8 @@ enum class Action {
     ConfigureRenderer,   // the renderer's "..."
     ConfigureController, // the controller scope's "..."
     BrowseRoms,          // the ROM folder's "..."
-    Quit,
-    PreviousGame, // a controller's moves in the game list
+    Quit,                // Quit clicked, or a controller's Back held
+    PreviousGame,        // a controller's moves in the game list
     NextGame,
     PreviousPage,
     NextPage,

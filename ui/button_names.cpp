@@ -98,9 +98,8 @@ HWND CreateButtonTips(HWND window) {
     return tips;
 }
 
-void ButtonTips::OnMessage(HWND window, UINT message, WPARAM wParam) {
-    if (made_ || message != WM_SETCURSOR ||
-        !ButtonName(GetDlgCtrlID(reinterpret_cast<HWND>(wParam))))
+void ButtonTips::PointerOver(HWND window, HWND control) {
+    if (made_ || !ButtonName(GetDlgCtrlID(control)))
         return;
     made_ = true;
     if (HWND tips = CreateButtonTips(window)) // owned by the window, and destroyed with it

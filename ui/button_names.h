@@ -33,10 +33,9 @@ HWND CreateButtonTips(HWND window);
 class ButtonTips {
   public:
     explicit ButtonTips(FormLayout& layout) : layout_(layout) {}
-    // Sees the window's messages: the mouse over a named button (WM_SETCURSOR) makes the tooltip
-    // the first time. Not sooner: a window that opens under the mouse would make it during
-    // start-up.
-    void OnMessage(HWND window, UINT message, WPARAM wParam);
+    // The pointer is over a control (WM_SETCURSOR): over a named button the tooltip is made, the
+    // first time. Not sooner: a window that opens under the mouse would make it during start-up.
+    void PointerOver(HWND window, HWND control);
 
   private:
     FormLayout& layout_;

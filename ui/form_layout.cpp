@@ -12,11 +12,6 @@
 #include <iterator>
 #include <string>
 
-// Windows 10 1703 sends it; the headers show it only to programs for that version.
-#ifndef WM_GETDPISCALEDSIZE
-#define WM_GETDPISCALEDSIZE 0x02E4
-#endif
-
 namespace qennet::ui {
 namespace {
 
@@ -282,26 +277,21 @@ SIZE FormLayout::OuterSizeAt(int dpi) const {
     return platform::OuterSizeForClientAt(window_, client, dpi);
 }
 
-std::optional<LRESULT> FormLayout::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (placed_.empty()) // the controls are not made yet
-        return std::nullopt;
-    switch (message) {
-    case WM_GETDPISCALEDSIZE:
-        if (static_cast<int>(wParam) <= 0)
-            return FALSE;
-        *reinterpret_cast<SIZE*>(lParam) = OuterSizeAt(static_cast<int>(wParam));
-        return TRUE;
-    case WM_DPICHANGED:
-        LayOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
-        return 0;
-    case WM_SETTINGCHANGE:
-        if (wParam == SPI_SETNONCLIENTMETRICS)
-            FontChanged();
-        break;
-    default:
-        break;
-    }
-    return std::nullopt;
+BOOL FormLayout::ScaledSizeAt(int dpi, SIZE* size) const {
+    if (placed_.empty() || dpi <= 0)
+        return FALSE;
+    *size = OuterSizeAt(dpi);
+    return TRUE;
+}
+
+void FormLayout::DpiChanged(int dpi, const RECT* suggested) {
+    if (!placed_.empty())
+        LayOut(dpi, suggested);
+}
+
+void FormLayout::SettingChanged(WPARAM setting) {
+    if (!placed_.empty() && setting == SPI_SETNONCLIENTMETRICS)
+        FontChanged();
 }
 
 void FormLayout::Centre() const {

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <optional>
 #include <vector>
 
 namespace qennet::ui {
@@ -42,11 +41,13 @@ class FormLayout {
     // The outer size the window would take at another DPI, with nothing moved.
     SIZE OuterSizeAt(int dpi) const;
 
-    // The window's news of its screen, once its controls are made: asked what size it will take
-    // on a monitor of another DPI (WM_GETDPISCALEDSIZE), moved there (WM_DPICHANGED: laid out for
-    // it, where the system suggests), a new message font or text size in Settings. Returns the
-    // result for a message it took.
-    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The window's news of its screen, once its controls are made (before, nothing changes):
+    // asked what size it will take on a monitor of another DPI (WM_GETDPISCALEDSIZE: TRUE when
+    // it has put it in `size`), moved there (WM_DPICHANGED: laid out for it, where the system
+    // suggests), a setting changed (WM_SETTINGCHANGE: a new message font or text size).
+    BOOL ScaledSizeAt(int dpi, SIZE* size) const;
+    void DpiChanged(int dpi, const RECT* suggested);
+    void SettingChanged(WPARAM setting);
 
     // Centres the window in the work area of its monitor.
     void Centre() const;

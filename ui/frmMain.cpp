@@ -1,3 +1,6 @@
+// The launcher's window. OnMessage is its table of contents: one case a message, each naming the
+// design's handler or the owner that answers it. The design's handlers follow in the order the
+// design gives them (opening, each control, Play, closing), then the plug-in's modal call.
 #include "ui/frmMain.h"
 
 #include "core/catalogue.h"
@@ -5,7 +8,6 @@
 #include "core/controller_scope.h"
 #include "core/renderer_options.h"
 #include "platform/file_exists.h"
-#include "platform/folder_browser.h"
 #include "platform/paths.h"
 #include "platform/screen.h"
 #include "platform/text.h"
@@ -13,10 +15,13 @@
 #include "ui/default_button.h"
 #include "ui/frmMain_layout.h"
 #include "ui/game_menu_items.h"
-#include "ui/tooltips.h"
+#include "ui/play_line.h"
 #include "ui/player_texts.h"
 #include "ui/program_start.h"
-#include "ui/system_ansi.h"
+#include "ui/tooltips.h"
+#include "ui/window_messages.h"
+
+#include <windowsx.h>
 
 #include <optional>
 #include <string>
@@ -28,11 +33,6 @@ namespace {
 using platform::Utf8ToWide;
 using platform::WideToUtf8;
 using platform::WindowText;
-
-constexpr UINT kSelectRomsText = WM_APP + 1;
-constexpr UINT kShowDefaultButton = WM_APP + 2;
-constexpr UINT kTellSettingsUnread = WM_APP + 3; // wParam: the system's error code
-constexpr UINT kLookForStoredRoms = WM_APP + 4;
 
 ListPosition SelectedPosition(HWND list, UINT getSelection) {
     return static_cast<ListPosition>(SendMessageW(list, getSelection, 0, 0));
@@ -84,72 +84,93 @@ LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wParam, L
 }
 
 LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    // The window's jobs with owners of their own: each sees every message first.
-    icons_.OnMessage(hwnd_, IDI_QENNET, message, wParam);
-    tips_.OnMessage(hwnd_, message, wParam);
-    if (const auto taken = layout_.OnMessage(message, wParam, lParam))
-        return *taken;
-    if (const auto taken = pad_.OnMessage(hwnd_, message, wParam, lParam))
-        return *taken;
-    if (const auto taken = menu_.OnMessage(hwnd_, message, wParam, lParam))
-        return *taken;
-    if (const auto taken = romsField_.OnMessage(hwnd_, message, wParam, lParam))
-        return *taken;
-    if (const auto taken = titleTips_.OnMessage(hwnd_, message, wParam, lParam))
-        return *taken;
+    const auto control = reinterpret_cast<HWND>(wParam);
     switch (message) {
     case WM_CREATE:
         return Form_Load() ? 0 : -1;
     case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return OnCommand(LOWORD(wParam), HIWORD(wParam));
+    case WM_CHARTOITEM: // a character typed in the game list, at the time of its input
+        return search_.Typed(reinterpret_cast<HWND>(lParam), LOWORD(wParam),
+                             static_cast<DWORD>(GetMessageTime()));
+    case WM_CONTEXTMENU:
+        return menu_.OnContextMenu(hwnd_, control, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})
+                   ? 0
+                   : Default(message, wParam, lParam);
+    case WM_DROPFILES:
+        romsField_.Dropped(hwnd_, reinterpret_cast<HDROP>(wParam));
         return 0;
-    case DM_GETDEFID:
-        // Enter anywhere but on another push button runs Play.
+    case WM_NOTIFY:
+        return titleTips_.OnNotify(hwnd_, reinterpret_cast<NMHDR*>(lParam));
+    case WM_SETCURSOR: // both tooltips are made only once the pointer comes over what they show
+        tips_.PointerOver(hwnd_, control);
+        titleTips_.PointerOver(hwnd_, control);
+        return Default(message, wParam, lParam);
+    case WM_SYSCOLORCHANGE:
+        ForwardToTooltips(hwnd_, message);
+        return 0;
+    case DM_GETDEFID: // Enter anywhere but on another push button runs Play
         return MAKELRESULT(IDC_PLAY, DC_HASDEFID);
-    case WM_ACTIVATE:
-        // A plain window does not remember its focused control across deactivation or
-        // minimising as a dialog does; the controls report each focus change (OnControlFocus).
-        if (LOWORD(wParam) != WA_INACTIVE)
-            RestoreFocus();
-        return 0;
-    case kShowDefaultButton:
-        ShowDefaultBorder(hwnd_, focusedControl_);
-        return 0;
+    case WM_ACTIVATE: // the pad's rule follows the activation first; the focus then comes back
+        pad_.Activated(hwnd_, LOWORD(wParam) != WA_INACTIVE);
+        return LOWORD(wParam) != WA_INACTIVE ? RestoreFocus() : 0;
     case WM_SETFOCUS: // given to the window itself, as after a restore: the control takes it
-        RestoreFocus();
+        return RestoreFocus();
+    case WM_SIZE:             // minimised or restored
+    case WM_ENABLE:           // under a dialog or a plug-in's call, and back
+    case WM_WINDOWPOSCHANGED: // shown or hidden
+        pad_.WindowChanged(hwnd_);
+        return Default(message, wParam, lParam);
+    case WM_TIMER:
+        return pad_.OnTimer(hwnd_, wParam) ? 0 : Default(message, wParam, lParam);
+    case WM_DEVICECHANGE:
+        pad_.DevicesChanged();
+        return TRUE;
+    case WM_GETDPISCALEDSIZE:
+        return layout_.ScaledSizeAt(static_cast<int>(wParam), reinterpret_cast<SIZE*>(lParam));
+    case WM_DPICHANGED: // the controls laid out for the new DPI, the icons drawn for it
+        layout_.DpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        icons_.SetOn(hwnd_, IDI_QENNET, HIWORD(wParam));
+        return 0;
+    case WM_SETTINGCHANGE:
+        layout_.SettingChanged(wParam);
+        return Default(message, wParam, lParam);
+    case kShowDefaultButton:
+        focus_.ShowDefaultBorder(hwnd_);
         return 0;
     case kSelectRomsText:
-        OnSelectRomsText();
-        return 0;
-    case kTellSettingsUnread:
-        messages_.Tell(hwnd_, kSettingsUnreadText, static_cast<unsigned long>(wParam));
+        romsField_.SelectAllIfFocused(hwnd_);
         return 0;
     case kLookForStoredRoms:
         romsField_.WarnIfMissing(hwnd_);
         return 0;
-    case WM_SYSCOLORCHANGE:
-        ForwardToTooltips(hwnd_, message);
+    case kTellSettingsUnread:
+        messages_.Tell(hwnd_, kSettingsUnreadText, static_cast<unsigned long>(wParam));
         return 0;
-    case WM_SYSCOMMAND:
-        if (OnSysCommand(wParam))
-            return 0;
-        break;
+    case WM_SYSCOMMAND: // the close box during a plug-in's call waits for it, as any close does
+        return (wParam & 0xFFF0) == SC_CLOSE && plugin_.DefersClose()
+                   ? 0
+                   : Default(message, wParam, lParam);
     case WM_CLOSE:
-        OnClose();
-        return 0;
+        return plugin_.DefersClose() ? 0 : OnClose();
     case WM_ENDSESSION:
         settings_.SessionEnds(wParam != FALSE, CurrentChoices());
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
+    default:
+        return Default(message, wParam, lParam);
     }
+}
+
+LRESULT frmMain::Default(UINT message, WPARAM wParam, LPARAM lParam) const {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-void frmMain::OnCommand(int id, int code) {
+LRESULT frmMain::OnCommand(int id, int code) {
     if (IsFocusNotification(id, code))
-        OnControlFocus(id);
+        focus_.Focused(hwnd_, id);
     // With BS_NOTIFY the second click of a double-click comes as BN_DOUBLECLICKED; it is a
     // press all the same.
     if (code == BN_DOUBLECLICKED && IsPushButton(id))
@@ -181,14 +202,14 @@ void frmMain::OnCommand(int id, int code) {
         else
             Perform(command.action);
     }
+    return 0;
 }
 
 bool frmMain::Perform(Action action) {
     if (!gate_.Lets(hwnd_, action))
         return false;
     // Each action's handler, or the key that moves the game list as the arrow keys do (so the
-    // selection runs through the same handler as a click). The others are carried out by the
-    // owner that asked (the game menu opened, a dropped folder taken).
+    // selection runs through the same handler as a click).
     struct Handler {
         Action action;
         void (frmMain::*run)();
@@ -217,44 +238,22 @@ bool frmMain::Perform(Action action) {
     return true;
 }
 
-// The disabled window would drop the close box's command; like any close asked for during a
-// plug-in call, it waits for the call to return. True when the command is taken care of.
-bool frmMain::OnSysCommand(WPARAM command) {
-    if (!gate_.PluginCallRunning() || (command & 0xFFF0) != SC_CLOSE)
-        return false;
-    closeAskedDuringPluginCall_ = true;
-    return true;
-}
-
-void frmMain::OnClose() {
-    if (gate_.PluginCallRunning()) {
-        closeAskedDuringPluginCall_ = true;
-        return;
-    }
+LRESULT frmMain::OnClose() {
     // A second close queued behind the first (Quit clicked twice) comes in while the first one's
     // message is shown: it neither saves again nor stacks another message.
     if (closing_)
-        return;
+        return 0;
     closing_ = true;
     Form_Unload();
     DestroyWindow(hwnd_);
+    return 0;
 }
 
-void frmMain::RestoreFocus() {
-    if (gate_.PluginCallRunning())
-        return; // the window keeps it until the call returns
-    if (focusedControl_ && IsWindow(focusedControl_) && IsWindowEnabled(focusedControl_))
-        SetFocus(focusedControl_);
-    else
-        SetFocus(lstGames);
-}
-
-// As in a dialog, a push button with the focus is the one Enter presses and shows the default
-// border; with the focus anywhere else Play does. The borders are set once the focus change has
-// been handled: the system's dialog keys adjust them after the new control has the focus.
-void frmMain::OnControlFocus(int id) {
-    focusedControl_ = GetDlgItem(hwnd_, id);
-    PostMessageW(hwnd_, kShowDefaultButton, 0, 0);
+// During a plug-in's call the window itself keeps the focus, until the call returns.
+LRESULT frmMain::RestoreFocus() {
+    if (!gate_.PluginCallRunning())
+        focus_.Restore(lstGames);
+    return 0;
 }
 
 bool frmMain::Form_Load() {
@@ -362,45 +361,12 @@ void frmMain::cmdConfigRenderer_Click() {
     case RendererSettings::Editor:
         StartEditor(file);
         break;
-    case RendererSettings::Plugin: {
+    case RendererSettings::Plugin:
         // The plug-in is foreign code that may end the process; the session's choices go first.
         settings_.SaveBeforePlugin(CurrentChoices());
-        const platform::PluginCall call = CallPlugin(file);
-        if (!hwnd_)
-            return; // closed as the player asked while the plug-in's dialog was open
-        const std::wstring name = Utf8ToWide(file);
-        if (call.outcome == platform::PluginCall::Outcome::NotLoaded)
-            messages_.Tell(hwnd_, PluginNotLoadedText(name),
-                           PluginLoadFailureCause(file, call.error, platform::FileExists(file)));
-        else if (call.outcome == platform::PluginCall::Outcome::NoEntryPoint)
-            messages_.Tell(hwnd_, PluginWithoutSettingsText(name), 0);
+        plugin_.Show(hwnd_, file);
         break;
     }
-    }
-}
-
-// The plug-in's settings dialog has no owner, so the window makes itself modal to it: disabled
-// for the call, enabled and active again afterwards. A close asked for meanwhile is carried out
-// once the plug-in has returned, never under its open dialog.
-platform::PluginCall frmMain::CallPlugin(const std::string& file) {
-    platform::PluginCall call{};
-    {
-        const ActionGate::PluginCall running(gate_);
-        // Keys go to the window itself meanwhile: a plug-in that keeps the thread's messages
-        // flowing without a window of its own would let them change the list with the focus.
-        SetFocus(hwnd_);
-        EnableWindow(hwnd_, FALSE);
-        call = platform::ShowPluginSettings(file);
-        EnableWindow(hwnd_, TRUE);
-        ShowWindow(hwnd_, SW_SHOW); // some plug-ins hide the window they take for their owner
-        SetForegroundWindow(hwnd_);
-    }
-    RestoreFocus();
-    if (closeAskedDuringPluginCall_) {
-        closeAskedDuringPluginCall_ = false;
-        SendMessageW(hwnd_, WM_CLOSE, 0, 0);
-    }
-    return call;
 }
 
 void frmMain::cmbControllerConfigFile_Click() {
@@ -418,31 +384,16 @@ void frmMain::cmdConfigControllerConfigFile_Click() {
         StartEditor(file);
 }
 
-void frmMain::OnSelectRomsText() {
-    if (GetFocus() == txtRomsDirectory)
-        SendMessageW(txtRomsDirectory, EM_SETSEL, 0, -1);
-}
-
 void frmMain::txtRomsDirectory_GotFocus() {
-    SendMessageW(txtRomsDirectory, EM_SETSEL, 0, -1);
-    // A mouse click places the caret after the focus arrives; select again once it has.
-    PostMessageW(hwnd_, kSelectRomsText, 0, 0);
+    romsField_.Focused(hwnd_);
 }
 
 void frmMain::cmdConfigRomsDirectory_Click() {
-    const platform::FolderChoice choice = [this] {
-        const ActionGate::OwnDialog open(gate_);
-        return platform::BrowseForFolder(hwnd_);
-    }();
-    if (choice.outcome == platform::FolderChoice::Outcome::Chosen)
-        SetWindowTextW(txtRomsDirectory, choice.path.c_str());
-    else if (choice.outcome == platform::FolderChoice::Outcome::Failed)
-        messages_.Tell(hwnd_, kFolderBrowserFailedText, choice.error);
-    SetFocus(txtRomsDirectory);
+    romsField_.Browse(hwnd_);
 }
 
 void frmMain::cmdPlay_Click() {
-    const PlayLine play = ComposePlayLine(LineFor::Starting);
+    const PlayLine play = ComposePlayLine(GameNumber, CurrentChoices(), LineFor::Starting);
     // Once per gesture: a double-click on Play, or the pad's A that a remapper also sends as Enter.
     if (gate_.RepeatsLastStart(play.line, static_cast<DWORD>(GetMessageTime()),
                                GetDoubleClickTime()) ||
@@ -454,20 +405,6 @@ void frmMain::cmdPlay_Click() {
     romsField_.WarnIfMissing(hwnd_);
 }
 
-frmMain::PlayLine frmMain::ComposePlayLine(LineFor use) const {
-    // Play sends the game number; the other three are the choices the close saves.
-    StoredChoices current = CurrentChoices();
-    const auto shortName = [](const std::string& path) {
-        return WideToUtf8(platform::ShortPath(Utf8ToWide(path)));
-    };
-    std::optional<std::string> roms =
-        RomsFolderTheEmulatorReads(current.romsDirectory, SystemAnsi(), shortName);
-    const bool readable = roms.has_value();
-    const PlayChoices choices{GameNumber, current.renderer, current.scope,
-                              roms ? std::move(*roms) : std::move(current.romsDirectory)};
-    return {ComposeCommandLine(choices, platform::FileExists, use), readable};
-}
-
 bool frmMain::RomsFolderAnswered(const PlayLine& line, const std::wstring& question) {
     return line.romsReadable || messages_.Ask(hwnd_, RomsFolderUnreadableText(question));
 }
@@ -476,14 +413,14 @@ bool frmMain::RomsFolderAnswered(const PlayLine& line, const std::wstring& quest
 // clipboard (to run in Command Prompt or PowerShell in the emulator's folder and read the
 // emulator's own complaint).
 void frmMain::mnuCreateDesktopShortcut_Click() {
-    const PlayLine play = ComposePlayLine(LineFor::Starting);
+    const PlayLine play = ComposePlayLine(GameNumber, CurrentChoices(), LineFor::Starting);
     if (RomsFolderAnswered(play, kCreateShortcutAllTheSameQuestion) &&
         CreateDesktopShortcut(GameNumber, play.line, messages_, hwnd_))
         romsField_.WarnIfMissing(hwnd_);
 }
 
 void frmMain::mnuCopyCommandLine_Click() {
-    const PlayLine copy = ComposePlayLine(LineFor::Shell);
+    const PlayLine copy = ComposePlayLine(GameNumber, CurrentChoices(), LineFor::Shell);
     if (RomsFolderAnswered(copy, kCopyLineAllTheSameQuestion))
         CopyCommandLine(copy.line, messages_, hwnd_);
 }

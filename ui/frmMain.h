@@ -1,31 +1,33 @@
 #pragma once
 // The launcher's one window: the game list, the three option rows, Play and Quit. Here are the
-// message switch, the design's handlers, the renderer plug-in's modal call and the focus; every
-// other job of the window has an owner of its own, called from one line of OnMessage.
+// message switch (the window's table of contents: who answers what), the design's handlers and
+// the renderer plug-in's modal call with the close it defers; every other job of the window has
+// an owner of its own, called from the switch's cases for the messages it answers.
 #include "core/choices_text.h"
-#include "core/command_line.h"
 #include "core/types.h"
-#include "platform/plugin.h"
 #include "ui/action_gate.h"
 #include "ui/button_names.h"
+#include "ui/focus_keeper.h"
 #include "ui/form_layout.h"
+#include "ui/game_list_search.h"
 #include "ui/game_menu.h"
 #include "ui/pad_driver.h"
+#include "ui/play_line.h"
+#include "ui/plugin_dialog.h"
 #include "ui/player_messages.h"
 #include "ui/roms_field.h"
 #include "ui/settings_keeper.h"
 #include "ui/title_tips.h"
+#include "ui/window_actions.h"
 #include "ui/window_icons.h"
 
 #include <windows.h>
 
-#include <functional>
-#include <optional>
 #include <string>
 
 namespace qennet::ui {
 
-class frmMain {
+class frmMain final : private WindowActions {
   public:
     frmMain() = default;
     frmMain(const frmMain&) = delete;
@@ -45,13 +47,14 @@ class frmMain {
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnCommand(int id, int code);
-    // Every action, from every input, passes here through the gate; true when it let it through.
-    bool Perform(Action action);
-    bool OnSysCommand(WPARAM command);
-    void OnClose();
-    void OnControlFocus(int id);
-    void RestoreFocus();
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) const;
+    LRESULT OnCommand(int id, int code);
+    // Every action, from every input, passes the gate (WindowActions, which the owners act
+    // through).
+    bool Perform(Action action) override;
+    bool Allows(Action action) const override { return gate_.Lets(hwnd_, action); }
+    LRESULT OnClose();
+    LRESULT RestoreFocus();
 
     bool Form_Load();
     void Form_Unload();
@@ -65,23 +68,15 @@ class frmMain {
     void lstGames_DblClick();
     void cmbRenderer_Click();
     void cmdConfigRenderer_Click();
-    platform::PluginCall CallPlugin(const std::string& file);
     void cmbControllerConfigFile_Click();
     void cmdConfigControllerConfigFile_Click();
     void txtRomsDirectory_GotFocus();
-    void OnSelectRomsText();
     void cmdConfigRomsDirectory_Click();
     void cmdPlay_Click();
     void cmdQuit_Click();
     void mnuCreateDesktopShortcut_Click();
     void mnuCopyCommandLine_Click();
 
-    // The command line for Play's choices now, and whether the emulator can read its ROM folder.
-    struct PlayLine {
-        std::string line;
-        bool romsReadable;
-    };
-    PlayLine ComposePlayLine(LineFor use) const;
     // True unless the player, asked about a ROM folder the emulator may not read, says No.
     bool RomsFolderAnswered(const PlayLine& line, const std::wstring& question);
 
@@ -89,27 +84,30 @@ class frmMain {
     void StartEditor(const std::string& file);
 
     HWND hwnd_ = nullptr;
+    // The controls by the design's names (kind, then role), which is why they break the rule of
+    // a trailing underscore for members.
     HWND lstGames = nullptr;
     HWND cmbRenderer = nullptr;
     HWND cmdConfigRenderer = nullptr;
     HWND cmbControllerConfigFile = nullptr;
     HWND cmdConfigControllerConfigFile = nullptr;
     HWND txtRomsDirectory = nullptr;
-    HWND focusedControl_ = nullptr; // the control that had the focus last
-    bool closeAskedDuringPluginCall_ = false;
     bool closing_ = false;
 
+    // The owners of the window's jobs; those that act on the window do it through WindowActions.
     ActionGate gate_;
     PlayerMessages messages_{gate_};
     SettingsKeeper settings_;
+    FocusKeeper focus_;
     FormLayout layout_;      // the controls' geometry and font
     WindowIconsAtDpi icons_; // the icons, where the window's DPI is not the system's
     ButtonTips tips_{layout_};
     TitleTips titleTips_{layout_};
-    std::function<bool(Action)> perform_ = [this](Action action) { return Perform(action); };
-    PadDriver pad_{perform_};
-    GameMenu menu_{gate_, perform_};
-    RomsField romsField_{perform_};
+    PadDriver pad_{*this};
+    GameMenu menu_{*this, gate_};
+    GameListSearch search_;
+    RomsField romsField_{*this, gate_, messages_};
+    PluginDialog plugin_{gate_, focus_, messages_};
 
     qennet::GameNumber GameNumber = 0; // 0 until a game is selected, then its position plus one
 };

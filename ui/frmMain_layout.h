@@ -34,9 +34,12 @@ constexpr DWORD kDropDownList = kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNL
 // BS_NOTIFY: a button tells the window when it gets the focus, so the default border can follow.
 constexpr DWORD kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY;
 
+// LBS_WANTKEYBOARDINPUT: the game list asks the window what a typed character selects.
+constexpr DWORD kGameList =
+    kChild | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT;
+
 constexpr ControlLayout kLayout[] = {
-    {FormPlace::Games, IDC_GAMES, ControlKind::List, L"",
-     kChild | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE},
+    {FormPlace::Games, IDC_GAMES, ControlKind::List, L"", kGameList, WS_EX_CLIENTEDGE},
     {FormPlace::RendererLabel, IDC_RENDERER_LABEL, ControlKind::Label, L"Renderer", kLabel, 0},
     {FormPlace::Renderer, IDC_RENDERER, ControlKind::DropDown, L"", kDropDownList, 0},
     {FormPlace::ConfigRenderer, IDC_CONFIG_RENDERER, ControlKind::PushButton, L"...", kButton, 0},

@@ -3,7 +3,7 @@
 #include "ui/control_ids.h"
 #include "ui/list_items.h"
 
-#include <windowsx.h>
+#include <algorithm>
 
 namespace qennet::ui {
 namespace {
@@ -30,25 +30,38 @@ POINT BelowGame(HWND list, int index) {
     return at;
 }
 
+// The game shown whole, the list scrolled as little as it takes: the keyboard's menu opens at the
+// selected game as it is shown.
+void ScrollIntoView(HWND list, int index) {
+    RECT client{};
+    GetClientRect(list, &client);
+    const int row = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    const int rows = row > 0 ? std::max(1, static_cast<int>(client.bottom) / row) : 1;
+    const int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+    if (index < top)
+        SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    else if (index >= top + rows)
+        SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(index - rows + 1), 0);
+}
+
 } // namespace
 
-std::optional<LRESULT> GameMenu::OnMessage(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-    if (message != WM_CONTEXTMENU)
-        return std::nullopt;
+UINT TrackMenu(void*, HMENU menu, int x, int y, HWND owner) {
+    return static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr));
+}
+
+bool GameMenu::OnContextMenu(HWND window, HWND from, POINT at) {
     HWND list = GetDlgItem(window, IDC_GAMES);
-    if (reinterpret_cast<HWND>(wParam) != list)
-        return std::nullopt;
-    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (from != list)
+        return false;
     const int selected = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
     const bool fromKeyboard = at.x == -1 && at.y == -1;
     const int game = fromKeyboard ? selected : ItemAt(list, at);
-    // No menu: the message goes on, as one a window does not answer.
-    if (game < 0 || !perform_(Action::GameMenu))
-        return std::nullopt;
+    if (game < 0 || !window_.Allows(Action::GameMenu))
+        return false;
     if (fromKeyboard) {
-        // At the selected game as it is shown: one scrolled out of view is scrolled back first.
-        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(game), 0);
+        ScrollIntoView(list, game);
         at = BelowGame(list, game);
     } else if (game != selected) { // selected first, through the same handler as a click
         SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(game), 0);
@@ -57,22 +70,21 @@ std::optional<LRESULT> GameMenu::OnMessage(HWND window, UINT message, WPARAM wPa
     }
     HMENU menu = CreatePopupMenu();
     if (!menu)
-        return 0;
+        return false;
     for (const Item& item : kItems)
         AppendMenuW(menu, item.id ? MF_STRING : MF_SEPARATOR, item.id, item.text);
     SetMenuDefaultItem(menu, kItems[0].id, FALSE);
     UINT chosen = 0;
     {
         const ActionGate::OwnDialog open(gate_);
-        chosen = static_cast<UINT>(
-            TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr));
+        chosen = calls_.track(calls_.context, menu, at.x, at.y, window);
     }
     DestroyMenu(menu);
     for (const Item& item : kItems) {
         if (item.id && item.id == chosen)
-            perform_(item.action);
+            window_.Perform(item.action);
     }
-    return 0;
+    return true;
 }
 
 } // namespace qennet::ui

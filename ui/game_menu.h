@@ -3,27 +3,39 @@
 // (as a click does) and opens the menu there; Shift+F10 and the Menu key open it at the selected
 // game. Its items are actions of the window, judged by the gate like a click.
 #include "ui/action_gate.h"
+#include "ui/window_actions.h"
 
 #include <windows.h>
 
-#include <functional>
-#include <optional>
-
 namespace qennet::ui {
+
+// The menu shown at a point of the screen until the player chooses (TrackPopupMenu): the chosen
+// item's id, or 0.
+UINT TrackMenu(void* context, HMENU menu, int x, int y, HWND owner);
+
+// The call the menu is shown with; a test stands in for the player's choice. The double receives
+// the context.
+struct GameMenuCalls {
+    using TrackFn = UINT (*)(void* context, HMENU menu, int x, int y, HWND owner);
+    void* context = nullptr;
+    TrackFn track = TrackMenu;
+};
 
 class GameMenu {
   public:
-    // perform: the window's, which asks the gate and says whether it let the action through. The
-    // gate is held while the menu is open.
-    GameMenu(ActionGate& gate, std::function<bool(Action)> perform)
-        : gate_(gate), perform_(std::move(perform)) {}
+    // The window's gate is held while the menu is open.
+    GameMenu(WindowActions& window, ActionGate& gate, const GameMenuCalls& calls = {})
+        : window_(window), gate_(gate), calls_(calls) {}
 
-    // Takes the window's WM_CONTEXTMENU for the game list; nothing for any other message.
-    std::optional<LRESULT> OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // WM_CONTEXTMENU from a control at a point of the screen ({-1, -1}: from the keyboard). True
+    // when a menu was shown; otherwise the message goes on, as one a window does not answer: a
+    // right-click below the last game, on another control, or while the gate refuses.
+    bool OnContextMenu(HWND window, HWND from, POINT at);
 
   private:
+    WindowActions& window_;
     ActionGate& gate_;
-    std::function<bool(Action)> perform_;
+    GameMenuCalls calls_;
 };
 
 } // namespace qennet::ui

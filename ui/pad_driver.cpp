@@ -1,7 +1,6 @@
 #include "ui/pad_driver.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace qennet::ui {
 namespace {
@@ -14,11 +13,10 @@ struct Move {
     PadAction pad;
     Action action;
 };
-constexpr Move kMoves[] = {{PadAction::Up, Action::PreviousGame},
-                           {PadAction::Down, Action::NextGame},
-                           {PadAction::PageUp, Action::PreviousPage},
-                           {PadAction::PageDown, Action::NextPage},
-                           {PadAction::Play, Action::Play}};
+constexpr Move kMoves[] = {
+    {PadAction::Up, Action::PreviousGame},     {PadAction::Down, Action::NextGame},
+    {PadAction::PageUp, Action::PreviousPage}, {PadAction::PageDown, Action::NextPage},
+    {PadAction::Play, Action::Play},           {PadAction::Quit, Action::Quit}};
 
 // Active, shown, not minimised, and enabled (not under a dialog or a plug-in's call).
 bool Drivable(HWND window, bool active) {
@@ -48,32 +46,19 @@ KeyRepeat SystemKeyRepeat(void*) {
     return KeyRepeatOf(delay, speed);
 }
 
-PadDriver::PadDriver(PerformFn perform, const PadCalls& calls)
-    : perform_(std::move(perform)), calls_(calls), controllers_(calls) {}
+PadDriver::PadDriver(WindowActions& window, const PadCalls& calls)
+    : window_(window), calls_(calls), controllers_(calls) {}
 
-std::optional<LRESULT> PadDriver::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_ACTIVATE:
-        active_ = LOWORD(wParam) != WA_INACTIVE;
-        Judge(window);
-        break;
-    case WM_SIZE:             // minimised or restored
-    case WM_ENABLE:           // under a dialog or a plug-in's call, and back
-    case WM_WINDOWPOSCHANGED: // shown or hidden
-        Judge(window);
-        break;
-    case WM_TIMER:
-        if (wParam != kTimer)
-            break;
-        OnTimer(window);
-        return 0;
-    case WM_DEVICECHANGE:
-        controllers_.DevicesChanged();
-        return TRUE;
-    default:
-        break;
-    }
-    return std::nullopt;
+void PadDriver::Activated(HWND window, bool active) {
+    active_ = active;
+    Judge(window);
+}
+
+bool PadDriver::OnTimer(HWND window, UINT_PTR timer) {
+    if (timer != kTimer)
+        return false;
+    Read(window);
+    return true;
 }
 
 // Judged at every change of the window's state: a window activated while minimised is driven
@@ -93,8 +78,9 @@ void PadDriver::Judge(HWND window) {
 }
 
 // A move goes to the window as an action (the list moves as with the arrow keys, so the selection
-// runs through the same handler as a click); A or Start plays, whatever control has the focus.
-void PadDriver::OnTimer(HWND window) {
+// runs through the same handler as a click); A or Start plays and Back held quits, whatever control
+// has the focus.
+void PadDriver::Read(HWND window) {
     Judge(window); // and at each reading
     if (!driving_)
         return;
@@ -110,7 +96,7 @@ void PadDriver::OnTimer(HWND window) {
     const PadAction read = pad_.Read(HeldButtons(ReadingsOf(controllers_.Read(now))), now);
     for (const Move& move : kMoves) {
         if (move.pad == read)
-            perform_(move.action);
+            window_.Perform(move.action);
     }
 }
 

@@ -6,11 +6,9 @@
 #include "core/pad_navigation.h"
 #include "platform/game_controllers.h"
 #include "ui/action_gate.h"
+#include "ui/window_actions.h"
 
 #include <windows.h>
-
-#include <functional>
-#include <optional>
 
 namespace qennet::ui {
 
@@ -29,15 +27,18 @@ struct PadCalls : platform::ControllerCalls {
 
 class PadDriver {
   public:
-    // Asks the window to act; it does when its gate lets it.
-    using PerformFn = std::function<bool(Action)>;
+    // The window is asked to act; it does when its gate lets it.
+    explicit PadDriver(WindowActions& window, const PadCalls& calls = {});
 
-    explicit PadDriver(PerformFn perform, const PadCalls& calls = {});
-
-    // Sees every message of the window: it follows the window's activation, minimising,
-    // restoring, showing and enabling, and takes its own timer and the system's news of devices
-    // plugged in or out. Returns the result for a message it took, nothing for the others.
-    std::optional<LRESULT> OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The window was activated or deactivated (WM_ACTIVATE).
+    void Activated(HWND window, bool active);
+    // The window was minimised, restored, shown, hidden, disabled or enabled (WM_SIZE,
+    // WM_WINDOWPOSCHANGED, WM_ENABLE).
+    void WindowChanged(HWND window) { Judge(window); }
+    // A timer of the window went off: true when it was the readings' one.
+    bool OnTimer(HWND window, UINT_PTR timer);
+    // Windows reported a device plugged in or out (WM_DEVICECHANGE).
+    void DevicesChanged() { controllers_.DevicesChanged(); }
 
     // The controllers are being read (the window is active, shown and enabled).
     bool Driving() const { return driving_; }
@@ -47,9 +48,9 @@ class PadDriver {
 
   private:
     void Judge(HWND window);
-    void OnTimer(HWND window);
+    void Read(HWND window);
 
-    PerformFn perform_;
+    WindowActions& window_;
     PadCalls calls_;
     platform::GameControllers controllers_;
     PadNavigation pad_;

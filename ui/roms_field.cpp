@@ -4,35 +4,58 @@
 #include "core/dropped_folder.h"
 #include "platform/dropped_files.h"
 #include "platform/file_exists.h"
+#include "platform/folder_browser.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/control_ids.h"
 #include "ui/player_texts.h"
+#include "ui/window_messages.h"
 
 #include <vector>
 
 namespace qennet::ui {
 
-std::optional<LRESULT> RomsField::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_COMMAND && LOWORD(wParam) == IDC_ROMS && HIWORD(wParam) == EN_SETFOCUS &&
-        !field_) {
-        field_ = GetDlgItem(window, IDC_ROMS);
+void RomsField::Focused(HWND window) {
+    HWND field = GetDlgItem(window, IDC_ROMS);
+    if (!field_) {
+        field_ = field;
         completion_.Attach(field_); // where the system cannot, the field works as before
-    } else if (message == WM_DROPFILES) {
-        std::vector<std::string> names;
-        for (const std::wstring& name : platform::TakeDroppedFiles(reinterpret_cast<HDROP>(wParam)))
-            names.push_back(platform::WideToUtf8(name));
-        const std::string folder = DroppedFolder(names, [](const std::string& name) {
-            return platform::FolderExists(platform::Utf8ToWide(name));
-        });
-        if (!folder.empty() && perform_(Action::TakeDroppedFolder))
-            TakeDroppedFolder(window, platform::Utf8ToWide(folder));
-        return 0;
     }
-    return std::nullopt;
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    // A mouse click places the caret after the focus arrives; select again once it has.
+    PostMessageW(window, kSelectRomsText, 0, 0);
 }
 
-void RomsField::TakeDroppedFolder(HWND window, const std::wstring& folder) {
+void RomsField::SelectAllIfFocused(HWND window) const {
+    HWND field = GetDlgItem(window, IDC_ROMS);
+    if (GetFocus() == field)
+        SendMessageW(field, EM_SETSEL, 0, -1);
+}
+
+void RomsField::Browse(HWND window) {
+    const platform::FolderChoice choice = [&] {
+        const ActionGate::OwnDialog open(gate_);
+        return platform::BrowseForFolder(window);
+    }();
+    if (choice.outcome == platform::FolderChoice::Outcome::Chosen)
+        SetWindowTextW(GetDlgItem(window, IDC_ROMS), choice.path.c_str());
+    else if (choice.outcome == platform::FolderChoice::Outcome::Failed)
+        messages_.Tell(window, kFolderBrowserFailedText, choice.error);
+    SetFocus(GetDlgItem(window, IDC_ROMS));
+}
+
+void RomsField::Dropped(HWND window, HDROP drop) {
+    std::vector<std::string> names;
+    for (const std::wstring& name : platform::TakeDroppedFiles(drop))
+        names.push_back(platform::WideToUtf8(name));
+    const std::string folder = DroppedFolder(names, [this](const std::string& name) {
+        return platform::FolderExists(platform::Utf8ToWide(name), calls_);
+    });
+    if (!folder.empty() && window_.Allows(Action::TakeDroppedFolder))
+        Fill(window, platform::Utf8ToWide(folder));
+}
+
+void RomsField::Fill(HWND window, const std::wstring& folder) {
     HWND field = GetDlgItem(window, IDC_ROMS);
     SetWindowTextW(field, folder.c_str());
     SetFocus(field);

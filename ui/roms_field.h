@@ -1,16 +1,19 @@
 #pragma once
-// The ROM folder field's shell conventions, as every Windows path field has them: a folder
-// dragged from Explorer onto the field (or the window) fills it, folder names are completed as
-// they are typed, and a folder that is not there is pointed out at the field.
+// The ROM folder field, with every Windows path field's conventions: its whole text selected when
+// it receives the focus (typing replaces it), a folder picked with the folder browser or dragged
+// from Explorer onto the field (or the window) filling it, folder names completed as they are
+// typed, and a folder that is not there pointed out at the field.
 #include "platform/folder_completion.h"
 #include "platform/folder_look.h"
 #include "ui/action_gate.h"
 #include "ui/field_balloon.h"
+#include "ui/player_messages.h"
+#include "ui/window_actions.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <functional>
-#include <optional>
 #include <string>
 
 namespace qennet::ui {
@@ -26,13 +29,23 @@ struct RomsFieldCalls : platform::FolderLookCalls {
 
 class RomsField {
   public:
-    explicit RomsField(std::function<bool(Action)> perform, const RomsFieldCalls& calls = {})
-        : perform_(std::move(perform)), calls_(calls) {}
+    RomsField(WindowActions& window, ActionGate& gate, const PlayerMessages& messages,
+              const RomsFieldCalls& calls = {})
+        : window_(window), gate_(gate), messages_(messages), calls_(calls) {}
 
-    // Sees the window's messages: the field's first focus starts the completion (loading the
-    // shell then, not at start-up); a drop (WM_DROPFILES) fills the field with its folder where
-    // the window's gate lets it (Action::TakeDroppedFolder).
-    std::optional<LRESULT> OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The field received the focus: its whole text is selected, also after a mouse click has
+    // placed the caret (kSelectRomsText, posted). Its first focus starts the completion, which
+    // loads the shell then, not at start-up.
+    void Focused(HWND window);
+    void SelectAllIfFocused(HWND window) const;
+
+    // The folder browser, modal to the window: a confirmed folder fills the field; either way the
+    // focus goes to the field. A browser that cannot be used is told.
+    void Browse(HWND window);
+
+    // Files dropped on the window: the folder they give fills the field as the browser's does,
+    // where the gate lets it (Action::TakeDroppedFolder).
+    void Dropped(HWND window, HDROP drop);
 
     // Enter and Esc are the suggestion list's while it is open under the field: Enter takes the
     // suggestion (and does not play), Esc closes the list. The message loop gives them to the
@@ -49,10 +62,12 @@ class RomsField {
     void SeesInput(const MSG& message) { balloon_.SeesInput(message); }
 
   private:
-    // Fills the field as the folder browser does: the focus goes to it, its whole text selected.
-    static void TakeDroppedFolder(HWND window, const std::wstring& folder);
+    // The field filled with a folder: the focus goes to it, its whole text selected.
+    static void Fill(HWND window, const std::wstring& folder);
 
-    std::function<bool(Action)> perform_;
+    WindowActions& window_;
+    ActionGate& gate_;
+    const PlayerMessages& messages_;
     RomsFieldCalls calls_;
     platform::FolderCompletion completion_;
     FieldBalloon balloon_;

@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace qennet::ui {
 namespace {
 
@@ -52,45 +54,49 @@ void TitleTips::Make(HWND window, HWND list) {
     layout_.ShareFont(tips_); // owned by the window, and destroyed with it
 }
 
-std::optional<LRESULT> TitleTips::OnMessage(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-    if (message != WM_SETCURSOR && message != WM_NOTIFY)
-        return std::nullopt;
+void TitleTips::PointerOver(HWND window, HWND control) {
     HWND list = GetDlgItem(window, IDC_GAMES);
-    if (message == WM_SETCURSOR && reinterpret_cast<HWND>(wParam) == list) {
-        const int under = GameUnderPointer(list);
-        // Made for the first cut title the pointer comes over, not for the list under a window
-        // that opens beneath the pointer.
-        if (!tips_ && under >= 0 && !CutTextOf(list, under).empty())
-            Make(window, list);
-        if (under != under_ && tips_) {
-            under_ = under;
-            SendMessageW(tips_, TTM_POP, 0, 0); // asked again for the game now under the pointer
-        }
-        return std::nullopt;
+    if (control != list)
+        return;
+    const int under = GameUnderPointer(list);
+    // Made for the first cut title the pointer comes over, not for the list under a window that
+    // opens beneath the pointer.
+    if (!tips_ && under >= 0 && !CutTextOf(list, under).empty())
+        Make(window, list);
+    if (under != under_ && tips_) {
+        under_ = under;
+        SendMessageW(tips_, TTM_POP, 0, 0); // asked again for the game now under the pointer
     }
-    if (message != WM_NOTIFY || !tips_)
-        return std::nullopt;
-    auto* header = reinterpret_cast<NMHDR*>(lParam);
-    if (header->hwndFrom != tips_)
-        return std::nullopt;
+}
+
+LRESULT TitleTips::OnNotify(HWND window, NMHDR* header) {
+    if (!tips_ || header->hwndFrom != tips_)
+        return 0;
+    HWND list = GetDlgItem(window, IDC_GAMES);
     if (header->code == TTN_GETDISPINFOW) {
         text_ = under_ >= 0 ? CutTextOf(list, under_) : std::wstring();
-        reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = text_.data();
+        reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = text_.data();
         return 0;
     }
-    if (header->code == TTN_SHOW && under_ >= 0) { // right over the cut title
-        RECT item{};
-        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(under_),
-                     reinterpret_cast<LPARAM>(&item));
-        MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&item), 2);
-        item.left += kTextInset;
-        SendMessageW(tips_, TTM_ADJUSTRECT, TRUE, reinterpret_cast<LPARAM>(&item));
-        SetWindowPos(tips_, nullptr, item.left, item.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        return TRUE;
-    }
-    return std::nullopt;
+    if (header->code != TTN_SHOW || under_ < 0)
+        return 0;
+    // Right over the cut title, kept on its monitor where the title ends near its right edge.
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(under_),
+                 reinterpret_cast<LPARAM>(&item));
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&item), 2);
+    item.left += kTextInset;
+    SendMessageW(tips_, TTM_ADJUSTRECT, TRUE, reinterpret_cast<LPARAM>(&item));
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window;
+    tool.uId = reinterpret_cast<UINT_PTR>(list);
+    const int width =
+        LOWORD(SendMessageW(tips_, TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool)));
+    const RECT work = platform::WorkAreaOf(list);
+    const int x = std::max<int>(work.left, std::min<int>(item.left, work.right - width));
+    SetWindowPos(tips_, nullptr, x, item.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return TRUE;
 }
 
 } // namespace qennet::ui

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <optional>
 #include <string>
 
 namespace qennet::ui {
@@ -18,9 +17,12 @@ class TitleTips {
   public:
     explicit TitleTips(FormLayout& layout) : layout_(layout) {}
 
-    // Sees the window's messages: the pointer over the game list (WM_SETCURSOR), and the
-    // tooltip's questions (WM_NOTIFY: its text, where to show it).
-    std::optional<LRESULT> OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The pointer is over a control (WM_SETCURSOR): over the game list, the tooltip is made for
+    // the first cut title and asked again for each game it comes over.
+    void PointerOver(HWND window, HWND control);
+    // A notification (WM_NOTIFY); the tooltip's own are answered (its text, where to show it),
+    // any other gets the default 0.
+    LRESULT OnNotify(HWND window, NMHDR* header);
 
   private:
     void Make(HWND window, HWND list);

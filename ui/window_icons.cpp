@@ -63,9 +63,4 @@ void WindowIconsAtDpi::SetOn(HWND window, int iconId, int dpi) {
     icons_ = icons;
 }
 
-void WindowIconsAtDpi::OnMessage(HWND window, int iconId, UINT message, WPARAM wParam) {
-    if (message == WM_DPICHANGED)
-        SetOn(window, iconId, HIWORD(wParam));
-}
-
 } // namespace qennet::ui

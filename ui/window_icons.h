@@ -38,10 +38,8 @@ class WindowIconsAtDpi {
     WindowIconsAtDpi(const WindowIconsAtDpi&) = delete;
     WindowIconsAtDpi& operator=(const WindowIconsAtDpi&) = delete;
 
+    // The icons at the DPI (also after a move to a monitor of another DPI).
     void SetOn(HWND window, int iconId, int dpi);
-
-    // Sees the window's messages: a move to a monitor of another DPI gets that DPI's icons.
-    void OnMessage(HWND window, int iconId, UINT message, WPARAM wParam);
 
   private:
     WindowIcons icons_;

@@ -18,7 +18,8 @@ TEST(PadButtons, EachControllerMapsItsOwnButtons) {
         {0, 7850, kPadUp},         {0, 7849, 0},
         {0, -32768, kPadDown},     {0x0100, 0, kPadPageUp},
         {0x0200, 0, kPadPageDown}, {0x1000, 0, kPadPlay},
-        {0x0010, 0, kPadPlay},     {0x2000 | 0x4000, 0, 0}, // B and X are not the launcher's
+        {0x0010, 0, kPadPlay},     {0x0020, 0, kPadQuit},
+        {0x2000 | 0x4000, 0, 0}, // B and X are not the launcher's
     };
     for (const auto& pad : pads)
         EXPECT_EQ(ButtonsOfXInput({true, pad.buttons, pad.thumbY}), pad.held) << pad.buttons;
@@ -111,6 +112,19 @@ const struct {
       {kPadPlay | kPadUp, 5000, PadAction::None, true}, // back from the game
       {0, 5010, PadAction::None},
       {kPadPlay, 5020, PadAction::Play}}},
+    {"Back held for a second quits once; a short press, or Back held from the game, does not",
+     {{0, 0, PadAction::None},
+      {kPadQuit, 10, PadAction::None},
+      {0, 900, PadAction::None},
+      {kPadQuit, 1000, PadAction::None},
+      {kPadQuit | kPadDown, 1999, PadAction::Down},
+      {kPadQuit, 2000, PadAction::Quit},
+      {kPadQuit, 4000, PadAction::None},
+      {kPadQuit, 5000, PadAction::None, true}, // back from the game
+      {kPadQuit, 6500, PadAction::None},
+      {0, 6510, PadAction::None},
+      {kPadQuit, 0xFFFFFF00u, PadAction::None},
+      {kPadQuit, 0x000002E8u, PadAction::Quit}}}, // 1000 ms on, across the wrap
     {"repeats go on across the tick count's wrap",
      {{0, 0xFFFFFF00u, PadAction::None},
       {kPadUp, 0xFFFFFF10u, PadAction::Up},

@@ -59,7 +59,7 @@ class PadScript {
     std::vector<DWORD> readers_;
 };
 
-const char kRest[] = "0 0", kStickDown[] = "0 -32768", kA[] = "0x1000 0",
+const char kRest[] = "0 0", kStickDown[] = "0 -32768", kA[] = "0x1000 0", kBack[] = "0x0020 0",
            kLeftShoulder[] = "0x0100 0", kRightShoulder[] = "0x0200 0";
 
 } // namespace
@@ -100,6 +100,14 @@ TEST(GamePad, TheStickMovesTheSelectionAndAPlaysOnce) {
     app.PressKey(VK_RETURN);
     ASSERT_TRUE(WaitUntil([&] { return app.GameSelection() == before + 1; }));
     EXPECT_EQ(app.ProgramsStarted(), 2);
+
+    // Back in passing does nothing; held for about a second it closes the launcher as Quit does.
+    pad.Play({kRest, kBack, kRest, kStickDown, kRest});
+    ASSERT_TRUE(WaitUntil([&] { return app.GameSelection() == before + 2; }));
+    pad.Play({kRest, kBack});
+    EXPECT_EQ(app.WaitForExit(), 0u);
+    EXPECT_EQ(folder.Read(L"qennet.cfg"),
+              WideToUtf8(std::to_wstring(before + 2)) + "\r\n0\r\n0\r\n\"Roms\"\r\n");
 }
 
 // Activated while minimised (started from a shortcut set to run minimised), the window is driven

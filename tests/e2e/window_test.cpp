@@ -205,14 +205,23 @@ TEST(Window, ProgramCarriesItsIconAndVersion) {
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
     EXPECT_NE(fixed->dwFileVersionMS | fixed->dwFileVersionLS, 0u) << "version 0.0.0.0";
+    // The manifest names the same version.
+    const std::string version = WideToUtf8(std::to_wstring(HIWORD(fixed->dwFileVersionMS)) + L"." +
+                                           std::to_wstring(LOWORD(fixed->dwFileVersionMS)) + L"." +
+                                           std::to_wstring(HIWORD(fixed->dwFileVersionLS)) + L"." +
+                                           std::to_wstring(LOWORD(fixed->dwFileVersionLS)));
+    EXPECT_NE(manifest.find("name=\"Qennet.Launcher\" version=\"" + version + "\""),
+              std::string::npos)
+        << manifest;
 }
 
 namespace {
 
-// The tooltip owned by the launcher's window, or nullptr.
+// The tooltip owned by the launcher's window (not the ROM field's balloon), or nullptr.
 HWND Tooltip(const Launcher& app) {
     return FirstOf(TopLevelWindows(ProcessOf(app.Window()), [&](HWND window) {
-        return ClassIs(window, TOOLTIPS_CLASSW) && GetWindow(window, GW_OWNER) == app.Window();
+        return ClassIs(window, TOOLTIPS_CLASSW) && GetWindow(window, GW_OWNER) == app.Window() &&
+               !(GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON);
     }));
 }
 

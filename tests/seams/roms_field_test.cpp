@@ -1,6 +1,7 @@
 // The ROM folder field's shell conventions on a window of this thread: a folder dropped from
 // Explorer fills it as the folder browser would, where the gate lets it; Enter and Esc go to the
 // field, not the dialog keys, only while the suggestion list is open.
+#include "tests/seams/actions_double.h"
 #include "ui/control_ids.h"
 #include "ui/roms_field.h"
 
@@ -9,6 +10,7 @@
 #include <shlobj.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -46,6 +48,17 @@ TEST(RomsField, ADroppedFolderFillsTheFieldWhereTheGateLetsIt) {
     GetTempPathW(MAX_PATH, temporary);
     const std::wstring folder = std::wstring(temporary).substr(0, wcslen(temporary) - 1);
     const std::wstring longer = folder + L"\\" + std::wstring(290, L'r'); // past MAX_PATH
+    // As Windows answers: a folder past MAX_PATH is found by its \\?\ form only.
+    struct LongFolder {
+        std::wstring path;
+    } there{L"\\\\?\\" + longer};
+    qennet::ui::RomsFieldCalls look;
+    look.context = &there;
+    look.attributes = [](void* context, const wchar_t* path) -> DWORD {
+        if (static_cast<const LongFolder*>(context)->path == path)
+            return FILE_ATTRIBUTE_DIRECTORY;
+        return wcslen(path) < MAX_PATH ? GetFileAttributesW(path) : INVALID_FILE_ATTRIBUTES;
+    };
     const struct {
         std::wstring dropped;
         bool lets;
@@ -54,13 +67,17 @@ TEST(RomsField, ADroppedFolderFillsTheFieldWhereTheGateLetsIt) {
         {folder, false, L"Roms"},
         {folder, true, folder},
         {longer + L"\\sfex.zip", true, longer}, // a file gives its folder
+        {longer, true, longer},
     };
+    qennet::ui::ActionGate gate;
+    const qennet::ui::PlayerMessages messages(gate);
     for (const auto& drop : drops) {
-        qennet::ui::RomsField roms(
-            [&](Action action) { return action == Action::TakeDroppedFolder && drop.lets; });
-        roms.OnMessage(shown.window, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(drop.dropped)),
-                       0);
+        seams::ActionsDouble actions;
+        actions.lets = drop.lets;
+        qennet::ui::RomsField roms(actions, gate, messages, look);
+        roms.Dropped(shown.window, DropOf(drop.dropped));
         EXPECT_EQ(shown.Text(), drop.text);
+        EXPECT_EQ(actions.allowed, std::vector<Action>{Action::TakeDroppedFolder});
     }
     EXPECT_EQ(GetFocus(), shown.field);
     DWORD start = 1, end = 0;
@@ -72,14 +89,16 @@ TEST(RomsField, ADroppedFolderFillsTheFieldWhereTheGateLetsIt) {
 TEST(RomsField, EnterAndEscAreTheOpenSuggestionListsOnly) {
     const Field shown;
     bool open = false;
+    seams::ActionsDouble actions;
+    qennet::ui::ActionGate gate;
+    const qennet::ui::PlayerMessages messages(gate);
     qennet::ui::RomsFieldCalls calls;
     calls.context = &open;
     calls.listOpen = [](void* context, const qennet::platform::FolderCompletion&) {
         return *static_cast<bool*>(context);
     };
-    qennet::ui::RomsField roms([](Action) { return true; }, calls);
-    roms.OnMessage(shown.window, WM_COMMAND, MAKEWPARAM(IDC_ROMS, EN_SETFOCUS),
-                   reinterpret_cast<LPARAM>(shown.field));
+    qennet::ui::RomsField roms(actions, gate, messages, calls);
+    roms.Focused(shown.window);
     for (const bool listOpen : {false, true}) {
         open = listOpen;
         for (const WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_ESCAPE}, WPARAM{'A'}}) {

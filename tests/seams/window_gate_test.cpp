@@ -1,6 +1,7 @@
 // The window's gate and the game controller's driver on a window of this thread, whose state the
 // test changes as Windows, the player, a dialog or a plug-in would: what acts, and when the
 // controllers are read.
+#include "tests/seams/actions_double.h"
 #include "ui/action_gate.h"
 #include "ui/pad_driver.h"
 #include "ui/player_messages.h"
@@ -15,16 +16,22 @@ using qennet::ui::Action;
 using qennet::ui::ActionGate;
 using qennet::ui::PadDriver;
 
-// Every message goes to the window's driver first, as in the launcher's window.
+// The messages the window's driver answers go to it, as in the launcher's window.
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE)
         SetWindowLongPtrW(
             window, GWLP_USERDATA,
             reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    if (auto* driver = reinterpret_cast<PadDriver*>(GetWindowLongPtrW(window, GWLP_USERDATA))) {
-        if (const auto taken = driver->OnMessage(window, message, wParam, lParam))
-            return *taken;
-    }
+    auto* driver = reinterpret_cast<PadDriver*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (driver && message == WM_ACTIVATE)
+        driver->Activated(window, LOWORD(wParam) != WA_INACTIVE);
+    else if (driver &&
+             (message == WM_SIZE || message == WM_ENABLE || message == WM_WINDOWPOSCHANGED))
+        driver->WindowChanged(window);
+    else if (driver && message == WM_TIMER && driver->OnTimer(window, wParam))
+        return 0;
+    else if (driver && message == WM_DEVICECHANGE)
+        driver->DevicesChanged();
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -59,13 +66,6 @@ qennet::ui::PadCalls CallsOf(Pad& pad) {
     calls.keyRepeat = [](void*) { return qennet::KeyRepeat{}; };
     return calls;
 }
-PadDriver::PerformFn Recording(std::vector<Action>& performed) {
-    return [&performed](Action action) {
-        performed.push_back(action);
-        return true;
-    };
-}
-
 void Activate(HWND window, bool minimised) {
     SendMessageW(window, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, minimised), 0);
 }
@@ -151,8 +151,9 @@ TEST(PlayerMessages, TheGateHoldsEveryActionWhileAMessageIsOpen) {
 // as the window is driven again waits for its release.
 TEST(PadDriver, ReadsOnlyWhileTheWindowIsActiveShownAndEnabled) {
     Pad pad;
-    std::vector<Action> performed;
-    PadDriver driver(Recording(performed), CallsOf(pad));
+    seams::ActionsDouble actions;
+    std::vector<Action>& performed = actions.performed;
+    PadDriver driver(actions, CallsOf(pad));
     HWND window = MakeWindow(&driver);
     ASSERT_NE(window, nullptr);
     // driving: the readings' timer runs once the change is told; read: the next reading reads.
@@ -201,8 +202,8 @@ TEST(PadDriver, ReadsOnlyWhileTheWindowIsActiveShownAndEnabled) {
 TEST(PadDriver, APadPluggedInIsReadAtTheNextReadingAfterADeviceChange) {
     Pad pad;
     pad.plugged = false;
-    std::vector<Action> performed;
-    PadDriver driver(Recording(performed), CallsOf(pad));
+    seams::ActionsDouble actions;
+    PadDriver driver(actions, CallsOf(pad));
     HWND window = MakeWindow(&driver);
     ASSERT_NE(window, nullptr);
     Activate(window, false);
@@ -210,7 +211,7 @@ TEST(PadDriver, APadPluggedInIsReadAtTheNextReadingAfterADeviceChange) {
     pad.plugged = pad.aHeld = true;
     SendMessageW(window, WM_DEVICECHANGE, 0x0007 /* DBT_DEVNODES_CHANGED */, 0);
     SendMessageW(window, WM_TIMER, PadDriver::kTimer, 0);
-    EXPECT_EQ(performed, std::vector<Action>{Action::Play});
+    EXPECT_EQ(actions.performed, std::vector<Action>{Action::Play});
     DestroyWindow(window);
 }
 
