@@ -1,30 +1,28 @@
 #include "platform/accessible_name.h"
 
-#include "platform/system_library.h"
+#include "platform/com.h"
 
 #include <initguid.h> // defines the GUIDs of the header below in this file
-#include <objbase.h>
 #include <oleacc.h>
+
+// The header gives IID_PPV_ARGS no id for it: its IID_IAccPropServices, as numbers.
+__CRT_UUID_DECL(IAccPropServices, 0x6e26e776, 0x04f0, 0x495d, 0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e,
+                0x31, 0x69)
 
 namespace qennet::platform {
 namespace {
 
 bool annotated = false; // a name was given, so the service exists
 
-// The annotation service, made once on the window's thread and kept until the program ends. COM
-// is looked up when the first name is given, not at start-up.
+// The annotation service, made once on the window's thread when the first name is given (not at
+// start-up) and released as the program ends.
 IAccPropServices* Annotations() {
-    static IAccPropServices* service = [] {
-        IAccPropServices* made = nullptr;
-        const auto create = LateBound<decltype(&::CoCreateInstance)>(late::kCoCreateInstance);
-        if (!create || InitialiseCom() != 0)
-            return made;
-        if (FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                          IID_IAccPropServices, reinterpret_cast<void**>(&made))))
-            made = nullptr;
+    static const ComPtr<IAccPropServices> service = [] {
+        ComPtr<IAccPropServices> made;
+        CreateComObject(nullptr, CLSID_AccPropServices, IID_PPV_ARGS(&made));
         return made;
     }();
-    return service;
+    return service.Get();
 }
 
 } // namespace

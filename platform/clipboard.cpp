@@ -10,11 +10,6 @@ namespace {
 constexpr int kRetries = 10;
 constexpr DWORD kRetryWaitMs = 100;
 
-unsigned long LastErrorOr(unsigned long fallback) {
-    const DWORD error = GetLastError();
-    return error ? error : fallback;
-}
-
 // The text with its terminator in movable memory, as the clipboard takes it; nullptr on failure.
 HGLOBAL TextMemory(const std::wstring& text) {
     const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
@@ -33,12 +28,11 @@ HGLOBAL TextMemory(const std::wstring& text) {
 
 } // namespace
 
-unsigned long PutTextOnClipboard(HWND owner, const std::wstring& text,
-                                 const ClipboardCalls& calls) {
+SystemError PutTextOnClipboard(HWND owner, const std::wstring& text, const ClipboardCalls& calls) {
     // Made before the clipboard is opened, so that it is held as briefly as possible.
     HGLOBAL memory = TextMemory(text);
     if (!memory)
-        return LastErrorOr(ERROR_NOT_ENOUGH_MEMORY);
+        return SystemError::LastOr(ERROR_NOT_ENOUGH_MEMORY);
 
     bool open = calls.open(calls.context, owner) != FALSE;
     for (int retry = 0; !open && retry < kRetries; ++retry) {
@@ -46,20 +40,20 @@ unsigned long PutTextOnClipboard(HWND owner, const std::wstring& text,
         open = calls.open(calls.context, owner) != FALSE;
     }
     if (!open) {
-        const unsigned long error = LastErrorOr(ERROR_ACCESS_DENIED);
+        const SystemError error = SystemError::LastOr(ERROR_ACCESS_DENIED);
         GlobalFree(memory);
         return error;
     }
 
-    unsigned long error = 0;
+    SystemError error;
     if (!EmptyClipboard())
-        error = LastErrorOr(ERROR_ACCESS_DENIED);
+        error = SystemError::LastOr(ERROR_ACCESS_DENIED);
     else if (!SetClipboardData(CF_UNICODETEXT, memory))
-        error = LastErrorOr(ERROR_NOT_ENOUGH_MEMORY);
-    if (error != 0)
+        error = SystemError::LastOr(ERROR_NOT_ENOUGH_MEMORY);
+    if (error)
         GlobalFree(memory); // the clipboard owns it only once it is set
-    if (!CloseClipboard() && error == 0)
-        error = LastErrorOr(ERROR_ACCESS_DENIED);
+    if (!CloseClipboard() && !error)
+        error = SystemError::LastOr(ERROR_ACCESS_DENIED);
     return error;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/seam.h"
+#include "platform/system_error.h"
 
 #include <windows.h>
 
@@ -19,9 +20,9 @@ struct ClipboardCalls {
 
 // Puts the text on the clipboard as Unicode text, owned by the window. Another program that has
 // the clipboard open is waited for briefly (about a second: ten more tries, 100 ms apart).
-// Returns 0, or the system's error code (ERROR_ACCESS_DENIED while another program still holds
-// it, also where the system names no reason).
-unsigned long PutTextOnClipboard(HWND owner, const std::wstring& text,
-                                 const ClipboardCalls& calls = {});
+// Returns what failed, if anything (ERROR_ACCESS_DENIED while another program still holds it,
+// also where the system names no reason).
+SystemError PutTextOnClipboard(HWND owner, const std::wstring& text,
+                               const ClipboardCalls& calls = {});
 
 } // namespace qennet::platform

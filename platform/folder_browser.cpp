@@ -1,8 +1,7 @@
 #include "platform/folder_browser.h"
 
+#include "platform/com.h"
 #include "platform/system_library.h"
-
-#include <objbase.h>
 
 namespace qennet::platform {
 namespace {
@@ -12,21 +11,20 @@ constexpr DWORD kLongestPath = 32768;
 
 } // namespace
 
-unsigned long FolderBrowserReady(void*) {
+SystemError FolderBrowserReady(void*) {
     using Calls = FolderBrowserCalls;
-    static const unsigned long error = [] {
+    static const SystemError error = [] {
         if (!LateSystemCall<late::kSHBrowseForFolder, Calls::BrowseFn>::Found() ||
             !LateSystemCall<late::kSHGetPathFromIDList, Calls::PathFn>::Found() ||
             !LateSystemCall<late::kCoTaskMemFree, Calls::FreeFn>::Found())
-            return GetLastError() ? GetLastError()
-                                  : static_cast<unsigned long>(ERROR_PROC_NOT_FOUND);
+            return SystemError::LastOr(ERROR_PROC_NOT_FOUND);
         return InitialiseCom();
     }();
     return error;
 }
 
 FolderChoice BrowseForFolder(HWND owner, const FolderBrowserCalls& calls) {
-    if (const unsigned long error = calls.ready(calls.context))
+    if (const SystemError error = calls.ready(calls.context))
         return {FolderChoice::Outcome::Failed, {}, error};
 
     BROWSEINFOW info{};
@@ -34,7 +32,7 @@ FolderChoice BrowseForFolder(HWND owner, const FolderBrowserCalls& calls) {
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
     PIDLIST_ABSOLUTE item = calls.browse(calls.context, &info);
     if (!item)
-        return {FolderChoice::Outcome::Cancelled, {}, 0};
+        return {FolderChoice::Outcome::Cancelled, {}, {}};
 
     std::wstring path(calls.pathFromItemEx ? kLongestPath : MAX_PATH, L'\0');
     const BOOL found = calls.pathFromItemEx
@@ -45,8 +43,8 @@ FolderChoice BrowseForFolder(HWND owner, const FolderBrowserCalls& calls) {
     const size_t end = path.find(L'\0');
     path.resize(end == std::wstring::npos ? 0 : end);
     if (!found || path.empty())
-        return {FolderChoice::Outcome::Failed, {}, ERROR_PATH_NOT_FOUND};
-    return {FolderChoice::Outcome::Chosen, path, 0};
+        return {FolderChoice::Outcome::Failed, {}, SystemError::Win32(ERROR_PATH_NOT_FOUND)};
+    return {FolderChoice::Outcome::Chosen, path, {}};
 }
 
 } // namespace qennet::platform

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/system_error.h"
 #include "platform/system_library.h"
 
 #include <windows.h>
@@ -10,17 +11,17 @@ namespace qennet::platform {
 
 struct FolderChoice {
     enum class Outcome { Chosen, Cancelled, Failed } outcome;
-    std::wstring path;   // when Chosen
-    unsigned long error; // when Failed: the system's error code
+    std::wstring path; // when Chosen
+    SystemError error; // when Failed
 };
 
-// 0 when the system's folder browser can be used, otherwise why not (its calls are missing, or COM
-// cannot be used); looked up (and COM initialised) at the first call, not at start-up.
-unsigned long FolderBrowserReady(void* context);
+// Nothing when the system's folder browser can be used, otherwise why not (its calls are missing,
+// or COM cannot be used); looked up (and COM initialised) at the first call, not at start-up.
+SystemError FolderBrowserReady(void* context);
 
 // The shell calls the folder browser makes, so that a test can stand in for them.
 struct FolderBrowserCalls {
-    using ReadyFn = unsigned long (*)(void* context);
+    using ReadyFn = SystemError (*)(void* context);
     using BrowseFn = PIDLIST_ABSOLUTE (*)(void* context, LPBROWSEINFOW info);
     using PathFn = BOOL (*)(void* context, PCIDLIST_ABSOLUTE item, LPWSTR path);
     using PathExFn = BOOL (*)(void* context, PCIDLIST_ABSOLUTE item, PWSTR path, DWORD size,

@@ -42,19 +42,19 @@ PluginCall ShowPluginSettings(const std::string& fileName, const PluginCalls& ca
     const DpiUnawareThread unaware(calls);
     const std::wstring path = FullPath(Utf8ToWide(fileName));
     if (path.empty())
-        return {PluginCall::Outcome::NotLoaded, GetLastError()};
+        return {PluginCall::Outcome::NotLoaded, SystemError::LastOr(ERROR_MOD_NOT_FOUND)};
 
     // A loaded library is counted once per load; loading it again at the next click finds the
     // same module, so the plug-in keeps its state for the whole run. The altered search path lets
     // the plug-in find libraries of its own beside it.
     HMODULE plugin = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (!plugin)
-        return {PluginCall::Outcome::NotLoaded, GetLastError()};
+        return {PluginCall::Outcome::NotLoaded, SystemError::LastOr(ERROR_MOD_NOT_FOUND)};
 
     const auto configure = ExportOf<GpuConfigureFn>(plugin, "GPUconfigure");
     if (!configure) {
         FreeLibrary(plugin);
-        return {PluginCall::Outcome::NoEntryPoint, ERROR_PROC_NOT_FOUND};
+        return {PluginCall::Outcome::NoEntryPoint, SystemError::Win32(ERROR_PROC_NOT_FOUND)};
     }
     // A file dialog inside the plug-in's settings may move the working directory, against which
     // every name the launcher uses is resolved; it is put back as soon as the plug-in returns.
@@ -62,7 +62,7 @@ PluginCall ShowPluginSettings(const std::string& fileName, const PluginCalls& ca
     configure(); // its result means nothing to the launcher
     if (!directory.empty())
         SetCurrentDirectoryW(directory.c_str());
-    return {PluginCall::Outcome::Called, 0};
+    return {PluginCall::Outcome::Called, {}};
 }
 
 } // namespace qennet::platform

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/system_error.h"
 #include "platform/system_library.h"
 
 #include <windows.h>
@@ -9,7 +10,7 @@ namespace qennet::platform {
 
 struct PluginCall {
     enum class Outcome { Called, NotLoaded, NoEntryPoint } outcome;
-    unsigned long error; // when NotLoaded: the system's error code
+    SystemError error; // when NotLoaded
 };
 
 // A thread's DPI awareness context (DPI_AWARENESS_CONTEXT, Windows 10 1607 and later).

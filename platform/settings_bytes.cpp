@@ -54,12 +54,6 @@ template <typename Step, typename Momentary> DWORD Retried(Step step, Momentary 
     }
 }
 
-// The last error, which some failures leave unset.
-DWORD LastErrorOr(DWORD fallback) {
-    const DWORD error = GetLastError();
-    return error ? error : fallback;
-}
-
 // The name's full path in the long form: the temporary file's is longer than the target's. Empty on
 // failure (GetLastError tells why).
 std::wstring ExtendedFullPath(const std::string& name) {
@@ -160,7 +154,7 @@ SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest
     if (error != 0) {
         bytes.clear();
         result.outcome = SettingsBytesRead::Outcome::Unreadable;
-        result.error = error;
+        result.error = SystemError::Win32(error);
         return result;
     }
     result.outcome = SettingsBytesRead::Outcome::Read;
@@ -186,11 +180,11 @@ std::wstring LinkTargetOf(const std::wstring& link) {
     return target;
 }
 
-unsigned long WriteSettingsBytes(const std::string& name, const std::string& bytes,
-                                 const SettingsFileCalls& calls) {
+SystemError WriteSettingsBytes(const std::string& name, const std::string& bytes,
+                               const SettingsFileCalls& calls) {
     std::wstring target = ExtendedFullPath(name);
     if (target.empty())
-        return LastErrorOr(ERROR_INVALID_NAME);
+        return SystemError::LastOr(ERROR_INVALID_NAME);
     DWORD attributes = calls.getAttributes(calls.context, target.c_str());
     // A qennet.cfg that is a symbolic link (to a file in a synced folder, say) is written where it
     // points; replaced, it would become a plain file.
@@ -206,7 +200,7 @@ unsigned long WriteSettingsBytes(const std::string& name, const std::string& byt
     // refuses the replacement by itself. A folder of that name is not ours to replace.
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-        return ERROR_ACCESS_DENIED;
+        return SystemError::Win32(ERROR_ACCESS_DENIED);
 
     // The new file takes the old one's place by a move, and a moved file keeps its own attributes,
     // so it is given the old one's hidden and system first: a hidden qennet.cfg stays hidden.
@@ -219,7 +213,7 @@ unsigned long WriteSettingsBytes(const std::string& name, const std::string& byt
     std::wstring temporary;
     DWORD error = WriteTemporaryBeside(target, bytes, kept, calls, temporary);
     if (error != 0)
-        return error;
+        return SystemError::Win32(error);
     error = Retried(
         [&]() -> DWORD {
             return calls.move(calls.context, temporary.c_str(), target.c_str(),
@@ -230,15 +224,15 @@ unsigned long WriteSettingsBytes(const std::string& name, const std::string& byt
         IsMomentary);
     if (error != 0)
         calls.remove(calls.context, temporary.c_str());
-    return error;
+    return SystemError::Win32(error);
 }
 
-WriteObstacle WriteObstacleOf(const std::string& name, unsigned long error,
+WriteObstacle WriteObstacleOf(const std::string& name, SystemError error,
                               const SettingsFileCalls& calls) {
     // The system says "Access is denied." or names a violation for each obstacle the file system
     // can tell apart.
-    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION &&
-        error != ERROR_LOCK_VIOLATION)
+    if (!error.Is(ERROR_ACCESS_DENIED) && !error.Is(ERROR_SHARING_VIOLATION) &&
+        !error.Is(ERROR_LOCK_VIOLATION))
         return WriteObstacle::Unknown;
     const std::wstring file = ExtendedFullPath(name);
     const DWORD attributes = calls.getAttributes(calls.context, file.c_str());

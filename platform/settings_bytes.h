@@ -1,6 +1,7 @@
 #pragma once
 // The settings file's bytes on disk (core/settings_encoding.h says what text they hold).
 #include "platform/seam.h"
+#include "platform/system_error.h"
 
 #include <windows.h>
 
@@ -38,8 +39,8 @@ struct SettingsFileCalls {
 
 struct SettingsBytesRead {
     enum class Outcome { Read, Missing, Unreadable } outcome = Outcome::Missing;
-    std::string bytes;       // when Read: the file's contents
-    unsigned long error = 0; // when Unreadable: the system's error code
+    std::string bytes; // when Read: the file's contents
+    SystemError error; // when Unreadable
 };
 
 // Reads the file whatever its attributes (hidden, system, read-only). Missing: there is no file
@@ -55,9 +56,9 @@ SettingsBytesRead ReadSettingsBytes(const std::string& name, std::size_t largest
 // marked as changed (archive), as every file written on Windows is; a symbolic link is written
 // where it points and stays a link. A collision with another program that holds the file for a
 // moment is retried for about a second; a folder that takes no new files is not waited for. A
-// read-only file is never replaced. Returns 0, or the system's error code.
-unsigned long WriteSettingsBytes(const std::string& name, const std::string& bytes,
-                                 const SettingsFileCalls& calls = {});
+// read-only file is never replaced. Returns what failed, if anything.
+SystemError WriteSettingsBytes(const std::string& name, const std::string& bytes,
+                               const SettingsFileCalls& calls = {});
 
 // What keeps the file from being written or replaced, as far as the file system tells.
 enum class WriteObstacle {
@@ -69,7 +70,7 @@ enum class WriteObstacle {
 };
 // Why WriteSettingsBytes failed with `error`: Unknown for an error no obstacle explains (0, a full
 // disk), else what the file and its folder show now.
-WriteObstacle WriteObstacleOf(const std::string& name, unsigned long error,
+WriteObstacle WriteObstacleOf(const std::string& name, SystemError error,
                               const SettingsFileCalls& calls = {});
 
 } // namespace qennet::platform

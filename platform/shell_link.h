@@ -1,6 +1,8 @@
 #pragma once
 // Shortcuts (shell links) on the player's desktop, made through the shell's own link object.
 // The shell and COM are loaded at the first call, never at start-up.
+#include "platform/system_error.h"
+
 #include <cstddef>
 #include <string>
 
@@ -20,22 +22,26 @@ struct ShellLink {
 // short: a shortcut that starts something else. So no shortcut is made with a longer one.
 constexpr std::size_t kLongestShortcutArguments = 1024 - 1;
 
-// SaveShellLink's answers of its own (application-defined codes, bit 29 set), given before the
-// shell is asked: the arguments are longer than kLongestShortcutArguments, or the target, the
+// SaveShellLink's answers of its own (application-defined Win32 codes, bit 29 set), given before
+// the shell is asked: the arguments are longer than kLongestShortcutArguments, or the target, the
 // working folder, the icon's file or the shortcut's own file is MAX_PATH characters or longer (the
 // link object holds paths of MAX_PATH with the terminator, and saves to no longer name). No file
 // is written.
-constexpr unsigned long kShortcutArgumentsTooLong = 0x20000011;
-constexpr unsigned long kShortcutPathTooLong = 0x20000012;
+constexpr DWORD kShortcutArgumentsTooLong = 0x20000011;
+constexpr DWORD kShortcutPathTooLong = 0x20000012;
 
 // The folder the shell calls the player's desktop (wherever the player moved it), also when it is
 // not there (redirected to a share that is offline, a synced folder removed): the caller looks.
-// Empty on failure, with the reason in error.
-std::wstring DesktopFolder(unsigned long& error);
+// Empty on failure, with the reason.
+struct DesktopFolderFound {
+    std::wstring path;
+    SystemError error;
+};
+DesktopFolderFound DesktopFolder();
 
 // Writes the shortcut as that file (a full path), replacing a file of that name, and tells the
-// shell, so that a desktop on a network share shows it at once. Returns 0, or the failure (one of
-// the codes above, a system error code or an HRESULT).
-unsigned long SaveShellLink(const ShellLink& link, const std::wstring& file);
+// shell, so that a desktop on a network share shows it at once. Returns what failed, if anything
+// (one of the codes above, or what the system reported).
+SystemError SaveShellLink(const ShellLink& link, const std::wstring& file);
 
 } // namespace qennet::platform

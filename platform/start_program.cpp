@@ -1,6 +1,7 @@
 #include "platform/start_program.h"
 
 #include "platform/paths.h"
+#include "platform/com.h"
 #include "platform/system_library.h"
 #include "platform/text.h"
 
@@ -39,11 +40,11 @@ size_t ElevatedLength(const std::wstring& program, const std::wstring& parameter
     return program.size() + 2 + (parameters.empty() ? 0 : 1 + parameters.size());
 }
 
-unsigned long StartElevated(const std::wstring& program, const std::wstring& commandLine,
-                            const ProcessCalls& calls) {
+SystemError StartElevated(const std::wstring& program, const std::wstring& commandLine,
+                          const ProcessCalls& calls) {
     const std::wstring parameters = ParametersOf(commandLine);
     if (ElevatedLength(program, parameters) > kLongestElevatedCommandLine)
-        return kElevatedCommandLineTooLong; // the shell would refuse it, or cut it short
+        return SystemError::Win32(kElevatedCommandLineTooLong); // the shell would refuse or cut it
     const std::wstring directory = CurrentDirectory();
     // The shell's calls may use COM; its documentation asks for an apartment-threaded one. A
     // failure to initialise it is left to the shell call to report.
@@ -60,13 +61,13 @@ unsigned long StartElevated(const std::wstring& program, const std::wstring& com
     info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
     info.nShow = SW_SHOWNORMAL;
     if (calls.shellExecute(calls.context, &info))
-        return 0;
+        return {};
     const DWORD error = GetLastError();
     if (std::find(std::begin(kMissingDriveErrors), std::end(kMissingDriveErrors), error) !=
             std::end(kMissingDriveErrors) &&
         OnMappedDrive(program, calls))
-        return kElevatedFromNetworkDrive;
-    return error;
+        return SystemError::Win32(kElevatedFromNetworkDrive);
+    return SystemError::Win32(error);
 }
 
 } // namespace
@@ -84,13 +85,13 @@ size_t ElevatedCommandLineLength(const std::wstring& program, const std::string&
     return ElevatedLength(program, ParametersOf(Utf8ToWide(commandLine)));
 }
 
-unsigned long StartProgram(const std::wstring& program, const std::string& commandLine,
-                           const ProcessCalls& calls) {
+SystemError StartProgram(const std::wstring& program, const std::string& commandLine,
+                         const ProcessCalls& calls) {
     // The wide form keeps a ROM folder name outside the ANSI code page intact; CreateProcessW
     // may write into the buffer, so it gets a copy of its own.
     const std::wstring wide = Utf8ToWide(commandLine);
     if (wide.size() > kLongestCommandLine)
-        return kCommandLineTooLong; // Windows would refuse it, or cut it short
+        return SystemError::Win32(kCommandLineTooLong); // Windows would refuse it, or cut it short
     std::wstring buffer = wide;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -102,11 +103,11 @@ unsigned long StartProgram(const std::wstring& program, const std::string& comma
         const DWORD error = GetLastError();
         if (error == kElevationRequired)
             return StartElevated(program, wide, calls);
-        return error;
+        return SystemError::Win32(error);
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return 0;
+    return {};
 }
 
 } // namespace qennet::platform

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/seam.h"
+#include "platform/system_error.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -13,7 +14,7 @@ namespace qennet::platform {
 constexpr std::size_t kLongestCommandLine = 32766;
 
 // StartProgram's answer for a command line longer than kLongestCommandLine; nothing is started.
-constexpr unsigned long kCommandLineTooLong = ERROR_FILENAME_EXCED_RANGE;
+constexpr DWORD kCommandLineTooLong = ERROR_FILENAME_EXCED_RANGE;
 
 // The longest command line the shell takes when it starts a program with elevation:
 // ShellExecuteExW accepts at most INTERNET_MAX_URL_LENGTH characters with the terminator, counted
@@ -24,12 +25,12 @@ constexpr std::size_t kLongestElevatedCommandLine = 2084 - 1;
 // given (which begins with the program's own name).
 std::size_t ElevatedCommandLineLength(const std::wstring& program, const std::string& commandLine);
 
-// StartProgram's answers of its own (application-defined codes, bit 29 set) for a program that
-// asks for elevation: its elevated command line is longer than kLongestElevatedCommandLine
+// StartProgram's answers of its own (application-defined Win32 codes, bit 29 set) for a program
+// that asks for elevation: its elevated command line is longer than kLongestElevatedCommandLine
 // (nothing is started), or it lies on a mapped network drive and the shell could not find it
 // there (mapped drives belong to one logon session, and the elevated program runs in another).
-constexpr unsigned long kElevatedCommandLineTooLong = 0x20000001;
-constexpr unsigned long kElevatedFromNetworkDrive = 0x20000002;
+constexpr DWORD kElevatedCommandLineTooLong = 0x20000001;
+constexpr DWORD kElevatedFromNetworkDrive = 0x20000002;
 
 // shell32's ShellExecuteExW, looked up at its first call: shell32 is loaded only when a program
 // asks for elevation, never at start-up. Where it is missing it fails as the lookup did.
@@ -56,8 +57,8 @@ struct ProcessCalls {
 // name in the launcher's own folder or on the search path cannot stand in for it. It does not
 // inherit the launcher's error mode. A program that asks for elevation is started through the
 // shell with the verb "runas", so the player gets the elevation prompt (ERROR_CANCELLED when the
-// player declines it). Returns 0, or the system's error code.
-unsigned long StartProgram(const std::wstring& program, const std::string& commandLine,
-                           const ProcessCalls& calls = {});
+// player declines it). Returns what failed, if anything.
+SystemError StartProgram(const std::wstring& program, const std::string& commandLine,
+                         const ProcessCalls& calls = {});
 
 } // namespace qennet::platform

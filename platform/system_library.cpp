@@ -34,21 +34,4 @@ FARPROC ExportAddress(HMODULE library, const char* name) {
     return GetProcAddress(library, name);
 }
 
-unsigned long InitialiseCom() {
-    static const unsigned long result = [] {
-        using InitialiseFn = HRESULT(WINAPI*)(LPVOID, DWORD);
-        const auto initialise = LateBound<InitialiseFn>(late::kCoInitializeEx);
-        if (!initialise)
-            return GetLastError() ? GetLastError()
-                                  : static_cast<unsigned long>(ERROR_PROC_NOT_FOUND);
-        const HRESULT initialised =
-            initialise(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-        // Already initialised otherwise on this thread: COM is usable all the same.
-        if (FAILED(initialised) && initialised != RPC_E_CHANGED_MODE)
-            return static_cast<unsigned long>(initialised);
-        return 0UL;
-    }();
-    return result;
-}
-
 } // namespace qennet::platform

@@ -122,9 +122,4 @@ template <typename Function> Function ExportOf(HMODULE library, const char* name
     return reinterpret_cast<Function>(reinterpret_cast<void*>(ExportAddress(library, name)));
 }
 
-// COM for the window's thread, apartment-threaded, as the shell and the accessibility calls ask.
-// Initialised at the first call and kept until the program ends; 0 when COM is ready, otherwise
-// the failure (an HRESULT).
-unsigned long InitialiseCom();
-
 } // namespace qennet::platform

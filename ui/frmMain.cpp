@@ -145,7 +145,7 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         romsField_.WarnIfMissing(hwnd_);
         return 0;
     case kTellSettingsUnread:
-        messages_.Tell(hwnd_, kSettingsUnreadText, static_cast<unsigned long>(wParam));
+        messages_.Tell(hwnd_, kSettingsUnreadText, settings_.ReadError());
         return 0;
     case WM_SYSCOMMAND: // the close box during a plug-in's call waits for it, as any close does
         return (wParam & 0xFFF0) == SC_CLOSE && plugin_.DefersClose()
@@ -314,7 +314,7 @@ void frmMain::ApplyStoredChoices() {
     const ChoicesRead read = settings_.Load();
     const StoredChoices& choices = read.choices;
     if (read.outcome == ChoicesRead::Outcome::Unreadable) // told once the window is up
-        PostMessageW(hwnd_, kTellSettingsUnread, read.error, 0);
+        PostMessageW(hwnd_, kTellSettingsUnread, 0, 0);
     SendMessageW(lstGames, LB_SETCURSEL, static_cast<WPARAM>(choices.game), 0);
     lstGames_Click();
     SendMessageW(cmbRenderer, CB_SETCURSEL, static_cast<WPARAM>(choices.renderer), 0);
@@ -399,7 +399,7 @@ void frmMain::cmdPlay_Click() {
                                GetDoubleClickTime()) ||
         !RomsFolderAnswered(play, StartAllTheSameQuestion()))
         return;
-    if (StartOrTell(Program::Emulator, play.line, EmulatorNotStartedText(), messages_, hwnd_) != 0)
+    if (StartOrTell(Program::Emulator, play.line, EmulatorNotStartedText(), messages_, hwnd_))
         return;
     gate_.Started(play.line, GetTickCount());
     romsField_.WarnIfMissing(hwnd_);

@@ -7,7 +7,6 @@
 #include "platform/file_exists.h"
 #include "platform/paths.h"
 #include "platform/shell_link.h"
-#include "platform/system_error.h"
 #include "platform/text.h"
 #include "ui/player_texts.h"
 #include "ui/program_start.h"
@@ -33,10 +32,10 @@ bool CreateDesktopShortcut(GameNumber game, const std::string& commandLine,
     link.arguments = Utf8ToWide(ArgumentsAfterProgram(commandLine));
     if (link.arguments.size() > platform::kLongestShortcutArguments)
         return NotCreated(messages, owner, ShortcutTooLongCause(link.arguments.size()));
-    unsigned long error = 0;
-    std::wstring desktop = platform::DesktopFolder(error);
+    const platform::DesktopFolderFound found = platform::DesktopFolder();
+    std::wstring desktop = found.path;
     if (desktop.empty())
-        return NotCreated(messages, owner, platform::SystemErrorText(error));
+        return NotCreated(messages, owner, found.error.Text());
     if (!platform::FolderExists(desktop))
         return NotCreated(messages, owner, DesktopMissingCause(desktop));
     if (desktop.back() != L'\\')
@@ -45,23 +44,23 @@ bool CreateDesktopShortcut(GameNumber game, const std::string& commandLine,
         return platform::PathExists(desktop + Utf8ToWide(candidate));
     });
     if (name.empty()) // every name up to " (9999)" is there already
-        return NotCreated(messages, owner, platform::SystemErrorText(ERROR_FILE_EXISTS));
+        return NotCreated(messages, owner, platform::SystemError::Win32(ERROR_FILE_EXISTS).Text());
     link.target = PathOf(Program::Emulator);
     link.workingFolder = platform::CurrentDirectory();
     link.iconFile = link.target;
     link.description = Utf8ToWide(GameTitle(game));
-    error = platform::SaveShellLink(link, desktop + Utf8ToWide(name));
-    if (error == platform::kShortcutPathTooLong)
+    const platform::SystemError error = platform::SaveShellLink(link, desktop + Utf8ToWide(name));
+    if (error.Is(platform::kShortcutPathTooLong))
         return NotCreated(messages, owner, kShortcutPathTooLongCause);
     if (error)
-        return NotCreated(messages, owner, platform::SystemErrorText(error));
+        return NotCreated(messages, owner, error.Text());
     return true;
 }
 
 void CopyCommandLine(const std::string& commandLine, const PlayerMessages& messages, HWND owner) {
-    const unsigned long error =
+    const platform::SystemError error =
         platform::PutTextOnClipboard(owner, platform::Utf8ToWide(commandLine));
-    if (error == ERROR_ACCESS_DENIED)
+    if (error.Is(ERROR_ACCESS_DENIED))
         messages.Tell(owner, kCommandLineNotCopiedText, kClipboardHeldCause);
     else if (error)
         messages.Tell(owner, kCommandLineNotCopiedText, error);

@@ -1,6 +1,5 @@
 #include "ui/player_messages.h"
 
-#include "platform/system_error.h"
 #include "ui/player_texts.h"
 
 namespace qennet::ui {
@@ -15,8 +14,8 @@ void PlayerMessages::Tell(HWND owner, const std::wstring& what, const std::wstri
     calls_.show(calls_.context, owner, text.c_str(), kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
-void PlayerMessages::Tell(HWND owner, const std::wstring& what, unsigned long error) const {
-    Tell(owner, what, error ? platform::SystemErrorText(error) : std::wstring());
+void PlayerMessages::Tell(HWND owner, const std::wstring& what, platform::SystemError error) const {
+    Tell(owner, what, error.Text());
 }
 
 bool PlayerMessages::Ask(HWND owner, const std::wstring& question) const {

@@ -3,6 +3,7 @@
 // (Yes or No), and the one at start-up when there is no window. While one is open the window's
 // gate holds every action.
 #include "platform/seam.h"
+#include "platform/system_error.h"
 #include "ui/action_gate.h"
 
 #include <windows.h>
@@ -25,8 +26,8 @@ class PlayerMessages {
 
     // What could not be done, then (after a blank line, where there is one) why.
     void Tell(HWND owner, const std::wstring& what, const std::wstring& cause) const;
-    // The same with the system's own words for the error code as the cause (none for 0).
-    void Tell(HWND owner, const std::wstring& what, unsigned long error) const;
+    // The same with the system's own words for what failed as the cause (none for nothing).
+    void Tell(HWND owner, const std::wstring& what, platform::SystemError error) const;
     // A warning the player answers; true for Yes.
     bool Ask(HWND owner, const std::wstring& question) const;
 

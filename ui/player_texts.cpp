@@ -15,9 +15,9 @@ namespace {
 // The system's text with the file's name in place of "%1" ("Bad EXE format for %1."). The insert
 // is filled here rather than by FormatMessageW, which would read arguments the caller never gave
 // for any other insert the text names.
-std::wstring SystemTextNaming(unsigned long error, const std::wstring& name) {
-    return platform::Utf8ToWide(FillFirstInsert(
-        platform::WideToUtf8(platform::SystemErrorText(error)), platform::WideToUtf8(name)));
+std::wstring SystemTextNaming(platform::SystemError error, const std::wstring& name) {
+    return platform::Utf8ToWide(
+        FillFirstInsert(platform::WideToUtf8(error.Text()), platform::WideToUtf8(name)));
 }
 
 } // namespace
@@ -68,22 +68,22 @@ std::wstring PluginWithoutSettingsText(const std::wstring& plugin) {
 }
 
 std::wstring StartFailureCause(const std::wstring& program, const std::wstring& path,
-                               const std::string& commandLine, unsigned long error,
+                               const std::string& commandLine, platform::SystemError error,
                                bool folderInItsPlace) {
     const size_t length = platform::Utf8ToWide(commandLine).size();
-    if (error == platform::kCommandLineTooLong && length > platform::kLongestCommandLine)
+    if (error.Is(platform::kCommandLineTooLong) && length > platform::kLongestCommandLine)
         return L"Its command line would be " + platform::DecimalText(length) +
                L" characters long, and Windows accepts at most " +
                platform::DecimalText(platform::kLongestCommandLine) +
                L". A shorter ROM folder makes it fit.";
-    if (error == platform::kElevatedCommandLineTooLong)
+    if (error.Is(platform::kElevatedCommandLineTooLong))
         return program + L" asks for administrator rights, and Windows then takes at most " +
                platform::DecimalText(platform::kLongestElevatedCommandLine) +
                L" characters for the whole command line, counted with the program's full path; " +
                L"counted so, its command line would have " +
                platform::DecimalText(platform::ElevatedCommandLineLength(path, commandLine)) +
                L". A shorter ROM folder makes it fit.";
-    if (error == platform::kElevatedFromNetworkDrive)
+    if (error.Is(platform::kElevatedFromNetworkDrive))
         return program + L" asks for administrator rights, and it is on a network drive: a " +
                L"program started as administrator does not see the drives you mapped. Keep the " +
                L"emulator on a local drive, or open its folder by the share's name " +
@@ -95,7 +95,8 @@ std::wstring StartFailureCause(const std::wstring& program, const std::wstring& 
     return SystemTextNaming(error, program);
 }
 
-std::wstring SettingsSaveFailureCause(platform::WriteObstacle obstacle, unsigned long error) {
+std::wstring SettingsSaveFailureCause(platform::WriteObstacle obstacle,
+                                      platform::SystemError error) {
     struct ObstacleText {
         platform::WriteObstacle obstacle;
         const wchar_t* text;
@@ -118,14 +119,14 @@ std::wstring SettingsSaveFailureCause(platform::WriteObstacle obstacle, unsigned
         if (entry.obstacle == obstacle)
             return entry.text;
     }
-    return platform::SystemErrorText(error);
+    return error.Text();
 }
 
-std::wstring PluginLoadFailureCause(const std::string& fileName, unsigned long error,
+std::wstring PluginLoadFailureCause(const std::string& fileName, platform::SystemError error,
                                     bool pluginThere) {
     const std::wstring name = platform::Utf8ToWide(fileName);
     // The plug-in itself is there: what the system cannot find is a library it needs.
-    if (error == ERROR_MOD_NOT_FOUND && pluginThere)
+    if (error.Is(ERROR_MOD_NOT_FOUND) && pluginThere)
         return name + L" is there, but a library it needs is missing.";
     return SystemTextNaming(error, name);
 }

@@ -51,17 +51,18 @@ constexpr wchar_t kCommandLineNotCopiedText[] = L"Could not copy the command lin
 // not start with that command line; folderInItsPlace: a folder has the program's name where it
 // should be.
 std::wstring StartFailureCause(const std::wstring& program, const std::wstring& path,
-                               const std::string& commandLine, unsigned long error,
+                               const std::string& commandLine, platform::SystemError error,
                                bool folderInItsPlace);
 
 // The cause line for the settings file that could not be saved: what keeps it from being written
 // (as far as the file system told), in words the player can act on, where the system's "Access is
 // denied." would not say.
-std::wstring SettingsSaveFailureCause(platform::WriteObstacle obstacle, unsigned long error);
+std::wstring SettingsSaveFailureCause(platform::WriteObstacle obstacle,
+                                      platform::SystemError error);
 
 // The cause line for a renderer plug-in (a file name in the working directory) that could not be
 // loaded; pluginThere: the plug-in's own file exists.
-std::wstring PluginLoadFailureCause(const std::string& fileName, unsigned long error,
+std::wstring PluginLoadFailureCause(const std::string& fileName, platform::SystemError error,
                                     bool pluginThere);
 
 // The cause where the working folder has no emulator: the launcher was started from another folder

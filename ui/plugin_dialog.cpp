@@ -30,7 +30,7 @@ void PluginDialog::Show(HWND window, const std::string& file) {
         messages_.Tell(window, PluginNotLoadedText(name),
                        PluginLoadFailureCause(file, call.error, platform::FileExists(file)));
     else if (call.outcome == platform::PluginCall::Outcome::NoEntryPoint)
-        messages_.Tell(window, PluginWithoutSettingsText(name), 0);
+        messages_.Tell(window, PluginWithoutSettingsText(name), std::wstring());
 }
 
 bool PluginDialog::DefersClose() {

@@ -38,17 +38,17 @@ std::wstring EmulatorMissing() {
     return EmulatorMissingCause(platform::CurrentDirectory());
 }
 
-unsigned long StartOrTell(Program program, const std::string& commandLine,
-                          const std::wstring& headline, const PlayerMessages& messages, HWND owner,
-                          const platform::ProcessCalls& calls) {
+platform::SystemError StartOrTell(Program program, const std::string& commandLine,
+                                  const std::wstring& headline, const PlayerMessages& messages,
+                                  HWND owner, const platform::ProcessCalls& calls) {
     const std::wstring name = platform::Utf8ToWide(PlaceOf(program).name);
     const std::wstring path = PathOf(program);
-    const unsigned long error = platform::StartProgram(path, commandLine, calls);
-    if (!error || error == ERROR_CANCELLED)
+    const platform::SystemError error = platform::StartProgram(path, commandLine, calls);
+    if (!error || error.Is(ERROR_CANCELLED))
         return error;
     std::wstring cause;
     if (program == Program::Emulator &&
-        (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND))
+        (error.Is(ERROR_FILE_NOT_FOUND) || error.Is(ERROR_PATH_NOT_FOUND)))
         cause = EmulatorMissing();
     // The system reports a folder in the program's place as a missing file.
     if (cause.empty())

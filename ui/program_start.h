@@ -22,9 +22,9 @@ std::wstring EmulatorMissing();
 
 // Starts the program with the command line (which begins with its name). When it cannot start,
 // the player is told the headline and why; a declined elevation prompt is the player's own answer
-// and is not told. Returns 0, or the system's error code.
-unsigned long StartOrTell(Program program, const std::string& commandLine,
-                          const std::wstring& headline, const PlayerMessages& messages, HWND owner,
-                          const platform::ProcessCalls& calls = {});
+// and is not told. Returns what failed, if anything.
+platform::SystemError StartOrTell(Program program, const std::string& commandLine,
+                                  const std::wstring& headline, const PlayerMessages& messages,
+                                  HWND owner, const platform::ProcessCalls& calls = {});
 
 } // namespace qennet::ui

@@ -19,7 +19,8 @@ void RomsField::Focused(HWND window) {
     HWND field = GetDlgItem(window, IDC_ROMS);
     if (!field_) {
         field_ = field;
-        completion_.Attach(field_); // where the system cannot, the field works as before
+        // Where the system cannot, the field works as before.
+        completion_.Attach(field_, platform::CurrentDirectory());
     }
     SendMessageW(field, EM_SETSEL, 0, -1);
     // A mouse click places the caret after the focus arrives; select again once it has.

@@ -10,6 +10,7 @@ ChoicesRead SettingsKeeper::Load(const platform::CodePage& codePage) {
     file_ = full.empty() ? std::string(kSettingsFileName) : platform::WideToUtf8(full);
     ChoicesRead read = LoadStoredChoices(codePage_, file_, calls_);
     leaveAlone_ = read.outcome == ChoicesRead::Outcome::Unreadable;
+    readError_ = read.error;
     return read;
 }
 

@@ -11,9 +11,9 @@ namespace qennet::ui {
 // A save that failed: the system's error, and what the file system shows keeps the file from
 // being written.
 struct SaveFailure {
-    unsigned long error = 0; // 0: saved, or nothing to save
+    platform::SystemError error; // none: saved, or nothing to save
     platform::WriteObstacle obstacle = platform::WriteObstacle::Unknown;
-    explicit operator bool() const { return error != 0; }
+    explicit operator bool() const { return static_cast<bool>(error); }
 };
 
 class SettingsKeeper {
@@ -40,6 +40,8 @@ class SettingsKeeper {
     // that was cancelled (ending false) changes nothing: the session goes on, and so do saves.
     void SessionEnds(bool ending, const StoredChoices& choices);
     bool SessionEnded() const { return sessionEnded_; }
+    // Why the file could not be read at Load, if it could not.
+    const platform::SystemError& ReadError() const { return readError_; }
 
     const std::string& FileName() const { return file_; }
 
@@ -50,6 +52,7 @@ class SettingsKeeper {
     std::string file_ = kSettingsFileName;
     platform::CodePage codePage_;
     bool leaveAlone_ = false;
+    platform::SystemError readError_;
     bool sessionEnded_ = false;
 };
 

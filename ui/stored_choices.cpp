@@ -17,8 +17,9 @@ ChoicesRead LoadStoredChoices(const platform::CodePage& codePage, const std::str
     return result;
 }
 
-unsigned long SaveStoredChoices(const StoredChoices& choices, const platform::CodePage& codePage,
-                                const std::string& file, const platform::SettingsFileCalls& calls) {
+platform::SystemError SaveStoredChoices(const StoredChoices& choices,
+                                        const platform::CodePage& codePage, const std::string& file,
+                                        const platform::SettingsFileCalls& calls) {
     return platform::WriteSettingsBytes(
         file, SettingsBytesFromText(SettingsTextFromChoices(choices), SystemAnsi(codePage)), calls);
 }

@@ -11,8 +11,8 @@ namespace qennet::ui {
 struct ChoicesRead {
     using Outcome = platform::SettingsBytesRead::Outcome;
     Outcome outcome = Outcome::Missing;
-    StoredChoices choices;   // the file's, or the defaults when it was not read
-    unsigned long error = 0; // when Unreadable: the system's error code
+    StoredChoices choices;       // the file's, or the defaults when it was not read
+    platform::SystemError error; // when Unreadable
 };
 
 // `file` is the settings file's name, by default "qennet.cfg" in the working folder.
@@ -20,10 +20,10 @@ ChoicesRead LoadStoredChoices(const platform::CodePage& codePage = {},
                               const std::string& file = kSettingsFileName,
                               const platform::SettingsFileCalls& calls = {});
 
-// Returns 0, or the system's error code.
-unsigned long SaveStoredChoices(const StoredChoices& choices,
-                                const platform::CodePage& codePage = {},
-                                const std::string& file = kSettingsFileName,
-                                const platform::SettingsFileCalls& calls = {});
+// Returns what failed, if anything.
+platform::SystemError SaveStoredChoices(const StoredChoices& choices,
+                                        const platform::CodePage& codePage = {},
+                                        const std::string& file = kSettingsFileName,
+                                        const platform::SettingsFileCalls& calls = {});
 
 } // namespace qennet::ui

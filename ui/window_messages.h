@@ -12,7 +12,7 @@ namespace qennet::ui {
 
 constexpr UINT kSelectRomsText = WM_APP + 1;     // the ROM field's text, selected after a click
 constexpr UINT kShowDefaultButton = WM_APP + 2;  // the default border, after a focus change
-constexpr UINT kTellSettingsUnread = WM_APP + 3; // wParam: the system's error code
+constexpr UINT kTellSettingsUnread = WM_APP + 3; // qennet.cfg could not be read
 constexpr UINT kLookForStoredRoms = WM_APP + 4;  // the stored ROM folder, once the window is up
 
 } // namespace qennet::ui

@@ -68,7 +68,7 @@ TEST(CodePage65001, ChoicesAreSavedAsUtf8AndReadBack) {
     choices.renderer = 2;
     choices.scope = 1;
     choices.romsDirectory = kJapaneseRoms;
-    ASSERT_EQ(ui::SaveStoredChoices(choices, kUtf8Ansi), 0u);
+    ASSERT_FALSE(ui::SaveStoredChoices(choices, kUtf8Ansi));
     // The code page's own bytes, which are UTF-8: no byte-order mark needed.
     EXPECT_EQ(folder.Read(L"qennet.cfg"),
               std::string("9\r\n2\r\n1\r\n\"") + kJapaneseRoms + "\"\r\n");

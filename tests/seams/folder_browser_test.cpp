@@ -12,6 +12,7 @@ namespace {
 using qennet::platform::BrowseForFolder;
 using qennet::platform::FolderBrowserCalls;
 using qennet::platform::FolderChoice;
+using qennet::platform::SystemError;
 
 // The folder the stand-in browser confirms, and how often its item was freed.
 struct Browser {
@@ -46,7 +47,7 @@ TEST(FolderBrowser, FolderOfAnyLengthComesThroughWhereTheSystemCanTellIt) {
     Browser browser;
     FolderBrowserCalls calls;
     calls.context = &browser;
-    calls.ready = [](void*) { return 0UL; };
+    calls.ready = [](void*) { return SystemError(); };
     calls.browse = Confirm;
     calls.pathFromItem = PathThroughMaxPath;
     calls.freeItem = [](void* context, LPVOID) { ++Of(context).freed; };

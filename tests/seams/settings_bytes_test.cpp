@@ -3,6 +3,7 @@
 // MAX_PATH without the \\?\ prefix, never refuses a folder to its user, and another program
 // rarely holds a file at the right moment.
 #include "platform/settings_bytes.h"
+#include "tests/support/system_error_print.h"
 #include "platform/text.h"
 
 #include <gtest/gtest.h>
@@ -105,7 +106,7 @@ class WritingTheSettingsFile : public ::testing::Test {
         calls_.create = Create;
         calls_.move = Move;
         calls_.remove = Remove;
-        ASSERT_EQ(WriteSettingsBytes(Name(L"qennet.cfg"), "old"), 0u);
+        ASSERT_FALSE(WriteSettingsBytes(Name(L"qennet.cfg"), "old"));
     }
     void TearDown() override {
         for (const std::wstring& name :
@@ -135,18 +136,18 @@ TEST_F(WritingTheSettingsFile, TheReplacedFileKeepsHiddenAndSystemAndIsMarkedAsC
     for (const auto& c : cases) {
         files_.reported = c.before;
         files_.setOnTemporary = 0;
-        EXPECT_EQ(WriteSettingsBytes(Name(L"qennet.cfg"), "new", calls_), 0u);
+        EXPECT_FALSE(WriteSettingsBytes(Name(L"qennet.cfg"), "new", calls_));
         EXPECT_EQ(files_.setOnTemporary, c.given) << "before: " << c.before;
     }
 }
 
 TEST_F(WritingTheSettingsFile, ALinkIsWrittenWhereItPoints) {
-    ASSERT_EQ(WriteSettingsBytes(Name(L"kept.cfg"), "old"), 0u);
+    ASSERT_FALSE(WriteSettingsBytes(Name(L"kept.cfg"), "old"));
     files_.pointed = folder_ + L"\\kept.cfg";
     calls_.linkTarget = [](void* context, const std::wstring&) { return Of(context).pointed; };
     files_.reportedFor = L"\\\\?\\" + folder_ + L"\\qennet.cfg";
     files_.reported = FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_ARCHIVE;
-    EXPECT_EQ(WriteSettingsBytes(Name(L"qennet.cfg"), "new", calls_), 0u);
+    EXPECT_FALSE(WriteSettingsBytes(Name(L"qennet.cfg"), "new", calls_));
     EXPECT_EQ(Read(files_.pointed), "new");
     EXPECT_EQ(Read(files_.reportedFor), "old") << "the link was replaced";
 }
@@ -159,10 +160,11 @@ TEST_F(WritingTheSettingsFile, AFolderOfAnyLengthIsSavedAndReadBack) {
             L"\\\\?\\" + folder_ + L"\\" + std::wstring(length - folder_.size() - 1, L'x');
         ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr)) << length;
         const std::string name = WideToUtf8(folder.substr(4) + L"\\qennet.cfg");
-        EXPECT_EQ(WriteSettingsBytes(name, std::to_string(length), calls_), 0u) << length;
+        EXPECT_FALSE(WriteSettingsBytes(name, std::to_string(length), calls_)) << length;
         EXPECT_EQ(ReadSettingsBytes(name, 64, calls_).bytes, std::to_string(length)) << length;
         files_.refuseNew = true; // the obstacle's probe reaches the folder too
-        EXPECT_EQ(WriteObstacleOf(name, ERROR_ACCESS_DENIED, calls_), WriteObstacle::NoPermission)
+        EXPECT_EQ(WriteObstacleOf(name, SystemError::Win32(ERROR_ACCESS_DENIED), calls_),
+                  WriteObstacle::NoPermission)
             << length;
         files_.refuseNew = false;
         DeleteFileW((folder + L"\\qennet.cfg").c_str());
@@ -179,7 +181,7 @@ TEST_F(WritingTheSettingsFile, AFileHeldForAMomentIsReadAfterAWait) {
 
 TEST_F(WritingTheSettingsFile, AFileUnderTheTemporaryNameIsNeverReplaced) {
     files_.plant = true;
-    EXPECT_EQ(WriteSettingsBytes(Name(L"qennet.cfg"), "new", calls_), 0u);
+    EXPECT_FALSE(WriteSettingsBytes(Name(L"qennet.cfg"), "new", calls_));
     EXPECT_EQ(Read(files_.planted), "planted");
     EXPECT_EQ(Read(folder_ + L"\\qennet.cfg"), "new");
 }
@@ -191,8 +193,8 @@ TEST_F(WritingTheSettingsFile, AFolderThatTakesNoNewFilesIsToldAtOnceAsNoPermiss
             DeleteFileW((folder_ + L"\\qennet.cfg").c_str());
         files_.refuseNew = true;
         files_.newFiles = 0;
-        const unsigned long error = WriteSettingsBytes(Name(L"qennet.cfg"), "new", calls_);
-        EXPECT_EQ(error, static_cast<unsigned long>(ERROR_ACCESS_DENIED)) << there;
+        const SystemError error = WriteSettingsBytes(Name(L"qennet.cfg"), "new", calls_);
+        EXPECT_EQ(error, SystemError::Win32(ERROR_ACCESS_DENIED)) << there;
         EXPECT_EQ(files_.newFiles, 1) << "waited for a folder that refuses: " << there;
         EXPECT_EQ(WriteObstacleOf(Name(L"qennet.cfg"), error, calls_), WriteObstacle::NoPermission)
             << there;
@@ -213,7 +215,9 @@ TEST_F(WritingTheSettingsFile, AFileHeldOpenIsToldForEveryErrorItCanCause) {
                               OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     for (const auto& c : cases)
-        EXPECT_EQ(WriteObstacleOf(Name(L"qennet.cfg"), c.error, calls_), c.obstacle) << c.error;
+        EXPECT_EQ(WriteObstacleOf(Name(L"qennet.cfg"), SystemError::Win32(c.error), calls_),
+                  c.obstacle)
+            << c.error;
     CloseHandle(held);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/clipboard.h"
 #include "platform/folder_completion.h"
 #include "platform/shell_link.h"
+#include "tests/support/system_error_print.h"
 #include "tests/support/registry_override.h"
 
 #include <gtest/gtest.h>
@@ -40,31 +41,39 @@ TEST(ShellLink, TheDesktopAsMovedAndALinkRefusedOnlyPastWhatItHolds) {
     const e2e::RegistryOverride desktop(
         L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", L"Desktop",
         REG_SZ, moved.c_str(), static_cast<DWORD>((moved.size() + 1) * sizeof(wchar_t)));
-    unsigned long error = 1;
-    EXPECT_EQ(DesktopFolder(error), moved);
-    EXPECT_EQ(error, 0u);
+    const DesktopFolderFound found = DesktopFolder();
+    EXPECT_EQ(found.path, moved);
+    EXPECT_FALSE(found.error);
 
     const std::wstring program = L"C:\\windows\\notepad.exe";
     const std::wstring arguments = L"5 --roms-directory=\"D:\\R\u00f6ms\\\\\"";
     const std::wstring longest =
         arguments + std::wstring(kLongestShortcutArguments - arguments.size(), L'x');
     const std::wstring longestPath = L"C:\\" + std::wstring(MAX_PATH - 4, L'p');
-    const struct {
-        std::wstring target, arguments;
-        unsigned long result;
-    } cases[] = {{longestPath, arguments, 0},
-                 {program, longest + L'x', kShortcutArgumentsTooLong},
-                 {longestPath + L'p', arguments, kShortcutPathTooLong},
-                 {program, longest, 0}};
     const std::wstring file = moved + L"\\Game (2).lnk";
+    // The shortcut's own file as long as a path can be (MAX_PATH with the terminator), and one
+    // more.
+    const std::wstring longestFile =
+        moved + L"\\" + std::wstring(MAX_PATH - 1 - moved.size() - 1 - 4, L'g') + L".lnk";
+    const struct {
+        std::wstring target, arguments, file;
+        SystemError result;
+    } cases[] = {{longestPath, arguments, file, {}},
+                 {program, longest + L'x', file, SystemError::Win32(kShortcutArgumentsTooLong)},
+                 {longestPath + L'p', arguments, file, SystemError::Win32(kShortcutPathTooLong)},
+                 {program, arguments, longestFile, {}},
+                 {program, arguments, longestFile + L'k', SystemError::Win32(kShortcutPathTooLong)},
+                 {program, longest, file, {}}};
     for (const auto& c : cases) {
-        DeleteFileW(file.c_str());
-        EXPECT_EQ(SaveShellLink({c.target, c.arguments, L"C:\\Emulator", program, L"Game"}, file),
+        DeleteFileW(c.file.c_str());
+        EXPECT_EQ(SaveShellLink({c.target, c.arguments, L"C:\\Emulator", program, L"Game"}, c.file),
                   c.result);
-        EXPECT_EQ(GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES, c.result == 0);
+        EXPECT_EQ(GetFileAttributesW(c.file.c_str()) != INVALID_FILE_ATTRIBUTES, !c.result);
+        DeleteFileW(c.file.c_str());
     }
-    DeleteFileW(file.c_str());
+    // A desktop that is not there (on a share that is offline) is still named.
     RemoveDirectoryW(moved.c_str());
+    EXPECT_EQ(DesktopFolder().path, moved);
 }
 
 // Another program that holds the clipboard for some tries: each try and wait counted.
@@ -105,24 +114,23 @@ TEST(Clipboard, AnotherProgramIsWaitedForAboutASecondThenTheTextIsThere) {
     const std::wstring line = L"Vresk.exe 5 --roms-directory=\"D:\\R\u00f6ms\"";
     const struct {
         int refusals;
-        unsigned long result;
+        SystemError result;
         int tries;
-    } cases[] = {{0, 0, 1}, {10, 0, 11}, {11, ERROR_ACCESS_DENIED, 11}};
+    } cases[] = {{0, {}, 1}, {10, {}, 11}, {11, SystemError::Win32(ERROR_ACCESS_DENIED), 11}};
     for (const auto& c : cases) {
-        ASSERT_EQ(PutTextOnClipboard(field.window, L"before"), 0u);
+        ASSERT_FALSE(PutTextOnClipboard(field.window, L"before"));
         Held held{c.refusals, 0, 0};
         EXPECT_EQ(PutTextOnClipboard(field.window, line, {&held, OpenAfterRefusals, CountWait}),
                   c.result);
         EXPECT_EQ(held.opened, c.tries);
         EXPECT_EQ(held.waited, c.tries - 1) << "100 ms before each try after the first";
-        EXPECT_EQ(ClipboardText(), c.result == 0 ? line : L"before");
+        EXPECT_EQ(ClipboardText(), !c.result ? line : L"before");
     }
 }
 
-HRESULT CreateWithoutSource(void* context, REFCLSID type, IUnknown* outer, DWORD server, REFIID id,
-                            void** object) {
+HRESULT CreateWithoutSource(void* context, REFCLSID type, REFIID id, void** object) {
     if (!IsEqualCLSID(type, CLSID_ACListISF))
-        return CreateInstanceFromOle32(context, type, outer, server, id, object);
+        return CreateComObject(context, type, id, object);
     *object = nullptr;
     return REGDB_E_CLASSNOTREG;
 }
@@ -132,12 +140,12 @@ HRESULT CreateWithoutSource(void* context, REFCLSID type, IUnknown* outer, DWORD
 TEST(FolderCompletion, AttachedWithTheSystemsPiecesAndAFieldWithoutOneLeftAsItWas) {
     const Field attached;
     FolderCompletion system;
-    EXPECT_TRUE(system.Attach(attached.edit)) << "Wine 8 has every piece";
+    EXPECT_TRUE(system.Attach(attached.edit, TemporaryFolder())) << "Wine 8 has every piece";
     EXPECT_FALSE(system.ListOpen());
     const Field field;
     const LONG_PTR before = GetWindowLongPtrW(field.edit, GWLP_WNDPROC);
     FolderCompletion completion;
-    EXPECT_FALSE(completion.Attach(field.edit, {nullptr, CreateWithoutSource}));
+    EXPECT_FALSE(completion.Attach(field.edit, TemporaryFolder(), {nullptr, CreateWithoutSource}));
     EXPECT_FALSE(completion.ListOpen());
     EXPECT_EQ(GetWindowLongPtrW(field.edit, GWLP_WNDPROC), before) << "not subclassed";
 }

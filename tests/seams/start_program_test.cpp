@@ -1,6 +1,7 @@
 // StartProgram with the process-start calls replaced: what it asks of the system when a program
 // needs elevation, and the error mode its programs get.
 #include "platform/start_program.h"
+#include "tests/support/system_error_print.h"
 #include "ui/player_texts.h"
 #include "ui/program_start.h"
 
@@ -12,6 +13,7 @@ namespace {
 
 using qennet::platform::ProcessCalls;
 using qennet::platform::StartProgram;
+using qennet::platform::SystemError;
 
 constexpr DWORD kElevationRequired = 740; // ERROR_ELEVATION_REQUIRED
 
@@ -118,7 +120,7 @@ class StartingAProgram : public ::testing::Test {
 
 TEST_F(StartingAProgram, ProgramThatNeedsElevationIsStartedThroughRunas) {
     const std::string line = "Vresk.exe 5 --roms-directory=\"C:\\My Roms\\\\\" --renderer=soft";
-    EXPECT_EQ(StartProgram(program_, line, calls_), 0u);
+    EXPECT_FALSE(StartProgram(program_, line, calls_));
     EXPECT_EQ(recorded.creates, 1);
     ASSERT_EQ(recorded.shellExecutes, 1);
     EXPECT_EQ(recorded.verb, L"runas");
@@ -132,7 +134,7 @@ TEST_F(StartingAProgram, ProgramThatNeedsElevationIsStartedThroughRunas) {
 TEST_F(StartingAProgram, DeclinedElevationIsReported) {
     recorded.shellError = ERROR_CANCELLED;
     EXPECT_EQ(StartProgram(program_, "Vresk.exe 1 --roms-directory=Roms", calls_),
-              static_cast<unsigned long>(ERROR_CANCELLED));
+              SystemError::Win32(ERROR_CANCELLED));
     EXPECT_EQ(recorded.shellExecutes, 1);
 }
 
@@ -163,15 +165,15 @@ TEST_F(StartingAProgram, ElevatedCommandLinesLongerThanTheShellTakesAreNotStarte
     const std::string prefix = "Vresk.exe 1 --roms-directory=";
     const size_t longest = qennet::platform::kLongestElevatedCommandLine - program.size() - 3 + 10;
     const std::string tooLong = prefix + std::string(longest + 1 - prefix.size(), 'r');
-    EXPECT_EQ(StartProgram(program, tooLong, calls_), kElevatedCommandLineTooLong);
+    EXPECT_EQ(StartProgram(program, tooLong, calls_),
+              SystemError::Win32(kElevatedCommandLineTooLong));
     EXPECT_EQ(recorded.shellExecutes, 0);
     EXPECT_NE(qennet::ui::StartFailureCause(L"Vresk.exe", program, tooLong,
-                                            kElevatedCommandLineTooLong, false)
+                                            SystemError::Win32(kElevatedCommandLineTooLong), false)
                   .find(L"2083 characters for the whole command line, counted with the program's "
                         L"full path; counted so, its command line would have 2084."),
               std::wstring::npos);
-    EXPECT_EQ(StartProgram(program, prefix + std::string(longest - prefix.size(), 'r'), calls_),
-              0u);
+    EXPECT_FALSE(StartProgram(program, prefix + std::string(longest - prefix.size(), 'r'), calls_));
     EXPECT_EQ(recorded.shellExecutes, 1);
 }
 
@@ -186,7 +188,7 @@ TEST_F(StartingAProgram, ElevationFailureOnAMappedDriveSaysSo) {
     struct Case {
         DWORD shellError;
         ProcessCalls::DriveTypeFn driveType;
-        unsigned long expected;
+        DWORD expected;
     };
     const Case cases[] = {
         {ERROR_FILE_NOT_FOUND, NetworkDrive, qennet::platform::kElevatedFromNetworkDrive},
@@ -201,7 +203,8 @@ TEST_F(StartingAProgram, ElevationFailureOnAMappedDriveSaysSo) {
     for (const Case& c : cases) {
         recorded.shellError = c.shellError;
         calls_.driveType = c.driveType;
-        EXPECT_EQ(StartProgram(program_, "Vresk.exe 1 --roms-directory=Roms", calls_), c.expected)
+        EXPECT_EQ(StartProgram(program_, "Vresk.exe 1 --roms-directory=Roms", calls_),
+                  SystemError::Win32(c.expected))
             << c.shellError;
     }
 }
@@ -209,7 +212,7 @@ TEST_F(StartingAProgram, ElevationFailureOnAMappedDriveSaysSo) {
 TEST_F(StartingAProgram, OtherFailuresAreNotRetriedThroughTheShell) {
     calls_.createProcess = RefuseAsNotAProgram;
     EXPECT_EQ(StartProgram(program_, "Vresk.exe 1 --roms-directory=Roms", calls_),
-              static_cast<unsigned long>(ERROR_BAD_EXE_FORMAT));
+              SystemError::Win32(ERROR_BAD_EXE_FORMAT));
     EXPECT_EQ(recorded.shellExecutes, 0);
 }
 
@@ -217,8 +220,8 @@ TEST_F(StartingAProgram, OtherFailuresAreNotRetriedThroughTheShell) {
 // are shown normally and active, not as their creator's default would have them.
 TEST_F(StartingAProgram, ProgramsGetTheDefaultErrorMode) {
     calls_.createProcess = Succeed;
-    EXPECT_EQ(
-        StartProgram(L"C:\\windows\\NOTEPAD.EXE", "NOTEPAD.EXE ctrlr\\controller.cfg", calls_), 0u);
+    EXPECT_FALSE(
+        StartProgram(L"C:\\windows\\NOTEPAD.EXE", "NOTEPAD.EXE ctrlr\\controller.cfg", calls_));
     // Started by its full path, never searched for; its command line as composed.
     EXPECT_EQ(recorded.application, L"C:\\windows\\NOTEPAD.EXE");
     EXPECT_EQ(recorded.commandLine, L"NOTEPAD.EXE ctrlr\\controller.cfg");
@@ -231,9 +234,9 @@ TEST_F(StartingAProgram, CommandLineLongerThanWindowsTakesIsNotStarted) {
     calls_.createProcess = Succeed;
     const std::string prefix = "Vresk.exe 1 --roms-directory=";
     EXPECT_EQ(StartProgram(program_, prefix + std::string(32767 - prefix.size(), 'r'), calls_),
-              qennet::platform::kCommandLineTooLong);
+              SystemError::Win32(qennet::platform::kCommandLineTooLong));
     EXPECT_EQ(recorded.creates, 0);
-    EXPECT_EQ(StartProgram(program_, prefix + std::string(32766 - prefix.size(), 'r'), calls_), 0u);
+    EXPECT_FALSE(StartProgram(program_, prefix + std::string(32766 - prefix.size(), 'r'), calls_));
     EXPECT_EQ(recorded.creates, 1);
 }
 
