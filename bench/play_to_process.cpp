@@ -57,13 +57,23 @@ void AwaitEnd(DWORD processId) {
 }
 
 // Posted, not sent: a sent click would hold this thread until the program's handler returned.
-// The click's time is taken right before it is posted.
+// The click's time is taken right before it is posted. The launcher takes a Play of the line it
+// started last, within the double-click time of that start, for the same gesture once more: the
+// click waits until that time has passed, and the wait is not measured.
+DWORD lastPlayEnd = GetTickCount() - GetDoubleClickTime();
+void AwaitGestureOver() {
+    while (GetTickCount() - lastPlayEnd <= GetDoubleClickTime())
+        Sleep(10);
+}
+
 double TimeViaPlay(HWND play) {
+    AwaitGestureOver();
     DeleteFileW(kRecord);
     const LONGLONG clicked = Now();
     PostMessageW(play, BM_CLICK, 0, 0);
     const Record record = AwaitRecord(clicked);
     AwaitEnd(record.processId);
+    lastPlayEnd = GetTickCount();
     return Milliseconds(record.started - clicked);
 }
 
@@ -110,6 +120,7 @@ PlaySamples TimePlayInTurn(const WindowProgram& launcher, const WindowProgram& f
     PostMessageW(launcherPlay, BM_CLICK, 0, 0);
     const Record first = AwaitRecord(Now());
     AwaitEnd(first.processId);
+    lastPlayEnd = GetTickCount();
     const std::wstring commandLine = first.commandLine;
 
     Process floorProcess;

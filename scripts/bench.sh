@@ -34,7 +34,7 @@ fi
 # A fresh emulator folder: the launcher, the programs it is compared with, the stand-in.
 run="$timed/bench/run"
 rm -rf "$run"
-mkdir -p "$run"
+mkdir -p "$run/Roms" # as a player's emulator folder has its ROM folder
 cp "$timed/ui/qennet.exe" "$timed"/bench/{bench_empty,bench_floor,Vresk,qennet_bench}.exe "$run/" ||
     exit 1
 if [ -n "${QENNET_BENCH_BEFORE:-}" ]; then

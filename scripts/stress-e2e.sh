@@ -2,6 +2,7 @@
 # Runs the end-to-end tests many times on a loaded machine, to find tests that fail by chance.
 #
 #   scripts/stress-e2e.sh [N]      N rounds, 30 by default
+#   QENNET_STRESS_TESTS=REGEX      only the CTest tests it matches (e.g. 'e2e\.GameMenu')
 #
 # Builds once (as scripts/test.sh does), then runs the whole end-to-end suite N times while a busy
 # loop keeps every core but one occupied, as on a shared CI machine. Prints each round's failed
@@ -55,7 +56,8 @@ failed_rounds=0
 for ((round = 1; round <= rounds; round++)); do
   log="$logs/round-$round.log"
   started=$SECONDS
-  ctest --test-dir "$QENNET_E2E_DIR" -L e2e -V >"$log" 2>&1
+  ctest --test-dir "$QENNET_E2E_DIR" -L e2e ${QENNET_STRESS_TESTS:+-R "$QENNET_STRESS_TESTS"} -V \
+    >"$log" 2>&1
   passed=$?
   round_failed=()
   while read -r outcome name; do
