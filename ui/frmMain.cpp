@@ -102,7 +102,9 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_NOTIFY:
         return titleTips_.OnNotify(hwnd_, reinterpret_cast<NMHDR*>(lParam));
-    case WM_SETCURSOR: // both tooltips are made only once the pointer comes over what they show
+    // Both tooltips are made only once the pointer comes over what they show (in either order:
+    // they show different controls); the cursor is the system's.
+    case WM_SETCURSOR:
         tips_.PointerOver(hwnd_, control);
         titleTips_.PointerOver(hwnd_, control);
         return Default(message, wParam, lParam);
@@ -111,7 +113,9 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case DM_GETDEFID: // Enter anywhere but on another push button runs Play
         return MAKELRESULT(IDC_PLAY, DC_HASDEFID);
-    case WM_ACTIVATE: // the pad's rule follows the activation first; the focus then comes back
+    // The pad's rule first, which only notes the state, so that it is right for whatever the focus
+    // coming back sends the window.
+    case WM_ACTIVATE:
         pad_.Activated(hwnd_, LOWORD(wParam) != WA_INACTIVE);
         return LOWORD(wParam) != WA_INACTIVE ? RestoreFocus() : 0;
     case WM_SETFOCUS: // given to the window itself, as after a restore: the control takes it
@@ -128,7 +132,9 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_GETDPISCALEDSIZE:
         return layout_.ScaledSizeAt(static_cast<int>(wParam), reinterpret_cast<SIZE*>(lParam));
-    case WM_DPICHANGED: // the controls laid out for the new DPI, the icons drawn for it
+    // The controls laid out for the new DPI where the system suggests, which also moves the window
+    // there; then its icons drawn for that DPI (neither needs the other).
+    case WM_DPICHANGED:
         layout_.DpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         icons_.SetOn(hwnd_, IDI_QENNET, HIWORD(wParam));
         return 0;
